@@ -1,0 +1,333 @@
+#include "TokiTableCli.h"
+
+#include "ClockSource.h"
+#include "TokiCalendar.h"
+#include "TokiNames.h"
+#include "VellmorVersion.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+
+namespace {
+
+const char* const kUsage =
+    "usage: vellmor-toki [--date YYYY-MM-DD] [--lat DEG:MIN] [--lon DEG:MIN] [--tz HOURS]\n"
+    "                    [--at HH:MM] [--plain] [--json]\n"
+    "Prints the temporal-hour (toki) table of a day for a place.\n"
+    "  --date  the civil date (default: today's local date)\n"
+    "  --lat   latitude, degrees:minutes, north positive (default 35:27)\n"
+    "  --lon   longitude, degrees:minutes, east positive (default 139:39)\n"
+    "  --tz    hours the local clock is ahead of Universal Time, -12..14 (default 9)\n"
+    "  --at    also report the toki current at this clock time of the date\n"
+    "  --plain name the toki without their twelve-branch signs\n"
+    "  --json  print one JSON object instead of the table\n";
+
+// Parses an optionally signed decimal integer that fills the whole text.
+bool ParseInt(const std::string& text, int& value)
+{
+    if (text.empty() || text.size() > 11) {
+        return false;
+    }
+    std::size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (i == text.size()) {
+        return false;
+    }
+    for (std::size_t j = i; j < text.size(); ++j) {
+        if (text[j] < '0' || text[j] > '9') {
+            return false;
+        }
+    }
+    errno = 0;
+    const long long v = std::strtoll(text.c_str(), nullptr, 10);
+    if (errno != 0 || v < INT_MIN || v > INT_MAX) {
+        return false;
+    }
+    value = static_cast<int>(v);
+    return true;
+}
+
+// Splits "A<sep>B" into two integers; B must be unsigned.
+bool ParsePair(const std::string& text, char sep, int& first, int& second)
+{
+    const auto pos = text.find(sep);
+    if (pos == std::string::npos) {
+        return false;
+    }
+    const std::string b = text.substr(pos + 1);
+    if (b.empty() || b[0] == '-' || b[0] == '+') {
+        return false;
+    }
+    return ParseInt(text.substr(0, pos), first) && ParseInt(b, second);
+}
+
+bool IsLeapYear(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+int DaysInMonth(int y, int m)
+{
+    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return (m == 2 && IsLeapYear(y)) ? 29 : kDays[m - 1];
+}
+
+bool ParseDate(const std::string& text, int& y, int& m, int& d)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+        return false;
+    }
+    for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u}) {
+        if (text[i] < '0' || text[i] > '9') {
+            return false;
+        }
+    }
+    y = std::atoi(text.substr(0, 4).c_str());
+    m = std::atoi(text.substr(5, 2).c_str());
+    d = std::atoi(text.substr(8, 2).c_str());
+    return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= DaysInMonth(y, m);
+}
+
+// "%H:%M" of a clock minute of the table's date: a negative minute gets 1440
+// added once, the hour is taken mod 24.
+std::string ClockText(int minute)
+{
+    int m = minute < 0 ? minute + 1440 : minute;
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", (m / 60) % 24, m % 60);
+    return text;
+}
+
+std::string DateText(int y, int m, int d)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", y % 10000, m % 100, d % 100);
+    return text;
+}
+
+// Display width on a terminal: ASCII one column, other characters two.
+int DisplayWidth(const std::string& s)
+{
+    int width = 0;
+    for (unsigned char c : s) {
+        if (c < 0x80) {
+            width += 1;
+        } else if ((c & 0xC0) != 0x80) {
+            width += 2;
+        }
+    }
+    return width;
+}
+
+std::string PadRight(const std::string& s, int columns)
+{
+    const int w = DisplayWidth(s);
+    return w >= columns ? s : s + std::string(static_cast<std::size_t>(columns - w), ' ');
+}
+
+std::string JsonString(const std::string& s)
+{
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string JsonInstant(int minute)
+{
+    return "{\"minute\": " + std::to_string(minute) + ", \"time\": " +
+           JsonString(ClockText(minute)) + "}";
+}
+
+void PrintJson(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& out)
+{
+    out << "{\n";
+    out << "  \"date\": " << JsonString(DateText(cal.GetYear(), cal.GetMonth(), cal.GetDay()))
+        << ",\n";
+    out << "  \"latitude\": [" << o.latDegrees << ", " << o.latMinutes << "],\n";
+    out << "  \"longitude\": [" << o.lonDegrees << ", " << o.lonMinutes << "],\n";
+    out << "  \"timeDifference\": " << o.timeDiffHours << ",\n";
+    out << "  \"boundaries\": [\n";
+    for (int i = 0; i < TokiCalendar::kBoundaryCount; ++i) {
+        const int m = cal.GetBoundary(i);
+        out << "    {\"index\": " << i << ", \"minute\": " << m << ", \"time\": "
+            << JsonString(ClockText(m)) << ", \"name\": " << JsonString(cal.GetTokiName(i))
+            << "}" << (i < 24 ? "," : "") << "\n";
+    }
+    out << "  ],\n";
+    out << "  \"sunrise\": " << JsonInstant(cal.GetSunrise()) << ",\n";
+    out << "  \"sunset\": " << JsonInstant(cal.GetSunset()) << ",\n";
+    out << "  \"transit\": " << JsonInstant(cal.GetBoundary(12)) << ",\n";
+    out << "  \"dawn\": " << JsonInstant(cal.GetBoundary(6)) << ",\n";
+    out << "  \"dusk\": " << JsonInstant(cal.GetBoundary(18));
+    if (o.hasAt) {
+        char at[8];
+        std::snprintf(at, sizeof at, "%02d:%02d", o.atHour % 100, o.atMinute % 100);
+        const int k = cal.GetCurrentToki();
+        out << ",\n  \"current\": {\"at\": " << JsonString(at) << ", \"index\": " << k
+            << ", \"name\": " << JsonString(cal.GetTokiName(k))
+            << ", \"nextBoundary\": " << cal.GetNextBoundary() << "}";
+    }
+    out << "\n}\n";
+}
+
+std::string PlaceText(int deg, int min, char positive, char negative)
+{
+    char text[32];
+    const bool neg = deg < 0;
+    std::snprintf(text, sizeof text, "%d°%02d'%c", neg ? -deg : deg, min, neg ? negative : positive);
+    return text;
+}
+
+void PrintTable(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& out)
+{
+    out << "Toki of " << DateText(cal.GetYear(), cal.GetMonth(), cal.GetDay()) << " at "
+        << PlaceText(o.latDegrees, o.latMinutes, 'N', 'S') << " "
+        << PlaceText(o.lonDegrees, o.lonMinutes, 'E', 'W') << ", UT"
+        << (o.timeDiffHours < 0 ? "" : "+") << o.timeDiffHours << "\n\n";
+    out << " #  " << PadRight("toki", 14) << "time   minute\n";
+    for (int i = 0; i < TokiCalendar::kBoundaryCount; ++i) {
+        const int m = cal.GetBoundary(i);
+        char index[8];
+        std::snprintf(index, sizeof index, "%2d", i);
+        char minute[16];
+        std::snprintf(minute, sizeof minute, "%6d", m);
+        out << index << "  " << PadRight(cal.GetTokiName(i), 14) << ClockText(m) << " " << minute
+            << "\n";
+    }
+    out << "\n";
+    const struct {
+        const char* label;
+        int minute;
+    } instants[] = {
+        {"dawn    (明六つ)", cal.GetBoundary(6)}, {"sunrise (日出)  ", cal.GetSunrise()},
+        {"transit (南中)  ", cal.GetBoundary(12)}, {"sunset  (日没)  ", cal.GetSunset()},
+        {"dusk    (暮六つ)", cal.GetBoundary(18)},
+    };
+    for (const auto& instant : instants) {
+        char minute[16];
+        std::snprintf(minute, sizeof minute, "%6d", instant.minute);
+        out << instant.label << "  " << ClockText(instant.minute) << " " << minute << "\n";
+    }
+    if (o.hasAt) {
+        char at[8];
+        std::snprintf(at, sizeof at, "%02d:%02d", o.atHour % 100, o.atMinute % 100);
+        const int k = cal.GetCurrentToki();
+        const int next = cal.GetNextBoundary();
+        out << "\nat " << at << ": toki " << k << " " << cal.GetTokiName(k)
+            << ", next boundary " << next << " at "
+            << ClockText(cal.GetBoundary(next)) << "\n";
+    }
+}
+
+}  // namespace
+
+bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o,
+                         std::string& error)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool takesValue =
+            arg == "--date" || arg == "--lat" || arg == "--lon" || arg == "--tz" || arg == "--at";
+        if (takesValue && i + 1 >= args.size()) {
+            error = "vellmor-toki: " + arg + " needs a value";
+            return false;
+        }
+        const std::string value = takesValue ? args[++i] : std::string();
+        if (arg == "--date") {
+            if (!ParseDate(value, o.year, o.month, o.day)) {
+                error = "vellmor-toki: --date " + value + ": not a date of the form YYYY-MM-DD";
+                return false;
+            }
+            o.hasDate = true;
+        } else if (arg == "--lat" || arg == "--lon") {
+            int deg = 0, min = 0;
+            const int limit = arg == "--lat" ? 90 : 180;
+            if (!ParsePair(value, ':', deg, min) || deg < -limit || deg > limit || min > 59) {
+                error = "vellmor-toki: " + arg + " " + value + ": expected DEG:MIN with DEG in -" +
+                        std::to_string(limit) + ".." + std::to_string(limit) +
+                        " and MIN in 0..59";
+                return false;
+            }
+            (arg == "--lat" ? o.latDegrees : o.lonDegrees) = deg;
+            (arg == "--lat" ? o.latMinutes : o.lonMinutes) = min;
+        } else if (arg == "--tz") {
+            if (!ParseInt(value, o.timeDiffHours) || o.timeDiffHours < -12 ||
+                o.timeDiffHours > 14) {
+                error = "vellmor-toki: --tz " + value + ": expected whole hours in -12..14";
+                return false;
+            }
+        } else if (arg == "--at") {
+            const auto colon = value.find(':');
+            if (colon != 2 || value.size() != 5 ||
+                !ParsePair(value, ':', o.atHour, o.atMinute) || value[0] == '-' ||
+                value[0] == '+' || o.atHour > 23 || o.atMinute > 59) {
+                error = "vellmor-toki: --at " + value + ": expected HH:MM, 00:00..23:59";
+                return false;
+            }
+            o.hasAt = true;
+        } else if (arg == "--plain") {
+            o.plain = true;
+        } else if (arg == "--json") {
+            o.json = true;
+        } else if (arg == "--help" || arg == "-h") {
+            o.help = true;
+        } else if (arg == "--version") {
+            o.version = true;
+        } else {
+            error = "vellmor-toki: unknown argument " + arg + " (see --help)";
+            return false;
+        }
+    }
+    return true;
+}
+
+int RunTokiCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    TokiCliOptions o;
+    std::string error;
+    if (!ParseTokiCliOptions(args, o, error)) {
+        err << error << "\n";
+        return 2;
+    }
+    if (o.help) {
+        out << kUsage;
+        return 0;
+    }
+    if (o.version) {
+        out << "vellmor-toki " << VELLMOR_VERSION_STRING << "\n";
+        return 0;
+    }
+
+    LocalTime when = SystemClock()->Now();
+    if (o.hasDate) {
+        when.year = o.year;
+        when.month = o.month;
+        when.day = o.day;
+    }
+    when.hour = o.hasAt ? o.atHour : 0;
+    when.minute = o.hasAt ? o.atMinute : 0;
+    when.second = 0;
+
+    TokiCalendar calendar(std::make_shared<ManualClockSource>(when));
+    calendar.SetLocation(o.latDegrees, o.latMinutes, o.lonDegrees, o.lonMinutes,
+                         o.timeDiffHours);
+    if (o.plain) {
+        calendar.LoadPlainNames();
+    } else {
+        calendar.LoadBranchNames();
+    }
+    if (o.json) {
+        PrintJson(o, calendar, out);
+    } else {
+        PrintTable(o, calendar, out);
+    }
+    return 0;
+}

@@ -1,0 +1,32 @@
+#!/bin/sh
+# Installs the Debian 12 packages the build, the clock and the tests need.
+# Safe to run again: apt is only called when something is missing.
+set -eu
+
+PACKAGES="
+build-essential cmake ninja-build pkg-config
+libwxgtk3.2-dev libsdl2-dev libsdl2-mixer-dev
+libgtest-dev libgmock-dev libbenchmark-dev
+clang libclang-rt-14-dev
+xvfb xauth x11-apps xdotool imagemagick sox faketime valgrind
+fonts-ipafont-gothic fonts-liberation
+desktop-file-utils appstream
+"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+echo "Installing:$missing" >&2
+# shellcheck disable=SC2086
+if ! $SUDO apt-get install -y --no-install-recommends $missing; then
+    $SUDO apt-get update
+    $SUDO apt-get install -y --no-install-recommends $missing
+fi

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+
+// A reading of the local wall clock, broken down as the time model needs it.
+struct LocalTime {
+    int year = 0;    // four digits
+    int month = 0;   // 1..12
+    int day = 0;     // 1..31
+    int hour = 0;    // 0..23
+    int minute = 0;  // 0..59
+    int second = 0;  // 0..59 (a leap second 60 is passed through as read)
+};
+
+// Where the time model reads "now". The real source reads the system's local
+// time; tests substitute a source they can set to any instant.
+class ClockSource {
+public:
+    virtual ~ClockSource() = default;
+    virtual LocalTime Now() const = 0;
+};
+
+// Reads the system clock in the process's local time zone (TZ).
+class SystemClockSource final : public ClockSource {
+public:
+    LocalTime Now() const override;
+};
+
+// A clock that shows whatever it was last set to.
+class ManualClockSource final : public ClockSource {
+public:
+    explicit ManualClockSource(const LocalTime& t = {}) : now_(t) {}
+    LocalTime Now() const override { return now_; }
+    void Set(const LocalTime& t) { now_ = t; }
+
+private:
+    LocalTime now_;
+};
+
+// The process-wide system clock, shared by default by every time model.
+std::shared_ptr<const ClockSource> SystemClock();

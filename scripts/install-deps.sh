@@ -9,7 +9,8 @@ libwxgtk3.2-dev libsdl2-dev libsdl2-mixer-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 clang libclang-rt-14-dev
 xvfb xauth x11-apps xdotool imagemagick sox faketime valgrind
-fonts-ipafont-gothic fonts-liberation
+fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
+python3-pil python3-numpy
 desktop-file-utils appstream
 "
 

@@ -20,6 +20,7 @@ constexpr double kEpochJD = 2451545.0;
 constexpr double kCenturiesPerDay = 2.7378507871321012e-05;
 constexpr double kSinDawnAltitude = -0.1284753;     // sun about 7.38 deg below horizon
 constexpr double kSinSunriseAltitude = -0.01571;    // about 0.90 deg below horizon
+const double kHalfTurnExact = std::atan2(0.0, -1.0);  // what a half-arc clamped to -1 yields
 
 // Add 0.5, drop the fraction toward zero. Negative values therefore round
 // towards zero (-5.67 gives -5): the table relies on this exact rule.
@@ -157,10 +158,17 @@ void TokiCalendar::ComputeSolarInstants()
     const double t = (tau + h6) * K;
     const int transit = Whole(tau * K);
     boundaries[12] = transit;
-    // A half-arc of (nearly) pi puts dawn and dusk on the temporal midnights;
-    // rounding must not push them past those, so the table stays ordered.
-    boundaries[6] = std::max(Whole(std::min(u, t)), transit - 720);
-    boundaries[18] = std::min(Whole(std::max(u, t)), transit + 720);
+    if (h6 >= kHalfTurnExact) {
+        // The sun stays above the dawn altitude all day: the temporal day
+        // fills the whole day, from one temporal midnight to the next.
+        boundaries[6] = transit - 720;
+        boundaries[18] = transit + 720;
+    } else {
+        // Near that limit rounding must not push dawn or dusk past the
+        // temporal midnights.
+        boundaries[6] = std::max(Whole(std::min(u, t)), transit - 720);
+        boundaries[18] = std::min(Whole(std::max(u, t)), transit + 720);
+    }
     sunriseMinute = Whole((tau - h0) * K);
     sunsetMinute = Whole((tau + h0) * K);
 }
@@ -210,6 +218,16 @@ void TokiCalendar::FillQuarters()
     e[20] = Whole(e[21] - z);
     e[22] = Whole(e[21] + z);
     e[23] = Whole(v + 720 - z);
+
+    // Whole() rounds negative values up, so where a quarter is (nearly) empty
+    // (dawn on the temporal midnight, far north or south) an inner entry could
+    // fall outside its quarter or before its neighbour. Keep each quarter's
+    // inner entries ordered between its ends; ordinary tables are unchanged.
+    for (int start = 0; start < 24; start += 6) {
+        for (int i = start + 1; i < start + 6; ++i) {
+            e[i] = std::min(std::max(e[i], e[i - 1]), e[start + 6]);
+        }
+    }
 }
 
 // Finds the boundary after clock minute + offset (every caller passes 1, so a

@@ -1,0 +1,170 @@
+#include "CalendarFixture.h"
+
+namespace {
+
+// Yokohama, 2006-01-01: entry 0 = -15 (23:45 the day before), entry 1 = 50,
+// dawn 375 (06:15), entry 7 = 430, entry 24 = 1425 (23:45).
+
+struct LocateCase {
+    int hour, minute;
+    TokiIndex current;
+    int next;
+    int nextHour, nextMinute;
+};
+
+TEST_F(CalendarFixture, LocatingAfreshLooksOneMinuteAhead)
+{
+    const LocateCase cases[] = {
+        {6, 13, 5, 6, 6, 15},   // two minutes before dawn: still 暁七つ半
+        {6, 14, 6, 7, 7, 10},   // the minute before dawn already reports 明六つ
+        {6, 15, 6, 7, 7, 10},
+        {0, 0, 0, 1, 0, 50},    // after temporal midnight
+        {23, 43, 23, 0, 23, 45},
+        {23, 44, 0, 1, 0, 50},  // the minute before entry 24: already 暁九つ
+        {23, 59, 0, 1, 0, 50},
+    };
+    for (const auto& c : cases) {
+        LocateAt(2006, 1, 1, c.hour, c.minute);
+        EXPECT_EQ(calendar.GetCurrentToki(), c.current) << c.hour << ":" << c.minute;
+        EXPECT_EQ(calendar.GetNextBoundary(), c.next) << c.hour << ":" << c.minute;
+        EXPECT_EQ(calendar.GetNextBoundaryHour(), c.nextHour) << c.hour << ":" << c.minute;
+        EXPECT_EQ(calendar.GetNextBoundaryMinute(), c.nextMinute) << c.hour << ":" << c.minute;
+    }
+}
+
+TEST_F(CalendarFixture, NoEventForTheBoundaryLocatedAMinuteEarly)
+{
+    LocateAt(2006, 1, 1, 6, 14);
+    EXPECT_EQ(TickAt(2006, 1, 1, 6, 15, 0), 0);
+    EXPECT_EQ(calendar.GetCurrentToki(), 6);
+    EXPECT_EQ(TickAt(2006, 1, 1, 7, 10, 0), TICK_HALF_TOKI);
+    EXPECT_EQ(calendar.GetCurrentToki(), 7);
+}
+
+TEST_F(CalendarFixture, TemporalMidnightBeforeClockMidnight)
+{
+    calendar.SetAlarmTime(12, 0);
+    LocateAt(2006, 1, 1, 23, 43);  // toki 23, next boundary entry 0 = 23:45
+    EXPECT_EQ(TickAt(2006, 1, 1, 23, 44, 0), 0);
+    EXPECT_EQ(calendar.GetCurrentToki(), 23);
+    EXPECT_EQ(TickAt(2006, 1, 1, 23, 45, 0), TICK_FULL_TOKI);  // the old toki 23 is odd
+    EXPECT_EQ(calendar.GetCurrentToki(), 0);
+    EXPECT_EQ(calendar.GetNextBoundary(), 1);
+}
+
+TEST_F(CalendarFixture, SecondZeroTicksThroughAMorning)
+{
+    calendar.SetAlarmTime(6, 15);
+    LocateAt(2006, 1, 1, 0, 40);  // toki 0, next boundary 00:50
+    struct {
+        int h, m;
+        int events;
+        TokiIndex after;
+    } const steps[] = {
+        {0, 49, 0, 0},
+        {0, 50, TICK_HALF_TOKI, 1},
+        {1, 0, TICK_HOUR, 1},
+        {1, 30, TICK_HALF_HOUR, 1},
+        {1, 55, TICK_FULL_TOKI, 2},
+        {3, 0, TICK_HALF_TOKI | TICK_HOUR, 3},
+        {4, 5, TICK_FULL_TOKI, 4},
+        {5, 10, TICK_HALF_TOKI, 5},
+        {6, 15, TICK_FULL_TOKI | TICK_ALARM, 6},  // 明六つ and the alarm minute
+        {7, 10, TICK_HALF_TOKI, 7},
+        {9, 0, TICK_HALF_TOKI | TICK_HOUR, 9},    // entry 9 = 540
+    };
+    // Step through every minute so that no boundary is skipped.
+    int index = 0;
+    for (int minute = 41; minute <= 9 * 60; ++minute) {
+        const int events = TickAt(2006, 1, 1, minute / 60, minute % 60, 0);
+        const auto& s = steps[index];
+        if (minute == s.h * 60 + s.m) {
+            EXPECT_EQ(events, s.events) << s.h << ":" << s.m;
+            EXPECT_EQ(calendar.GetCurrentToki(), s.after) << s.h << ":" << s.m;
+            ++index;
+            if (index == static_cast<int>(std::size(steps))) {
+                break;
+            }
+        }
+    }
+    EXPECT_EQ(index, static_cast<int>(std::size(steps)));
+}
+
+TEST_F(CalendarFixture, AlarmBitComesWhetherOrNotAnyoneListens)
+{
+    calendar.SetAlarmTime(13, 7);
+    LocateAt(2006, 1, 1, 13, 5);
+    EXPECT_EQ(TickAt(2006, 1, 1, 13, 7, 0), TICK_ALARM);
+    EXPECT_EQ(TickAt(2006, 1, 1, 13, 8, 0), 0);
+    EXPECT_EQ(TickAt(2006, 1, 2, 13, 7, 0), TICK_ALARM);  // and again the next day
+}
+
+TEST_F(CalendarFixture, OnlyANewSecondDoesWorkAndOnlySecondZeroRaisesEvents)
+{
+    calendar.SetAlarmTime(12, 0);
+    LocateAt(2006, 1, 1, 0, 48);  // at 0:49 the next toki would already be located
+    EXPECT_EQ(TickAt(2006, 1, 1, 0, 49, 58), 0);
+    EXPECT_EQ(calendar.GetTimeText(), "00:49:58");
+    EXPECT_EQ(TickAt(2006, 1, 1, 0, 49, 59), 0);
+    EXPECT_EQ(calendar.GetTimeText(), "00:49:59");
+    EXPECT_EQ(TickAt(2006, 1, 1, 0, 50, 0), TICK_HALF_TOKI);
+    EXPECT_EQ(calendar.GetTimeText(), "00:50:00");
+    // The same second again (four ticks a second): nothing, text unchanged.
+    SetClock(2006, 1, 1, 0, 50, 0);
+    EXPECT_EQ(calendar.Tick(), 0);
+    EXPECT_EQ(calendar.GetTimeText(), "00:50:00");
+    for (int s = 1; s < 60; ++s) {
+        ASSERT_EQ(TickAt(2006, 1, 1, 0, 50, s), 0) << s;
+    }
+    EXPECT_EQ(calendar.GetTimeText(), "00:50:59");
+    EXPECT_EQ(calendar.GetCurrentToki(), 1);
+}
+
+TEST_F(CalendarFixture, DateChangeRebuildsAndKeepsTokiZeroAtAnEasternPlace)
+{
+    calendar.SetAlarmTime(12, 0);
+    LocateAt(2006, 1, 1, 23, 50);  // toki 0 since 23:45
+    ASSERT_EQ(calendar.GetCurrentToki(), 0);
+    EXPECT_EQ(TickAt(2006, 1, 2, 0, 0, 0), TICK_HOUR);
+    EXPECT_EQ(calendar.GetDay(), 2);
+    EXPECT_EQ(calendar.GetCurrentToki(), 0);
+    EXPECT_EQ(calendar.GetNextBoundary(), 1);
+}
+
+TEST_F(CalendarFixture, WesternPlaceWaitsForItsTemporalMidnightAfterTheDateChange)
+{
+    calendar.SetAlarmTime(12, 0);
+    LocateAt(2006, 12, 30, 23, 30, 26, 13, 127, 40);  // Naha, entry 0 of 31 Dec = 32
+    EXPECT_EQ(TickAt(2006, 12, 31, 0, 0, 0), TICK_HOUR);
+    EXPECT_EQ(calendar.GetCurrentToki(), 23);
+    EXPECT_EQ(calendar.GetNextBoundaryHour(), 0);
+    EXPECT_EQ(calendar.GetNextBoundaryMinute(), 32);
+    EXPECT_EQ(TickAt(2006, 12, 31, 0, 32, 0), TICK_FULL_TOKI);
+    EXPECT_EQ(calendar.GetCurrentToki(), 0);
+}
+
+TEST_F(CalendarFixture, NewYearsEveAtYokohama)
+{
+    calendar.SetAlarmTime(12, 0);
+    LocateAt(2006, 12, 31, 23, 40);
+    ASSERT_EQ(calendar.GetBoundary(24), 1424);  // 23:44
+    EXPECT_EQ(TickAt(2006, 12, 31, 23, 43, 0), 0);
+    EXPECT_EQ(TickAt(2006, 12, 31, 23, 44, 0), TICK_FULL_TOKI | TICK_JOYA);
+    for (int m = 45; m <= 59; ++m) {
+        EXPECT_EQ(TickAt(2006, 12, 31, 23, m, 0), TICK_JOYA)
+            << m;
+    }
+    EXPECT_EQ(TickAt(2007, 1, 1, 0, 0, 0), TICK_HOUR);  // a new year: no more bells
+}
+
+TEST_F(CalendarFixture, NewYearsEveNeverComesWestOfTheMeridian)
+{
+    calendar.SetAlarmTime(12, 0);
+    LocateAt(2006, 12, 31, 22, 58, 26, 13, 127, 40);
+    for (int m = 22 * 60 + 59; m < 24 * 60; ++m) {
+        ASSERT_EQ(TickAt(2006, 12, 31, m / 60, m % 60, 0) & TICK_JOYA, 0) << m;
+    }
+    EXPECT_EQ(calendar.GetCurrentToki(), 23);
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+// The persisted configuration of the clock and the path of its INI file.
+// Numbers are taken from the file as they are: no ranges are enforced here
+// (the dialogs apply the only limits). The file is CP932 on disk; city is
+// UTF-8 in memory.
+struct ClockSettings {
+    // Sections "Time System" and "Time Display".
+    int chime = 3;              // mask of tick events on which the bell strikes
+    int chimeCount = 2;         // 0 silent, 1 one stroke, 2 the toki's count
+    int twelveShiDisplay = 3;   // 3 temporal hours, 4 fixed hours; also a mask
+    int joya = 32;              // mask that starts the New Year's Eve bells; 0 off
+    int addText = 0;            // 1 = the toki is also drawn as text
+    // Section "Location": north latitude and east longitude.
+    int latitudeDegrees = 35;
+    int latitudeMinutes = 27;
+    int longitudeDegrees = 139;
+    int longitudeMinutes = 39;
+    int timeDifference = 9;     // hours ahead of UT; read, never written
+    std::string city = "横浜";  // at most kCityReadBytes in CP932 once read
+    // Section "Alarm".
+    int alarmEnable = 0;        // 1 = armed
+    int alarmHour = 12;
+    int alarmMinutes = 0;
+
+    std::string iniPath;        // full path of the file; set by Load
+
+    // CP932 bytes of "City" that are kept when it is read; a double-byte
+    // character that would straddle the limit is dropped whole.
+    static constexpr std::size_t kCityReadBytes = 18;
+
+    // Sets iniPath to the running program's file and reads it. Cannot fail: a
+    // missing file or key yields that value's default.
+    void Load();
+    // As Load, from the file at path.
+    void LoadFrom(const std::string& path);
+    // Writes the thirteen stored values to iniPath, each replaced in place;
+    // every other line of the file stays as it was. Returns false when the
+    // file could not be written; the old file is then left whole.
+    bool Save() const;
+
+    // The values of an INI text; what it lacks takes the default.
+    void Read(std::istream& in);
+    // Copies the INI text from oldText to out with the thirteen values set.
+    bool Write(std::istream& oldText, std::ostream& out) const;
+};

@@ -1,0 +1,35 @@
+#include "InstanceGuard.h"
+
+#include <wx/filename.h>
+#include <wx/snglinst.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr const char* kInstanceName = "ShogyouMujou";
+
+wxString LockFolder()
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && *runtime && wxFileName::IsDirWritable(runtime)) {
+        return runtime;
+    }
+    return wxGetHomeDir();
+}
+
+}  // namespace
+
+InstanceGuard::InstanceGuard()
+    : checker_(std::make_unique<wxSingleInstanceChecker>())
+{
+    checker_->Create(kInstanceName, LockFolder());
+}
+
+InstanceGuard::~InstanceGuard() = default;
+
+bool InstanceGuard::AnotherCopyIsRunning() const
+{
+    return checker_->IsAnotherRunning();
+}

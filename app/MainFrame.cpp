@@ -1,0 +1,73 @@
+#include "MainFrame.h"
+
+#include "ClockPlatform.h"
+
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+
+long MainFrameStyle()
+{
+    return wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER | wxMINIMIZE_BOX;
+}
+
+CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
+    : wxDocParentFrame(manager, nullptr, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
+                       MainFrameStyle())
+{
+    SetMenuBar(CreateClockMenuBar());
+    // The stop item exists only while a New Year's Eve sequence runs; the
+    // view inserts it at the top of the first pop-up when one starts.
+    GetMenuBar()->GetMenu(0)->Destroy(kCmdStopJoya);
+
+    Bind(wxEVT_MENU, &CMainFrame::OnExit, this, kCmdExit);
+    Bind(wxEVT_MENU, &CMainFrame::OnHelp, this, kCmdHelp);
+    Bind(wxEVT_MAXIMIZE, &CMainFrame::OnMaximize, this);
+}
+
+wxMenuBar* CMainFrame::CreateClockMenuBar()
+{
+    auto* file = new wxMenu;  // owned by the menu bar
+    file->Append(kCmdStopJoya, wxString::FromUTF8("除夜の鐘中止"));
+    file->Append(kCmdStrike, wxString::FromUTF8("鐘をつく(&D)"));
+    file->Append(kCmdSettings, wxString::FromUTF8("設定(&S)"));
+    file->Append(kCmdAlarm, wxString::FromUTF8("アラーム(&L)"),
+                 wxString::FromUTF8("アラームの時刻と Ｏｎ/Ｏｆｆ を設定します。"));
+    file->Append(kCmdTokiInfo, wxString::FromUTF8("ときの情報(&I)"));
+    file->AppendSeparator();
+    file->Append(kCmdExit, wxString::FromUTF8("終了(&X)"),
+                 wxString::FromUTF8("Vellmorを終了します。"));
+
+    auto* help = new wxMenu;  // owned by the menu bar
+    help->Append(kCmdHelp, wxString::FromUTF8("ヘルプ(&H)"));
+    help->AppendSeparator();
+    help->Append(kCmdAbout, wxString::FromUTF8("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+
+    auto* bar = new wxMenuBar;  // handed to the frame by SetMenuBar
+    bar->Append(file, wxString::FromUTF8("ﾌｧｲﾙ(&F)"));
+    bar->Append(help, wxString::FromUTF8("ﾍﾙﾌﾟ(&H)"));
+    return bar;
+}
+
+void CMainFrame::OnExit(wxCommandEvent&)
+{
+    Close();
+}
+
+void CMainFrame::OnHelp(wxCommandEvent&)
+{
+    // There is no help viewer for the old help-file format here; a short
+    // summary of the menu stands in for it.
+    wxMessageBox(wxString::FromUTF8(
+                     "鐘をつく: 鐘を 1 回つきます（Shift を押しながらで除夜の鐘）。\n"
+                     "設定: 鐘の間隔と回数、十二支の表示、現在地を設定します。\n"
+                     "アラーム: アラームの時刻と On/Off を設定します。\n"
+                     "ときの情報: 今日の不定時法の刻を表示します。\n"
+                     "鐘の絵をダブルクリックすると鐘が止まります。"),
+                 "Vellmor", wxOK | wxICON_INFORMATION, this);
+}
+
+void CMainFrame::OnMaximize(wxMaximizeEvent&)
+{
+    // Window managers may still offer maximising; the clock keeps its size.
+    CallAfter([this] { Maximize(false); });
+}

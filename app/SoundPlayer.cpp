@@ -1,0 +1,122 @@
+#include "SoundPlayer.h"
+
+#include "EmbeddedResources.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int kSampleRate = 44100;     // Hz; the sounds are made at this rate
+constexpr int kChannels = 2;
+constexpr int kChunkSamples = 4096;    // ~93 ms: few wake-ups, latency is no concern
+
+bool IsRegularFile(const std::string& path)
+{
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string DirectoryOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+}  // namespace
+
+SoundPlayer::SoundPlayer()
+{
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return;
+    }
+    if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kChannels, kChunkSamples) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    Mix_AllocateChannels(2);
+    open_ = true;
+}
+
+SoundPlayer::~SoundPlayer()
+{
+    if (!open_) {
+        return;
+    }
+    Mix_HaltChannel(-1);
+    for (auto& entry : cache_) {
+        if (entry.second) {
+            Mix_FreeChunk(entry.second);
+        }
+    }
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+Mix_Chunk* SoundPlayer::Load(const std::string& name)
+{
+    const auto cached = cache_.find(name);
+    if (cached != cache_.end()) {
+        return cached->second;
+    }
+    Mix_Chunk* chunk = nullptr;
+    // Only bare names: a name with a path could reach outside the folders.
+    if (name.find('/') == std::string::npos) {
+        for (const std::string& folder : folders_) {
+            const std::string path = folder + "/" + name;
+            if (IsRegularFile(path) && (chunk = Mix_LoadWAV(path.c_str())) != nullptr) {
+                break;
+            }
+        }
+    }
+    if (!chunk) {
+        const EmbeddedResource builtIn = FindEmbeddedResource(name);
+        if (builtIn) {
+            chunk = Mix_LoadWAV_RW(
+                SDL_RWFromConstMem(builtIn.data, static_cast<int>(builtIn.size)), 1);
+        }
+    }
+    cache_[name] = chunk;
+    return chunk;
+}
+
+bool SoundPlayer::IsPlaying() const
+{
+    return open_ && Mix_Playing(-1) > 0;
+}
+
+void SoundPlayer::PlayYielding(const std::string& name)
+{
+    if (!open_ || IsPlaying()) {
+        return;
+    }
+    if (Mix_Chunk* chunk = Load(name)) {
+        Mix_PlayChannel(-1, chunk, 0);
+    }
+}
+
+void SoundPlayer::PlayLooping(const std::string& name)
+{
+    if (!open_) {
+        return;
+    }
+    Mix_HaltChannel(-1);
+    if (Mix_Chunk* chunk = Load(name)) {
+        Mix_PlayChannel(-1, chunk, -1);
+    }
+}
+
+void SoundPlayer::Stop()
+{
+    if (open_) {
+        Mix_HaltChannel(-1);
+    }
+}
+
+std::vector<std::string> DefaultSoundFolders(const std::string& exePath)
+{
+    const std::string exeDir = DirectoryOf(exePath);
+    return {".", exeDir, exeDir + "/../share/vellmor/sounds"};
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <wx/docview.h>
+
+// The clock's document holds nothing and is never modified, so closing the
+// window never asks to save. A file named on the command line is opened
+// without being read: any readable file gives the ordinary clock window.
+class CVellmorDoc : public wxDocument {
+public:
+    CVellmorDoc() = default;
+
+    bool IsModified() const override { return false; }
+    void Modify(bool) override {}
+
+protected:
+    bool DoOpenDocument(const wxString& file) override;
+    bool DoSaveDocument(const wxString&) override { return true; }
+
+private:
+    wxDECLARE_DYNAMIC_CLASS(CVellmorDoc);
+};

@@ -1,0 +1,110 @@
+#include "InputRules.h"
+
+#include "LeadingInt.h"
+#include "ShiftJis.h"
+
+#include <climits>
+#include <vector>
+
+const char* const kNotIntegerMessage = "整数を入力してください。";
+const char* const kOutOfRangeMessage = "%1 から %2 までの整数を入力してください。";
+const char* const kTooLongMessage = "%1 文字以内で入力してください。";
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+InputCheck Rejected(InputError error, std::string message)
+{
+    InputCheck check;
+    check.error = error;
+    check.message = std::move(message);
+    return check;
+}
+
+InputCheck Accepted(int value)
+{
+    InputCheck check;
+    check.ok = true;
+    check.value = value;
+    return check;
+}
+
+}  // namespace
+
+std::string FormatMessageText(std::string_view format, std::initializer_list<std::string> args)
+{
+    const std::vector<std::string> arguments(args);
+    std::string out;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] >= '1' &&
+            format[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(format[i + 1] - '1');
+            if (n < arguments.size()) {
+                out += arguments[n];
+                ++i;
+                continue;
+            }
+        }
+        out += format[i];
+    }
+    return out;
+}
+
+InputCheck ParseDialogInt(std::string_view text)
+{
+    // Every byte the rule accepts is ASCII, so the window ends at the same
+    // character whether its bytes are counted in UTF-8 or in Shift-JIS: any
+    // other character inside it rejects the text either way.
+    const std::string_view window = text.substr(0, kIntegerWindowBytes);
+    std::size_t i = 0;
+    while (i < window.size() && IsBlank(window[i])) {
+        ++i;
+    }
+    const bool startsWithZero = i < window.size() && window[i] == '0';
+    bool negative = false;
+    if (i < window.size() && (window[i] == '+' || window[i] == '-')) {
+        negative = window[i] == '-';
+        ++i;
+    }
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    long long magnitude = 0;
+    for (; i < window.size() && window[i] >= '0' && window[i] <= '9'; ++i) {
+        magnitude = AccumulateDigit(magnitude, window[i] - '0', limit);
+    }
+    while (i < window.size() && IsBlank(window[i])) {
+        ++i;
+    }
+    if (i < window.size() || (magnitude == 0 && !startsWithZero)) {
+        return Rejected(InputError::NotInteger, kNotIntegerMessage);
+    }
+    return Accepted(static_cast<int>(negative ? -magnitude : magnitude));
+}
+
+InputCheck CheckIntRange(int value, int low, int high)
+{
+    if (value < low || value > high) {
+        return Rejected(InputError::OutOfRange,
+                        FormatMessageText(kOutOfRangeMessage,
+                                          {std::to_string(low), std::to_string(high)}));
+    }
+    return Accepted(value);
+}
+
+InputCheck ParseDialogIntInRange(std::string_view text, int low, int high)
+{
+    const InputCheck check = ParseDialogInt(text);
+    return check.ok ? CheckIntRange(check.value, low, high) : check;
+}
+
+InputCheck CheckShiftJisLength(std::string_view text, std::size_t maxBytes)
+{
+    if (ShiftJisByteLength(text) > maxBytes) {
+        return Rejected(InputError::TooLong,
+                        FormatMessageText(kTooLongMessage, {std::to_string(maxBytes)}));
+    }
+    return Accepted(0);
+}

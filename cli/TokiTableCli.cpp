@@ -1,5 +1,7 @@
 #include "TokiTableCli.h"
 
+#include "CityRowSplit.h"
+#include "CityTable.h"
 #include "ClockSource.h"
 #include "TokiCalendar.h"
 #include "TokiNames.h"
@@ -16,12 +18,16 @@ namespace {
 
 const char* const kUsage =
     "usage: vellmor-toki [--date YYYY-MM-DD] [--lat DEG:MIN] [--lon DEG:MIN] [--tz HOURS]\n"
-    "                    [--at HH:MM] [--plain] [--json]\n"
+    "                    [--city NAME] [--at HH:MM] [--plain] [--json]\n"
+    "       vellmor-toki --cities\n"
     "Prints the temporal-hour (toki) table of a day for a place.\n"
     "  --date  the civil date (default: today's local date)\n"
     "  --lat   latitude, degrees:minutes, north positive (default 35:27)\n"
     "  --lon   longitude, degrees:minutes, east positive (default 139:39)\n"
     "  --tz    hours the local clock is ahead of Universal Time, -12..14 (default 9)\n"
+    "  --city  place and time difference of a city of the built-in table, e.g. 那覇\n"
+    "          (options later on the line override its values)\n"
+    "  --cities  list the built-in city table: name, latitude, longitude, time difference\n"
     "  --at    also report the toki current at this clock time of the date\n"
     "  --plain name the toki without their twelve-branch signs\n"
     "  --json  print one JSON object instead of the table\n";
@@ -235,7 +241,8 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool takesValue =
-            arg == "--date" || arg == "--lat" || arg == "--lon" || arg == "--tz" || arg == "--at";
+            arg == "--date" || arg == "--lat" || arg == "--lon" || arg == "--tz" || arg == "--at" ||
+            arg == "--city";
         if (takesValue && i + 1 >= args.size()) {
             error = "vellmor-toki: " + arg + " needs a value";
             return false;
@@ -273,6 +280,21 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
                 return false;
             }
             o.hasAt = true;
+        } else if (arg == "--city") {
+            const auto row = FindCityRow(value);
+            if (!row) {
+                error = "vellmor-toki: --city " + value +
+                        ": not in the city table (see --cities)";
+                return false;
+            }
+            const auto place = SplitCityRow(*row);
+            o.latDegrees = place->latitudeDegrees;
+            o.latMinutes = place->latitudeMinutes;
+            o.lonDegrees = place->longitudeDegrees;
+            o.lonMinutes = place->longitudeMinutes;
+            o.timeDiffHours = CityRowTimeDifference(*row);
+        } else if (arg == "--cities") {
+            o.listCities = true;
         } else if (arg == "--plain") {
             o.plain = true;
         } else if (arg == "--json") {
@@ -303,6 +325,12 @@ int RunTokiCli(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (o.version) {
         out << "vellmor-toki " << VELLMOR_VERSION_STRING << "\n";
+        return 0;
+    }
+    if (o.listCities) {
+        for (CityEntry row : kCityTable) {
+            out << row << "\n";
+        }
         return 0;
     }
 

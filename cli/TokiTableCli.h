@@ -15,6 +15,7 @@ struct TokiCliOptions {
     int atHour = 0, atMinute = 0;
     bool plain = false;
     bool json = false;
+    bool listCities = false;  // --cities: print the built-in city table
     bool help = false;
     bool version = false;
 };

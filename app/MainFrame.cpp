@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "ClockPlatform.h"
+#include "MenuIds.h"
 
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -17,30 +18,30 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     SetMenuBar(CreateClockMenuBar());
     // The stop item exists only while a New Year's Eve sequence runs; the
     // view inserts it at the top of the first pop-up when one starts.
-    GetMenuBar()->GetMenu(0)->Destroy(kCmdStopJoya);
+    GetMenuBar()->GetMenu(0)->Destroy(ToMenuId(kCmdStopJoya));
 
-    Bind(wxEVT_MENU, &CMainFrame::OnExit, this, kCmdExit);
-    Bind(wxEVT_MENU, &CMainFrame::OnHelp, this, kCmdHelp);
+    Bind(wxEVT_MENU, &CMainFrame::OnExit, this, ToMenuId(kCmdExit));
+    Bind(wxEVT_MENU, &CMainFrame::OnHelp, this, ToMenuId(kCmdHelp));
     Bind(wxEVT_MAXIMIZE, &CMainFrame::OnMaximize, this);
 }
 
 wxMenuBar* CMainFrame::CreateClockMenuBar()
 {
     auto* file = new wxMenu;  // owned by the menu bar
-    file->Append(kCmdStopJoya, wxString::FromUTF8("除夜の鐘中止"));
-    file->Append(kCmdStrike, wxString::FromUTF8("鐘をつく(&D)"));
-    file->Append(kCmdSettings, wxString::FromUTF8("設定(&S)"));
-    file->Append(kCmdAlarm, wxString::FromUTF8("アラーム(&L)"),
+    file->Append(ToMenuId(kCmdStopJoya), wxString::FromUTF8("除夜の鐘中止"));
+    file->Append(ToMenuId(kCmdStrike), wxString::FromUTF8("鐘をつく(&D)"));
+    file->Append(ToMenuId(kCmdSettings), wxString::FromUTF8("設定(&S)"));
+    file->Append(ToMenuId(kCmdAlarm), wxString::FromUTF8("アラーム(&L)"),
                  wxString::FromUTF8("アラームの時刻と Ｏｎ/Ｏｆｆ を設定します。"));
-    file->Append(kCmdTokiInfo, wxString::FromUTF8("ときの情報(&I)"));
+    file->Append(ToMenuId(kCmdTokiInfo), wxString::FromUTF8("ときの情報(&I)"));
     file->AppendSeparator();
-    file->Append(kCmdExit, wxString::FromUTF8("終了(&X)"),
+    file->Append(ToMenuId(kCmdExit), wxString::FromUTF8("終了(&X)"),
                  wxString::FromUTF8("Vellmorを終了します。"));
 
     auto* help = new wxMenu;  // owned by the menu bar
-    help->Append(kCmdHelp, wxString::FromUTF8("ヘルプ(&H)"));
+    help->Append(ToMenuId(kCmdHelp), wxString::FromUTF8("ヘルプ(&H)"));
     help->AppendSeparator();
-    help->Append(kCmdAbout, wxString::FromUTF8("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+    help->Append(ToMenuId(kCmdAbout), wxString::FromUTF8("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
 
     auto* bar = new wxMenuBar;  // handed to the frame by SetMenuBar
     bar->Append(file, wxString::FromUTF8("ﾌｧｲﾙ(&F)"));

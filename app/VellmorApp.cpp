@@ -1,8 +1,10 @@
 #include "VellmorApp.h"
 
+#include "AboutCommand.h"
 #include "ClockPlatform.h"
 #include "InstanceGuard.h"
 #include "MainFrame.h"
+#include "MenuIds.h"
 #include "RegistrationSwitches.h"
 #include "VellmorDoc.h"
 #include "VellmorDocManager.h"
@@ -66,7 +68,7 @@ bool CVellmorApp::OnInit()
 
     auto* frame = new CMainFrame(docManager_.get(), GetAppDisplayName());  // owned by wx
     SetTopWindow(frame);
-    Bind(wxEVT_MENU, &CVellmorApp::OnAbout, this, kCmdAbout);
+    Bind(wxEVT_MENU, &CVellmorApp::OnAbout, this, ToMenuId(kCmdAbout));
 
     wxDocument* doc = nullptr;
     if (argc > 1) {

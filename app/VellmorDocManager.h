@@ -1,5 +1,6 @@
 #pragma once
 
+#include <wx/app.h>
 #include <wx/docview.h>
 
 // Keeps every frame title to the application name alone.

@@ -1,0 +1,11 @@
+#include "AboutCommand.h"
+
+#include "VellmorVersion.h"
+
+#include <wx/msgdlg.h>
+
+void ShowAboutBox(wxWindow* parent)
+{
+    wxMessageBox(wxString::FromUTF8("Vellmor (Vellmor.exe)  V.1.03"), "Vellmor",
+                 wxOK | wxICON_INFORMATION, parent);
+}

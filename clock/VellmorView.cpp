@@ -1,0 +1,352 @@
+#include "VellmorView.h"
+
+#include "ClockFonts.h"
+#include "EmbeddedResources.h"
+#include "MenuIds.h"
+#include "SoundPlayer.h"
+
+#include <wx/app.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/menu.h>
+#include <wx/mstream.h>
+#include <wx/msgdlg.h>
+#include <wx/stdpaths.h>
+#include <wx/utils.h>
+#include <wx/window.h>
+
+wxIMPLEMENT_DYNAMIC_CLASS(CVellmorView, wxView);
+
+namespace {
+
+// The empty form the clock stands on, in dialog units of its 9-point font.
+constexpr int kFormWidthDu = 87;
+constexpr int kFormHeightDu = 101;
+// The pictures need at least this much room (face 180 x 200).
+constexpr int kMinClientWidth = 180;
+constexpr int kMinClientHeight = 200;
+
+wxColour ToColour(Rgb c)
+{
+    return wxColour(c.red, c.green, c.blue);
+}
+
+wxBitmap LoadEmbeddedPng(const char* name)
+{
+    const EmbeddedResource png = FindEmbeddedResource(name);
+    if (!png) {
+        return wxBitmap();
+    }
+    wxMemoryInputStream stream(png.data, png.size);
+    wxImage image(stream, wxBITMAP_TYPE_PNG);
+    return image.IsOk() ? wxBitmap(image) : wxBitmap();
+}
+
+const char* PictureFile(ClockPicture picture)
+{
+    switch (picture) {
+    case ClockPicture::Face:
+        return "face.png";
+    case ClockPicture::Bell:
+        return "bell.png";
+    case ClockPicture::Branch:
+        return "branch.png";
+    case ClockPicture::Toki:
+        return "toki.png";
+    }
+    return "";
+}
+
+}  // namespace
+
+CVellmorView::CVellmorView() = default;
+
+CVellmorView::~CVellmorView() = default;
+
+bool CVellmorView::OnCreate(wxDocument* doc, long flags)
+{
+    if (!wxView::OnCreate(doc, flags)) {
+        return false;
+    }
+    wxFrame* frame = wxDynamicCast(wxTheApp->GetTopWindow(), wxFrame);
+    if (!frame) {
+        return false;
+    }
+    SetFrame(frame);
+    controller_ = std::make_unique<ClockController>(*this);
+    sound_ = std::make_unique<SoundPlayer>();
+    sound_->SetSearchFolders(
+        DefaultSoundFolders(wxStandardPaths::Get().GetExecutablePath().utf8_string()));
+
+    CreateCanvas();
+    Bind(wxEVT_TIMER, &CVellmorView::OnTimerEvent, this);
+    for (int id : {kCmdStrike, kCmdSettings, kCmdAlarm, kCmdTokiInfo, kCmdStopJoya}) {
+        Bind(wxEVT_MENU, &CVellmorView::OnMenuCommand, this, ToMenuId(id));
+    }
+
+    ClockSettings settings;
+    settings.Load();
+    controller_->InitialUpdate(settings);
+    LoadPictures();
+    CreateFonts();
+    FitFrameToForm();
+    Activate(true);
+    Invalidate();
+    return true;
+}
+
+void CVellmorView::CreateCanvas()
+{
+    canvas_ = new wxWindow(GetFrame(), wxID_ANY);  // owned by the frame
+    canvas_->SetBackgroundStyle(wxBG_STYLE_PAINT);
+    canvas_->SetBackgroundColour(*wxWHITE);
+    canvas_->SetFont(wxFont(wxFontInfo(9).FaceName(JapaneseGothicFace())));
+    canvas_->Bind(wxEVT_PAINT, &CVellmorView::OnPaint, this);
+    canvas_->Bind(wxEVT_LEFT_DCLICK, &CVellmorView::OnDoubleClick, this);
+    controller_->SetLineHeight(canvas_->GetCharHeight());
+}
+
+void CVellmorView::LoadPictures()
+{
+    for (ClockPicture p : {ClockPicture::Face, ClockPicture::Bell, ClockPicture::Branch,
+                           ClockPicture::Toki}) {
+        pictures_[p] = LoadEmbeddedPng(PictureFile(p));
+    }
+}
+
+void CVellmorView::CreateFonts()
+{
+    const wxString serif = SerifFace();
+    fonts_[ClockFont::Large] = MakeCellHeightFont(canvas_, serif, serif, 24, 700, true);
+    fonts_[ClockFont::Medium] = MakeCellHeightFont(canvas_, serif, serif, 16, 700, false);
+    const wxString gothic = JapaneseGothicFace();
+    fonts_[ClockFont::Small] = MakeCellHeightFont(canvas_, gothic, gothic, 12, 500, false);
+}
+
+void CVellmorView::FitFrameToForm()
+{
+    const wxSize form = canvas_->ConvertDialogToPixels(wxSize(kFormWidthDu, kFormHeightDu));
+    const wxSize client(std::max(form.x, kMinClientWidth), std::max(form.y, kMinClientHeight));
+    backing_ = wxBitmap(client);
+    {
+        wxMemoryDC dc(backing_);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+    }
+    GetFrame()->SetClientSize(client);
+    canvas_->SetSize(client);
+}
+
+bool CVellmorView::OnClose(bool deleteWindow)
+{
+    if (!wxView::OnClose(deleteWindow)) {
+        return false;
+    }
+    for (auto& timer : timers_) {
+        timer.second->Stop();
+    }
+    if (sound_) {
+        sound_->Stop();
+    }
+    if (controller_) {
+        controller_->Settings().Save();
+    }
+    Activate(false);
+    return true;
+}
+
+bool CVellmorView::StartTimer(int id, int periodMs)
+{
+    auto& timer = timers_[id];
+    if (!timer) {
+        timer = std::make_unique<wxTimer>(this, id);
+    }
+    return timer->Start(periodMs);
+}
+
+void CVellmorView::StopTimer(int id)
+{
+    const auto it = timers_.find(id);
+    if (it != timers_.end()) {
+        it->second->Stop();
+    }
+}
+
+void CVellmorView::OnTimerEvent(wxTimerEvent& event)
+{
+    controller_->OnTimer(event.GetId());
+}
+
+void CVellmorView::PlaySound(const std::string& name, SoundMode mode)
+{
+    if (mode == SoundMode::Loop) {
+        sound_->PlayLooping(name);
+    } else {
+        sound_->PlayYielding(name);
+    }
+}
+
+void CVellmorView::StopSound()
+{
+    sound_->Stop();
+}
+
+void CVellmorView::ShowMessage(const std::string& text, const std::string& caption,
+                               MessageIcon icon)
+{
+    const long style = wxOK | (icon == MessageIcon::Exclamation ? wxICON_EXCLAMATION : wxICON_NONE);
+    wxMessageDialog box(canvas_, wxString::FromUTF8(text),
+                        caption.empty() ? wxTheApp->GetAppDisplayName()
+                                        : wxString::FromUTF8(caption),
+                        style);
+    box.ShowModal();
+}
+
+wxMenu* CVellmorView::FirstPopup() const
+{
+    wxFrame* frame = wxDynamicCast(GetFrame(), wxFrame);
+    wxMenuBar* bar = frame ? frame->GetMenuBar() : nullptr;
+    return bar && bar->GetMenuCount() > 0 ? bar->GetMenu(0) : nullptr;
+}
+
+void CVellmorView::InsertMenuItem(int position, int commandId, const std::string& text)
+{
+    if (wxMenu* menu = FirstPopup()) {
+        menu->Insert(static_cast<size_t>(position), ToMenuId(commandId), wxString::FromUTF8(text));
+    }
+}
+
+void CVellmorView::InsertMenuSeparator(int position)
+{
+    if (wxMenu* menu = FirstPopup()) {
+        menu->InsertSeparator(static_cast<size_t>(position));
+    }
+}
+
+void CVellmorView::RemoveMenuItemById(int commandId)
+{
+    wxMenu* menu = FirstPopup();
+    if (menu && menu->FindItem(ToMenuId(commandId))) {
+        menu->Destroy(ToMenuId(commandId));
+    }
+}
+
+void CVellmorView::RemoveMenuItemAt(int position)
+{
+    wxMenu* menu = FirstPopup();
+    if (menu && static_cast<size_t>(position) < menu->GetMenuItemCount()) {
+        menu->Destroy(menu->FindItemByPosition(static_cast<size_t>(position)));
+    }
+}
+
+void CVellmorView::RefreshArea(const wxRect& area)
+{
+    if (!painting_ && canvas_) {
+        canvas_->RefreshRect(area, false);
+    }
+}
+
+void CVellmorView::DrawPicture(ClockPicture picture, int srcX, int srcY, int width, int height,
+                               int x, int y)
+{
+    const wxBitmap& source = pictures_[picture];
+    if (!source.IsOk() || !backing_.IsOk()) {
+        return;
+    }
+    wxMemoryDC from(const_cast<wxBitmap&>(source));
+    wxMemoryDC to(backing_);
+    to.Blit(x, y, width, height, &from, srcX, srcY);
+    RefreshArea(wxRect(x, y, width, height));
+}
+
+void CVellmorView::DrawText(const std::string& text, int x, int y, ClockFont font,
+                            Rgb background)
+{
+    if (!backing_.IsOk()) {
+        return;
+    }
+    const wxString str = wxString::FromUTF8(text);
+    wxMemoryDC to(backing_);
+    to.SetFont(fonts_[font]);
+    to.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
+    to.SetTextBackground(ToColour(background));
+    to.SetTextForeground(*wxBLACK);
+    to.DrawText(str, x, y);
+    const wxSize extent = to.GetTextExtent(str);
+    RefreshArea(wxRect(x, y, extent.x, extent.y));
+}
+
+void CVellmorView::Invalidate()
+{
+    fullPaintPending_ = true;
+    if (canvas_) {
+        canvas_->Refresh(true);
+    }
+}
+
+bool CVellmorView::IsShiftDown() const
+{
+    return wxGetKeyState(WXK_SHIFT);
+}
+
+void CVellmorView::OnPaint(wxPaintEvent&)
+{
+    wxPaintDC dc(canvas_);
+    if (fullPaintPending_ && backing_.IsOk()) {
+        fullPaintPending_ = false;
+        {
+            wxMemoryDC clear(backing_);
+            clear.SetBackground(*wxWHITE_BRUSH);
+            clear.Clear();
+        }
+        painting_ = true;
+        controller_->FullPaint();
+        painting_ = false;
+    }
+    if (backing_.IsOk()) {
+        dc.DrawBitmap(backing_, 0, 0);
+    }
+}
+
+void CVellmorView::OnDoubleClick(wxMouseEvent& event)
+{
+    controller_->OnDoubleClick();
+    event.Skip();
+}
+
+void CVellmorView::OnMenuCommand(wxCommandEvent& event)
+{
+    switch (FromMenuId(event.GetId())) {
+    case kCmdSettings:
+        OnSettings();
+        break;
+    case kCmdAlarm:
+        OnAlarm();
+        break;
+    case kCmdTokiInfo:
+        OnTokiInfo();
+        break;
+    default:
+        controller_->OnCommand(FromMenuId(event.GetId()));
+        break;
+    }
+}
+
+void CVellmorView::OnSettings()
+{
+    controller_->StopBell();
+    Invalidate();
+}
+
+void CVellmorView::OnAlarm()
+{
+    controller_->StopBell();
+    controller_->ApplyAlarmTime();
+    Invalidate();
+}
+
+void CVellmorView::OnTokiInfo()
+{
+}

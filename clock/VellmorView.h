@@ -1,0 +1,78 @@
+#pragma once
+
+#include "ClockController.h"
+#include "ClockPlatform.h"
+
+#include <wx/bitmap.h>
+#include <wx/docview.h>
+#include <wx/font.h>
+#include <wx/timer.h>
+
+#include <map>
+#include <memory>
+
+class SoundPlayer;
+class wxPaintEvent;
+class wxMouseEvent;
+class wxTimerEvent;
+class wxWindow;
+
+// The clock window's content. Puts the controller's decisions on the screen
+// and the speakers: timers, sounds, message boxes, the menu, the pictures and
+// texts. Everything is drawn into a backing bitmap and copied to the window
+// in its paint handler, so exposing the window never loses a picture.
+class CVellmorView : public wxView, public ClockPlatform {
+public:
+    CVellmorView();
+    ~CVellmorView() override;
+
+    bool OnCreate(wxDocument* doc, long flags) override;
+    bool OnClose(bool deleteWindow) override;
+    void OnDraw(wxDC*) override {}
+
+    ClockController& Controller() { return *controller_; }
+
+    // ClockPlatform
+    bool StartTimer(int id, int periodMs) override;
+    void StopTimer(int id) override;
+    void PlaySound(const std::string& name, SoundMode mode) override;
+    void StopSound() override;
+    void ShowMessage(const std::string& text, const std::string& caption,
+                     MessageIcon icon) override;
+    void InsertMenuItem(int position, int commandId, const std::string& text) override;
+    void InsertMenuSeparator(int position) override;
+    void RemoveMenuItemById(int commandId) override;
+    void RemoveMenuItemAt(int position) override;
+    void DrawPicture(ClockPicture picture, int srcX, int srcY, int width, int height, int x,
+                     int y) override;
+    void DrawText(const std::string& text, int x, int y, ClockFont font, Rgb background) override;
+    void Invalidate() override;
+    bool IsShiftDown() const override;
+
+private:
+    void CreateCanvas();
+    void LoadPictures();
+    void CreateFonts();
+    void FitFrameToForm();
+    void OnPaint(wxPaintEvent& event);
+    void OnDoubleClick(wxMouseEvent& event);
+    void OnTimerEvent(wxTimerEvent& event);
+    void OnMenuCommand(wxCommandEvent& event);
+    void OnSettings();
+    void OnAlarm();
+    void OnTokiInfo();
+    wxMenu* FirstPopup() const;
+    void RefreshArea(const wxRect& area);
+
+    std::unique_ptr<ClockController> controller_;
+    std::unique_ptr<SoundPlayer> sound_;
+    wxWindow* canvas_ = nullptr;  // owned by the frame
+    wxBitmap backing_;
+    bool fullPaintPending_ = true;
+    bool painting_ = false;
+    std::map<ClockPicture, wxBitmap> pictures_;
+    std::map<ClockFont, wxFont> fonts_;
+    std::map<int, std::unique_ptr<wxTimer>> timers_;
+
+    wxDECLARE_DYNAMIC_CLASS(CVellmorView);
+};

@@ -1,0 +1,13 @@
+# Interface targets for the GUI toolkit and the sound library, so that only
+# the targets that link them see their flags.
+find_package(wxWidgets 3.2 REQUIRED COMPONENTS xrc html core base)
+add_library(vellmor_wx INTERFACE)
+target_include_directories(vellmor_wx SYSTEM INTERFACE ${wxWidgets_INCLUDE_DIRS})
+target_compile_definitions(vellmor_wx INTERFACE ${wxWidgets_DEFINITIONS})
+target_compile_options(vellmor_wx INTERFACE ${wxWidgets_CXX_FLAGS})
+target_link_libraries(vellmor_wx INTERFACE ${wxWidgets_LIBRARIES})
+
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
+add_library(vellmor_sdl_mixer INTERFACE)
+target_link_libraries(vellmor_sdl_mixer INTERFACE PkgConfig::SDL2_MIXER)

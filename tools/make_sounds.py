@@ -89,10 +89,10 @@ def bell():
     # the thump of the log: band-limited noise, 200 Hz to 1.6 kHz, short decay
     m = int(0.12 * RATE)
     noise = rng.standard_normal(m)
-    spec = np.fft.rfft(noise)
+    spectrum = np.fft.rfft(noise)
     freqs = np.fft.rfftfreq(m, 1.0 / RATE)
     band = np.exp(-0.5 * (np.log(np.maximum(freqs, 1.0) / 560.0) / 0.6) ** 2)
-    thump = np.fft.irfft(spec * band, m)
+    thump = np.fft.irfft(spectrum * band, m)
     tt = np.arange(m) / RATE
     env = np.exp(-tt / 0.018)
     a = int(0.002 * RATE)

@@ -1,0 +1,135 @@
+#include "ClockController.h"
+
+#include "ChimeRules.h"
+
+#include <utility>
+
+namespace {
+
+const char* const kBaseTimerFailure = "基本タイマー初期設定不能";
+const char* const kAlarmSound = "pipi.wav";
+const char* const kAlarmText = "OK ボタンをクリックしてアラームを止めてください。";
+const char* const kAlarmCaption = "アラーム時刻です";
+
+}  // namespace
+
+ClockController::ClockController(ClockPlatform& platform, std::shared_ptr<const ClockSource> clock)
+    : platform_(platform), calendar(std::move(clock))
+{
+}
+
+void ClockController::InitialUpdate(const ClockSettings& loaded)
+{
+    settings = loaded;
+    calendar.SetAlarmTime(settings.alarmHour, settings.alarmMinutes);
+    ApplyLocation();
+    tokiRefreshMask = TICK_HALF_TOKI | TICK_FULL_TOKI;
+    joyaLeft = 0;
+    joyaArmed = 1;
+    animationStep = 0;
+    strikeCounts = MakeStrikeCounts();
+    if (!platform_.StartTimer(kBaseTimer, kBaseTimerPeriodMs)) {
+        // The clock then shows its start-up state and never advances.
+        platform_.ShowMessage(kBaseTimerFailure, "", MessageIcon::None);
+    }
+}
+
+void ClockController::OnTimer(int id)
+{
+    switch (id) {
+    case kBaseTimer:
+        Tick();
+        break;
+    case kAnimationTimer:
+        StepAnimation();
+        break;
+    case kJoyaTimer:
+        JoyaStrike();
+        break;
+    default:
+        break;
+    }
+}
+
+bool ClockController::OnCommand(int commandId)
+{
+    switch (commandId) {
+    case kCmdStrike:
+        StrikeNow();
+        return true;
+    case kCmdStopJoya:
+        StopJoya();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ClockController::Tick()
+{
+    const int events = calendar.Tick();
+    if (events != 0) {
+        DispatchEvents(events);
+    }
+    DrawTime();
+    if (joyaLeft != 0) {
+        DrawCountdown();
+    }
+}
+
+void ClockController::DispatchEvents(int events)
+{
+    const ChimeMoment moment = CurrentMoment();
+
+    // The alarm's box waits for OK; timers (and nested dispatches) go on meanwhile.
+    if (settings.alarmEnable == 1 && (events & TICK_ALARM) != 0) {
+        RingAlarm();
+    }
+    if ((events & settings.twelveShiDisplay) != 0) {
+        DrawBranch();
+    }
+    if ((events & tokiRefreshMask) != 0) {
+        DrawToki();
+    }
+    if ((events & settings.joya) != 0) {
+        if (joyaArmed == 0) {
+            return;  // New Year's Eve after the sequence has run: no chime either
+        }
+        StartJoya();
+    }
+    if ((events & settings.chime) != 0 && joyaLeft == 0) {
+        StartChime(moment);
+    }
+}
+
+ClockController::ChimeMoment ClockController::CurrentMoment() const
+{
+    return ChimeMoment{calendar.GetHour(), calendar.GetMinute(), calendar.GetCurrentToki()};
+}
+
+void ClockController::RingAlarm()
+{
+    platform_.PlaySound(kAlarmSound, SoundMode::Loop);
+    platform_.ShowMessage(kAlarmText, kAlarmCaption, MessageIcon::Exclamation);
+    platform_.StopSound();
+}
+
+void ClockController::ApplyLocation()
+{
+    calendar.SetLocation(settings.latitudeDegrees, settings.latitudeMinutes,
+                         settings.longitudeDegrees, settings.longitudeMinutes,
+                         settings.timeDifference);
+}
+
+void ClockController::ApplyAlarmTime()
+{
+    calendar.SetAlarmTime(settings.alarmHour, settings.alarmMinutes);
+}
+
+int ClockController::StrikeCount(TokiIndex k) const
+{
+    if (k < 0 || k >= kTokiCount) {
+        return 0;
+    }
+    return strikeCounts[static_cast<std::size_t>(k)];
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "ClockPlatform.h"
+#include "ClockSettings.h"
+#include "TokiCalendar.h"
+#include "TokiNames.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+// The clock view's decisions, free of any toolkit: the tick and its event
+// dispatch, drawing of the face, pictures and texts, the bell's strike series,
+// the New Year's Eve sequence and the alarm. All calls arrive on one thread;
+// message boxes shown through the platform may re-enter OnTimer while open.
+//
+// The dialog commands (kCmdSettings, kCmdAlarm, kCmdTokiInfo) belong to the
+// view, which owns the dialogs; OnCommand returns false for them. The view
+// runs them as:
+//   settings: StopBell(); dialog on Settings(); on OK ApplyLocation(); Invalidate.
+//   alarm:    StopBell(); dialog on Settings(); ApplyAlarmTime() (OK or
+//             Cancel); Invalidate.
+//   info:     Calendar().LoadPlainNames() when Settings().twelveShiDisplay is
+//             4, else LoadBranchNames(); dialog from Calendar() and Settings().
+class ClockController {
+public:
+    static constexpr int kAnimationSteps = 30;  // one strike cycle, 6 s
+    static constexpr int kSoundStep = 8;         // the strike sounds 1.6 s in
+    static constexpr int kJoyaStrikes = 108;
+
+    // The clock reading a dispatch acts on, taken before the alarm's box can
+    // hold the dispatch up for minutes: a chime that starts after OK still
+    // counts for the minute and toki its events came with.
+    struct ChimeMoment {
+        int hour = 0;
+        int minute = 0;
+        TokiIndex toki = 0;
+    };
+
+    explicit ClockController(ClockPlatform& platform,
+                             std::shared_ptr<const ClockSource> clock = SystemClock());
+
+    // Start-up with already loaded settings: hands the alarm time and place to
+    // the time model, resets the bell and New Year's Eve state, starts the base
+    // timer (reporting a failure and going on).
+    void InitialUpdate(const ClockSettings& loaded);
+
+    // A firing of timer id (kBaseTimer, kAnimationTimer or kJoyaTimer).
+    void OnTimer(int id);
+    // kCmdStrike and kCmdStopJoya; returns false for every other id.
+    bool OnCommand(int commandId);
+    // Redraws everything the full paint shows. The time and the countdown are
+    // not part of it: the next tick draws them again.
+    void FullPaint();
+    // A double click in the view.
+    void OnDoubleClick() { StopBell(); }
+
+    // Steps of the tick and the dispatch; public so tests can drive them.
+    void Tick();
+    void DispatchEvents(int events);
+    void StartChime(const ChimeMoment& at);
+    void StartStrikes();
+    void StepAnimation();
+    void StopBell();
+    void StrikeNow();
+    void StartJoya();
+    void JoyaStrike();
+    void StopJoya();
+    void RingAlarm();
+    void DrawFace();
+    void DrawBell();
+    void DrawBranch();
+    void DrawToki();
+    void DrawTokiText();
+    // Draw the time and the countdown when they differ from what is on the
+    // window (or a full paint has wiped them).
+    void DrawTime();
+    void DrawCountdown();
+
+    // After the settings dialog's OK: the new place goes to the time model.
+    void ApplyLocation();
+    // After the alarm dialog (OK or Cancel): the alarm time goes to the time model.
+    void ApplyAlarmTime();
+
+    ClockSettings& Settings() { return settings; }
+    const ClockSettings& Settings() const { return settings; }
+    TokiCalendar& Calendar() { return calendar; }
+    const TokiCalendar& Calendar() const { return calendar; }
+
+    int JoyaLeft() const { return joyaLeft; }
+    int JoyaArmed() const { return joyaArmed; }
+    int StrikesLeft() const { return strikesLeft; }
+    int AnimationStep() const { return animationStep; }
+    // Strikes of toki k by the table; 0 outside 0..23.
+    int StrikeCount(TokiIndex k) const;
+    void SetLineHeight(int pixels) { lineHeight = pixels; }
+    int LineHeight() const { return lineHeight; }
+
+private:
+    ChimeMoment CurrentMoment() const;
+
+    ClockPlatform& platform_;
+    ClockSettings settings;
+    TokiCalendar calendar;
+    int lineHeight = 0;      // pixels; y of the countdown line
+    int joyaLeft = 0;        // New Year's Eve strikes to come; non-zero while running
+    int joyaArmed = 1;       // whether TICK_JOYA may start the sequence
+    int tokiRefreshMask = 3; // events at which the toki picture is redrawn
+    int strikesLeft = 0;     // strikes still to sound in this series
+    std::array<int, kTokiCount> strikeCounts{};  // strikes per toki
+    int animationStep = 0;   // 0..29, selects the bell frame
+    int joyaMenuItems = 0;   // "除夜の鐘中止" items (each with its separator) in the menu
+
+    // What the tick last drew, so that an unchanged text is not drawn again.
+    std::string drawnTime;   // empty: nothing on the window
+    int drawnCountdown = 0;  // 0: no countdown on the window
+};

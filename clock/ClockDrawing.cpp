@@ -1,0 +1,93 @@
+// Drawing of the face, the pictures and the texts. Pixels in the view's
+// client area; a strip's frame n starts at x = n * frame width.
+#include "ClockController.h"
+
+#include "TokiNames.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kFaceWidth = 180, kFaceHeight = 200;  // top part of the 180 x 264 picture
+constexpr int kBellSize = 90, kBellX = 58, kBellY = 62;
+constexpr int kBellLastMovingFrame = 14;
+constexpr int kBranchSize = 29, kBranchX = 119, kBranchY = 5;
+constexpr int kTokiWidth = 31, kTokiHeight = 54, kTokiX = 5, kTokiY = 94;
+constexpr int kTimeX = 50, kTimeY = 38;
+constexpr int kAlarmX = 5, kAlarmY = 72;
+constexpr int kFixedHourDisplay = 4;  // twelveShiDisplay: branch sign by clock hour
+
+}  // namespace
+
+void ClockController::FullPaint()
+{
+    DrawFace();
+    DrawBell();
+    DrawBranch();
+    DrawToki();
+    if (settings.addText == 1) {
+        DrawTokiText();
+    }
+    // The repaint wiped the time and the countdown; the next tick draws them.
+    drawnTime.clear();
+    drawnCountdown = 0;
+}
+
+void ClockController::DrawFace()
+{
+    platform_.DrawPicture(ClockPicture::Face, 0, 0, kFaceWidth, kFaceHeight, 0, 0);
+    if (settings.alarmEnable == 1) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%2.2d:%2.2d", settings.alarmHour, settings.alarmMinutes);
+        platform_.DrawText(text, kAlarmX, kAlarmY, ClockFont::Medium, kAlarmYellow);
+    }
+}
+
+void ClockController::DrawBell()
+{
+    const int frame =
+        (animationStep >= 1 && animationStep <= kBellLastMovingFrame) ? animationStep : 0;
+    platform_.DrawPicture(ClockPicture::Bell, frame * kBellSize, 0, kBellSize, kBellSize, kBellX,
+                          kBellY);
+}
+
+void ClockController::DrawBranch()
+{
+    const int frame = settings.twelveShiDisplay == kFixedHourDisplay ? calendar.GetHour()
+                                                                     : calendar.GetCurrentToki();
+    platform_.DrawPicture(ClockPicture::Branch, frame * kBranchSize, 0, kBranchSize, kBranchSize,
+                          kBranchX, kBranchY);
+}
+
+void ClockController::DrawToki()
+{
+    platform_.DrawPicture(ClockPicture::Toki, calendar.GetCurrentToki() * kTokiWidth, 0,
+                          kTokiWidth, kTokiHeight, kTokiX, kTokiY);
+}
+
+void ClockController::DrawTokiText()
+{
+    platform_.DrawText(PaddedLabelFor(calendar.GetCurrentToki()), 0, 0, ClockFont::Small, kOrange);
+}
+
+void ClockController::DrawTime()
+{
+    std::string time = calendar.GetTimeText();  // "HH:MM:SS", within the short-string buffer
+    if (time.empty() || time == drawnTime) {
+        return;
+    }
+    drawnTime = time;
+    time += ' ';  // the trailing blank wipes what a wider text left behind
+    platform_.DrawText(time, kTimeX, kTimeY, ClockFont::Large, kWhite);
+}
+
+void ClockController::DrawCountdown()
+{
+    if (joyaLeft == 0 || joyaLeft == drawnCountdown) {
+        return;
+    }
+    drawnCountdown = joyaLeft;
+    char text[48];
+    std::snprintf(text, sizeof text, " 除夜の鐘 残り%3d ", joyaLeft);
+    platform_.DrawText(text, 0, lineHeight, ClockFont::Small, kOrange);
+}

@@ -1,0 +1,53 @@
+// New Year's Eve: 108 strikes, one every 15 s, with a menu item to stop them.
+#include "ClockController.h"
+
+namespace {
+
+const char* const kStopJoyaText = "除夜の鐘中止";
+const char* const kJoyaTimerFailure = "Cannot set Joya timer! ";
+
+}  // namespace
+
+void ClockController::StartJoya()
+{
+    joyaArmed = 0;
+    joyaLeft = kJoyaStrikes;
+    // Each start adds its own item with a separator below it at the top.
+    platform_.InsertMenuSeparator(0);
+    platform_.InsertMenuItem(0, kCmdStopJoya, kStopJoyaText);
+    ++joyaMenuItems;
+    if (!platform_.StartTimer(kJoyaTimer, kJoyaTimerPeriodMs)) {
+        // The sequence stays running without strikes until the user stops it.
+        platform_.ShowMessage(kJoyaTimerFailure, "", MessageIcon::None);
+    }
+}
+
+void ClockController::JoyaStrike()
+{
+    // The count and the timer are settled before the strike starts: a message
+    // box raised by StartStrikes lets this timer fire again meanwhile.
+    const bool strike = joyaLeft > 0;
+    if (strike) {
+        --joyaLeft;
+    }
+    if (joyaLeft <= 0) {
+        joyaLeft = 0;
+        platform_.StopTimer(kJoyaTimer);
+        platform_.Invalidate();  // the repaint clears the countdown line
+    }
+    if (strike) {
+        strikesLeft = 1;
+        StartStrikes();
+    }
+}
+
+void ClockController::StopJoya()
+{
+    joyaLeft = 0;  // the timer's next firing finds 0 and stops itself
+    if (joyaMenuItems == 0) {
+        return;  // nothing of ours at the top of the menu to remove
+    }
+    platform_.RemoveMenuItemById(kCmdStopJoya);
+    platform_.RemoveMenuItemAt(0);  // the separator that was below it
+    --joyaMenuItems;
+}

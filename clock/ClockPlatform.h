@@ -1,0 +1,99 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// What the clock's logic needs from the window system. The wx view implements
+// it for real; tests implement it with fakes that record every call.
+// Coordinates are pixels in the view's client area, origin top left.
+
+// Timer ids and periods of the clock.
+enum ClockTimer : int {
+    kBaseTimer = 1,       // the tick, every 250 ms, for the window's life
+    kAnimationTimer = 2,  // one bell animation step, every 200 ms
+    kJoyaTimer = 3,       // one New Year's Eve strike, every 15000 ms
+};
+constexpr int kBaseTimerPeriodMs = 250;
+constexpr int kAnimationTimerPeriodMs = 200;
+constexpr int kJoyaTimerPeriodMs = 15000;
+
+// Command ids of the clock's menu items.
+enum ClockCommand : int {
+    kCmdAlarm = 32771,      // "アラーム(&L)"
+    kCmdSettings = 32773,   // "設定(&S)"
+    kCmdStrike = 32774,     // "鐘をつく(&D)"
+    kCmdStopJoya = 32776,   // "除夜の鐘中止"
+    kCmdTokiInfo = 32777,   // "ときの情報(&I)"
+    kCmdExit = 57665,       // "終了(&X)"
+    kCmdAbout = 57664,      // "ﾊﾞｰｼﾞｮﾝ情報(&A)..."
+    kCmdHelp = 57667,       // "ヘルプ(&H)"
+};
+
+// The four pictures. Strips hold equal frames side by side from x = 0.
+enum class ClockPicture {
+    Face,    // 180 x 264, the top 180 x 200 drawn
+    Bell,    // 15 frames of 90 x 90
+    Branch,  // 24 frames of 29 x 29
+    Toki,    // 24 frames of 31 x 54
+};
+
+enum class ClockFont {
+    Large,   // digital time: serif, 24 px, bold, italic
+    Medium,  // alarm time: serif, 16 px, bold
+    Small,   // countdown and toki label: Japanese gothic, 12 px, medium
+};
+
+struct Rgb {
+    std::uint8_t red = 255;
+    std::uint8_t green = 255;
+    std::uint8_t blue = 255;
+    bool operator==(const Rgb& o) const
+    {
+        return red == o.red && green == o.green && blue == o.blue;
+    }
+};
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kOrange{255, 127, 0};        // countdown and toki label band
+constexpr Rgb kAlarmYellow{217, 217, 25};  // alarm time background
+
+enum class SoundMode {
+    Yield,  // plays only when nothing else is playing; returns at once
+    Loop,   // ends whatever plays, then loops until stopped; returns at once
+};
+
+enum class MessageIcon { None, Exclamation };
+
+class ClockPlatform {
+public:
+    virtual ~ClockPlatform() = default;
+
+    // Starts (or restarts) timer id with the period; false when it cannot be set.
+    virtual bool StartTimer(int id, int periodMs) = 0;
+    virtual void StopTimer(int id) = 0;
+
+    // name is a bare file name such as "Gooohn.wav".
+    virtual void PlaySound(const std::string& name, SoundMode mode) = 0;
+    virtual void StopSound() = 0;
+
+    // Modal message box with one OK button; returns when it is closed. Timers
+    // keep firing meanwhile. An empty caption means the application title.
+    virtual void ShowMessage(const std::string& text, const std::string& caption,
+                             MessageIcon icon) = 0;
+
+    // Edits the first pop-up of the main menu.
+    virtual void InsertMenuItem(int position, int commandId, const std::string& text) = 0;
+    virtual void InsertMenuSeparator(int position) = 0;
+    virtual void RemoveMenuItemById(int commandId) = 0;
+    virtual void RemoveMenuItemAt(int position) = 0;
+
+    // Copies the width x height block at (srcX, srcY) of a picture to (x, y).
+    virtual void DrawPicture(ClockPicture picture, int srcX, int srcY, int width, int height,
+                             int x, int y) = 0;
+    // Draws UTF-8 text with its top left at (x, y), its cell filled with background.
+    virtual void DrawText(const std::string& text, int x, int y, ClockFont font,
+                          Rgb background) = 0;
+
+    // Asks for a full repaint (background erased) soon, outside the caller.
+    virtual void Invalidate() = 0;
+    virtual bool IsShiftDown() const = 0;
+};

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "ClockPlatform.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+// A platform that records every call, keeps simulated time in milliseconds,
+// models the running timers and the top of the first pop-up menu.
+class FakeClockPlatform : public ClockPlatform {
+public:
+    struct Timer {
+        int periodMs = 0;
+        long long dueMs = 0;  // next firing
+    };
+    struct Sound {
+        long long atMs;
+        std::string name;
+        SoundMode mode;
+    };
+    struct Message {
+        long long atMs;
+        std::string text, caption;
+        MessageIcon icon;
+    };
+    struct Picture {
+        long long atMs;
+        ClockPicture picture;
+        int srcX, srcY, width, height, x, y;
+    };
+    struct Text {
+        long long atMs;
+        std::string text;
+        int x, y;
+        ClockFont font;
+        Rgb background;
+    };
+    struct TimerCall {
+        long long atMs;
+        int id;
+        int periodMs;  // 0 for a stop
+    };
+
+    bool StartTimer(int id, int periodMs) override;
+    void StopTimer(int id) override;
+    void PlaySound(const std::string& name, SoundMode mode) override;
+    void StopSound() override;
+    void ShowMessage(const std::string& text, const std::string& caption,
+                     MessageIcon icon) override;
+    void InsertMenuItem(int position, int commandId, const std::string& text) override;
+    void InsertMenuSeparator(int position) override;
+    void RemoveMenuItemById(int commandId) override;
+    void RemoveMenuItemAt(int position) override;
+    void DrawPicture(ClockPicture picture, int srcX, int srcY, int width, int height, int x,
+                     int y) override;
+    void DrawText(const std::string& text, int x, int y, ClockFont font, Rgb background) override;
+    void Invalidate() override;
+    bool IsShiftDown() const override { return shiftDown; }
+
+    // The running timer due first (lowest id on a tie), if any.
+    std::optional<int> NextTimer() const;
+    bool IsRunning(int id) const { return timers.count(id) != 0; }
+
+    // Filters of the records.
+    std::vector<long long> SoundTimes(const std::string& name) const;
+    std::vector<Picture> PicturesOf(ClockPicture picture) const;
+    std::vector<Text> TextsAt(int x, int y) const;
+    std::vector<TimerCall> StartsOf(int id) const;
+    std::vector<TimerCall> StopsOf(int id) const;
+    // The calls in order, leaving out those that start with prefix.
+    std::vector<std::string> CallsExcept(const std::string& prefix) const;
+    void ClearRecords();
+
+    // Inputs.
+    long long nowMs = 0;
+    bool shiftDown = false;
+    std::set<int> failingTimers;                    // StartTimer of these fails
+    std::function<void(const Message&)> onMessage;  // runs while the box is "open"
+
+    // State and records.
+    std::map<int, Timer> timers;
+    // The first pop-up, top first: "-" for a separator, else "<id> <text>".
+    std::vector<std::string> menu{"32774 鐘をつく(&D)", "32773 設定(&S)"};
+    bool repaintPending = false;
+    std::vector<std::string> calls;  // one line per call, in order
+    std::vector<Sound> sounds;
+    std::vector<long long> soundStops;
+    std::vector<Message> messages;
+    std::vector<Picture> pictures;
+    std::vector<Text> texts;
+    std::vector<TimerCall> timerStarts, timerStops;
+    std::vector<long long> invalidations;
+};

@@ -15,6 +15,8 @@ struct ScheduleCase {
     int strikes;   // 0: no chime
 };
 
+void PrintTo(const ScheduleCase& c, std::ostream* os) { *os << c.name; }
+
 class Schedule : public ClockRig, public ::testing::WithParamInterface<ScheduleCase> {};
 
 TEST_P(Schedule, StrikesOfTheChimeDueAtTheMinute)

@@ -180,6 +180,28 @@ TEST_F(NewYearsEve, ShiftStrikeRearmsRestartsAndAddsAnotherItem)
     EXPECT_EQ(platform.menu, kPlainMenu);
 }
 
+TEST_F(NewYearsEve, CountNeverGoesBelowZeroWhenABoxHoldsTheLastStrike)
+{
+    // Without an animation timer every strike raises a message box, and the
+    // Joya timer keeps firing while one is open.
+    platform.failingTimers = {kAnimationTimer};
+    int depth = 0;
+    platform.onMessage = [&](const FakeClockPlatform::Message&) {
+        if (depth == 0 && controller.JoyaLeft() <= 1) {
+            ++depth;
+            RunForMs(20 * 1000);
+            --depth;
+        }
+    };
+    StartBeforeTheEve();
+    RunUntil(At(2007, 1, 1, 0, 15, 0));
+
+    EXPECT_EQ(controller.JoyaLeft(), 0);
+    EXPECT_FALSE(platform.IsRunning(kJoyaTimer));
+    EXPECT_EQ(platform.messages.size(), 108u);
+    EXPECT_EQ(Countdowns().back(), " 除夜の鐘 残り  1 ");
+}
+
 using JoyaByHand = ClockRig;
 
 TEST_F(JoyaByHand, ShiftStrikeStartsTheFullSequenceOnAnyDay)

@@ -1,5 +1,6 @@
 #include "ClockRig.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>

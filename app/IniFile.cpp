@@ -54,6 +54,12 @@ struct Line {
     std::string ending;
 };
 
+// Only "\n" ends a line; a last line may end in a lone "\r" or nothing.
+bool EndsLine(const std::string& ending)
+{
+    return !ending.empty() && ending.back() == '\n';
+}
+
 bool ReadLine(std::istream& in, Line& line)
 {
     if (!std::getline(in, line.content)) {
@@ -148,7 +154,7 @@ public:
 
     void Take(const Line& line)
     {
-        if (newline.empty() && !line.ending.empty()) {
+        if (newline.empty() && EndsLine(line.ending)) {
             newline = line.ending;
         }
         const ParsedLine parsed = Parse(line.content);
@@ -209,7 +215,7 @@ private:
             out << Newline();
         }
         out << content << ending;
-        lastLineOpen = ending.empty();
+        lastLineOpen = !EndsLine(ending);
     }
 
     // The unwritten entry of the current section with this key, or -1.
@@ -260,7 +266,7 @@ private:
     int current = -1;                   // section being copied, if one of ours
     std::vector<Line> afterLastKey;
     std::string newline;                // the text's own line ending
-    bool lastLineOpen = false;          // the last line emitted had no ending
+    bool lastLineOpen = false;          // the last line emitted has no "\n" yet
 };
 
 }  // namespace

@@ -93,10 +93,15 @@ std::string AsciiOnly(std::string_view in, Direction direction)
 std::string Convert(std::string_view in, Direction direction)
 {
     const bool toCp932 = direction == Direction::ToCp932;
-    IconvHandle cd(toCp932 ? "CP932" : "UTF-8", toCp932 ? "UTF-8" : "CP932");
+    // Opening a converter costs far more than converting a short text, so
+    // each thread keeps one per direction (a descriptor is not thread-safe).
+    thread_local const IconvHandle toCp932Handle("CP932", "UTF-8");
+    thread_local const IconvHandle toUtf8Handle("UTF-8", "CP932");
+    const IconvHandle& cd = toCp932 ? toCp932Handle : toUtf8Handle;
     if (!cd.Valid()) {
         return AsciiOnly(in, direction);
     }
+    iconv(cd.Get(), nullptr, nullptr, nullptr, nullptr);  // start from the initial state
     const std::string_view replacement = toCp932 ? kCp932Replacement : kUtf8Replacement;
 
     std::string out;

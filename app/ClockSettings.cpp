@@ -116,6 +116,9 @@ void ClockSettings::LoadFrom(const std::string& path)
 
 bool ClockSettings::Save() const
 {
+    if (iniPath.empty()) {
+        return false;  // never loaded: there is no file to write
+    }
     try {
         return WriteIniFile(iniPath, Entries(*this));
     } catch (...) {

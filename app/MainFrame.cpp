@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "ClockPlatform.h"
+#include "EmbeddedImage.h"
 #include "MenuIds.h"
 
 #include <wx/menu.h>
@@ -15,6 +16,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
                        MainFrameStyle())
 {
+    SetIcons(LoadAppIcons());
     SetMenuBar(CreateClockMenuBar());
     // The stop item exists only while a New Year's Eve sequence runs; the
     // view inserts it at the top of the first pop-up when one starts.

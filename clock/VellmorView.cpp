@@ -1,7 +1,7 @@
 #include "VellmorView.h"
 
 #include "ClockFonts.h"
-#include "EmbeddedResources.h"
+#include "EmbeddedImage.h"
 #include "MenuIds.h"
 #include "SoundPlayer.h"
 
@@ -11,7 +11,6 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/menu.h>
-#include <wx/mstream.h>
 #include <wx/msgdlg.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
@@ -31,17 +30,6 @@ constexpr int kMinClientHeight = 200;
 wxColour ToColour(Rgb c)
 {
     return wxColour(c.red, c.green, c.blue);
-}
-
-wxBitmap LoadEmbeddedPng(const char* name)
-{
-    const EmbeddedResource png = FindEmbeddedResource(name);
-    if (!png) {
-        return wxBitmap();
-    }
-    wxMemoryInputStream stream(png.data, png.size);
-    wxImage image(stream, wxBITMAP_TYPE_PNG);
-    return image.IsOk() ? wxBitmap(image) : wxBitmap();
 }
 
 const char* PictureFile(ClockPicture picture)
@@ -137,6 +125,13 @@ void CVellmorView::FitFrameToForm()
     }
     GetFrame()->SetClientSize(client);
     canvas_->SetSize(client);
+}
+
+void CVellmorView::OnChangeFilename()
+{
+    if (wxWindow* frame = GetFrame()) {
+        frame->SetLabel(wxTheApp->GetAppDisplayName());
+    }
 }
 
 bool CVellmorView::OnClose(bool deleteWindow)

@@ -29,8 +29,13 @@ public:
     bool OnCreate(wxDocument* doc, long flags) override;
     bool OnClose(bool deleteWindow) override;
     void OnDraw(wxDC*) override {}
+    // The frame's title stays the application name; no document name shows.
+    void OnChangeFilename() override;
 
     ClockController& Controller() { return *controller_; }
+    // What the window shows, for checks of the drawing.
+    const wxBitmap& BackingStore() const { return backing_; }
+    wxWindow* Canvas() const { return canvas_; }
 
     // ClockPlatform
     bool StartTimer(int id, int periodMs) override;

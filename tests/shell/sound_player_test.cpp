@@ -1,0 +1,68 @@
+#include "SoundPlayer.h"
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+
+// SDL's disk driver mixes into a file at real-time pace: a real device is
+// not needed, and what was played could be read back.
+class SoundPlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", path_.c_str(), 1);
+    }
+    void TearDown() override { std::remove(path_.c_str()); }
+
+    std::string path_ = "/tmp/vellmor-sound-test-" + std::to_string(getpid()) + ".raw";
+};
+
+TEST_F(SoundPlayerTest, YieldingLoopingAndStop)
+{
+    SoundPlayer player;
+    player.SetSearchFolders({"/nonexistent"});
+    ASSERT_TRUE(player.IsOpen()) << SDL_GetError();
+
+    player.PlayYielding("Gooohn.wav");  // the built-in bell
+    EXPECT_TRUE(player.IsPlaying());
+    player.PlayLooping("pipi.wav");     // ends the bell, loops the alarm
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    EXPECT_TRUE(player.IsPlaying()) << "a looping sound outlasts its length";
+    player.PlayYielding("Gooohn.wav");  // yields to the alarm: nothing changes
+    EXPECT_TRUE(player.IsPlaying());
+    player.Stop();
+    EXPECT_FALSE(player.IsPlaying());
+}
+
+TEST_F(SoundPlayerTest, UnknownOrPathNamesPlayNothing)
+{
+    SoundPlayer player;
+    ASSERT_TRUE(player.IsOpen());
+    for (const char* name : {"nosuch.wav", "../sounds/Gooohn.wav", "/etc/passwd", ""}) {
+        player.PlayYielding(name);
+        EXPECT_FALSE(player.IsPlaying()) << name;
+        player.PlayLooping(name);
+        EXPECT_FALSE(player.IsPlaying()) << name;
+    }
+}
+
+TEST(SoundPlayerWithoutDevice, GoesOnSilently)
+{
+    setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
+    SoundPlayer player;
+    EXPECT_FALSE(player.IsOpen());
+    player.PlayYielding("Gooohn.wav");
+    player.PlayLooping("pipi.wav");
+    player.Stop();
+    EXPECT_FALSE(player.IsPlaying());
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+// The clock window on a real (virtual) display: frame, menu, view adapter.
+#include "ClockPlatform.h"
+#include "MainFrame.h"
+#include "MenuIds.h"
+#include "VellmorDoc.h"
+#include "VellmorDocManager.h"
+#include "VellmorView.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+#include <wx/init.h>
+#include <wx/menu.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+class ClockWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        static int argc = 1;
+        static char name[] = "view_gui_tests";
+        static char* argv[] = {name, nullptr};
+        wxApp::SetInstance(new wxApp);  // owned by wx until wxEntryCleanup
+        ASSERT_TRUE(wxEntryStart(argc, argv));
+        wxTheApp->CallOnInit();
+        wxTheApp->SetAppName("Vellmor");
+        wxTheApp->SetAppDisplayName("Vellmor");
+        wxInitAllImageHandlers();
+    }
+    static void TearDownTestSuite() { wxEntryCleanup(); }
+
+    void SetUp() override
+    {
+        manager_ = std::make_unique<VellmorDocManager>();
+        new wxDocTemplate(manager_.get(), "Vellmor", "*.*", "", "", "Vellmor Document",
+                          "Vellmor View", wxCLASSINFO(CVellmorDoc), wxCLASSINFO(CVellmorView));
+        frame_ = new CMainFrame(manager_.get(), "Vellmor");  // destroyed in TearDown
+        wxTheApp->SetTopWindow(frame_);
+        ASSERT_NE(manager_->CreateNewDocument(), nullptr);
+        view_ = wxDynamicCast(manager_->GetCurrentView(), CVellmorView);
+        ASSERT_NE(view_, nullptr);
+        frame_->Show();
+        Settle();
+    }
+
+    void TearDown() override
+    {
+        manager_->CloseDocuments(true);
+        frame_->Destroy();
+        Settle();
+        manager_.reset();
+    }
+
+    static void Settle()
+    {
+        for (int i = 0; i < 5; ++i) {
+            wxTheApp->ProcessPendingEvents();
+            wxTheApp->Yield(true);
+        }
+    }
+
+    wxMenu* FilePopup() { return frame_->GetMenuBar()->GetMenu(0); }
+
+    wxImage Backing() { return view_->BackingStore().ConvertToImage(); }
+
+    std::unique_ptr<wxDocManager> manager_;
+    CMainFrame* frame_ = nullptr;
+    CVellmorView* view_ = nullptr;
+};
+
+TEST_F(ClockWindowTest, FrameTitleStyleMenuAndSize)
+{
+    EXPECT_EQ(frame_->GetTitle(), "Vellmor");
+    EXPECT_FALSE(frame_->HasFlag(wxMAXIMIZE_BOX));
+    EXPECT_TRUE(frame_->HasFlag(wxMINIMIZE_BOX));
+    EXPECT_TRUE(frame_->HasFlag(wxRESIZE_BORDER));
+
+    wxMenuBar* bar = frame_->GetMenuBar();
+    ASSERT_EQ(bar->GetMenuCount(), 2u);
+    EXPECT_EQ(bar->GetMenuLabel(0), wxString::FromUTF8("ﾌｧｲﾙ(&F)"));
+    EXPECT_EQ(bar->GetMenuLabel(1), wxString::FromUTF8("ﾍﾙﾌﾟ(&H)"));
+    const struct {
+        int id;
+        const char* label;
+    } file[] = {{kCmdStrike, "鐘をつく(&D)"}, {kCmdSettings, "設定(&S)"},
+                {kCmdAlarm, "アラーム(&L)"}, {kCmdTokiInfo, "ときの情報(&I)"},
+                {0, nullptr}, {kCmdExit, "終了(&X)"}};
+    ASSERT_EQ(FilePopup()->GetMenuItemCount(), std::size(file));
+    for (size_t i = 0; i < std::size(file); ++i) {
+        wxMenuItem* item = FilePopup()->FindItemByPosition(i);
+        if (!file[i].label) {
+            EXPECT_TRUE(item->IsSeparator());
+            continue;
+        }
+        EXPECT_EQ(FromMenuId(item->GetId()), file[i].id);
+        EXPECT_EQ(item->GetItemLabel(), wxString::FromUTF8(file[i].label));
+    }
+    EXPECT_EQ(FilePopup()->FindItem(ToMenuId(kCmdStopJoya)), nullptr);
+
+    const wxSize client = frame_->GetClientSize();
+    EXPECT_GE(client.x, 180);
+    EXPECT_GE(client.y, 200);
+    EXPECT_LE(client.x, 200);  // fitted to the form, not the frame's default size
+}
+
+TEST_F(ClockWindowTest, NewYearsEveMenuItemsComeAndGoInPairs)
+{
+    ClockController& clock = view_->Controller();
+    clock.StartJoya();
+    clock.StartJoya();  // started again while running: a second pair on top
+    ASSERT_EQ(FilePopup()->GetMenuItemCount(), 10u);
+    for (size_t top : {0u, 2u}) {
+        EXPECT_EQ(FilePopup()->FindItemByPosition(top)->GetItemLabel(),
+                  wxString::FromUTF8("除夜の鐘中止"));
+        EXPECT_TRUE(FilePopup()->FindItemByPosition(top + 1)->IsSeparator());
+    }
+    clock.StopJoya();
+    EXPECT_EQ(FilePopup()->GetMenuItemCount(), 8u);
+    clock.StopJoya();
+    EXPECT_EQ(FilePopup()->GetMenuItemCount(), 6u);
+    EXPECT_EQ(FromMenuId(FilePopup()->FindItemByPosition(0)->GetId()), kCmdStrike);
+}
+
+TEST_F(ClockWindowTest, FullPaintDrawsThePicturesAndTicksDrawTheTime)
+{
+    view_->Invalidate();
+    view_->Canvas()->Update();
+    Settle();
+    const wxImage shown = Backing();
+    // The bell picture's frame 0 sits at (58, 62).
+    ASSERT_TRUE(shown.IsOk());
+    int differing = 0;
+    for (int y = 62; y < 62 + 90; ++y) {
+        for (int x = 58; x < 58 + 90; ++x) {
+            differing += shown.GetRed(x, y) != 255 || shown.GetGreen(x, y) != 255;
+        }
+    }
+    EXPECT_GT(differing, 1000) << "no bell tower drawn";
+
+    // The digital time: black serif digits on white right of (50, 38).
+    view_->DrawText("12:34:56 ", 50, 38, ClockFont::Large, kWhite);
+    const wxImage withTime = Backing();
+    int dark = 0;
+    for (int y = 38; y < 62; ++y) {
+        for (int x = 50; x < 160; ++x) {
+            dark += withTime.GetRed(x, y) < 80 && withTime.GetGreen(x, y) < 80;
+        }
+    }
+    EXPECT_GT(dark, 100) << "no time text drawn";
+}
+
+TEST_F(ClockWindowTest, TimersStartAndStopById)
+{
+    EXPECT_TRUE(view_->StartTimer(kAnimationTimer, kAnimationTimerPeriodMs));
+    EXPECT_TRUE(view_->StartTimer(kAnimationTimer, kAnimationTimerPeriodMs));  // restart
+    view_->StopTimer(kAnimationTimer);
+    view_->StopTimer(kJoyaTimer);  // never started: harmless
+}
+
+}  // namespace

@@ -171,7 +171,15 @@ void CVellmorView::StopTimer(int id)
 
 void CVellmorView::OnTimerEvent(wxTimerEvent& event)
 {
-    controller_->OnTimer(event.GetId());
+    const int id = event.GetId();
+    ++firing_[id];
+    controller_->OnTimer(id);
+    if (--firing_[id] == 0) {
+        firing_.erase(id);
+        if (firing_.empty()) {
+            retiredTimers_.clear();  // no handler of theirs is running any more
+        }
+    }
 }
 
 void CVellmorView::PlaySound(const std::string& name, SoundMode mode)
@@ -191,6 +199,21 @@ void CVellmorView::StopSound()
 void CVellmorView::ShowMessage(const std::string& text, const std::string& caption,
                                MessageIcon icon)
 {
+    // The toolkit does not fire a timer again while its own handler runs, and
+    // a message box shown from a tick would stop the clock until it closes.
+    // Hand every timer that is firing now over to a fresh timer of the same
+    // id and period, so that the clock keeps ticking behind the box.
+    for (const auto& entry : firing_) {
+        auto it = timers_.find(entry.first);
+        if (it == timers_.end() || !it->second->IsRunning()) {
+            continue;
+        }
+        const int period = it->second->GetInterval();
+        it->second->Stop();
+        retiredTimers_.push_back(std::move(it->second));
+        it->second = std::make_unique<wxTimer>(this, entry.first);
+        it->second->Start(period);
+    }
     const long style = wxOK | (icon == MessageIcon::Exclamation ? wxICON_EXCLAMATION : wxICON_NONE);
     wxMessageDialog box(canvas_, wxString::FromUTF8(text),
                         caption.empty() ? wxTheApp->GetAppDisplayName()

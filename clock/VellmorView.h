@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 class SoundPlayer;
 class wxPaintEvent;
@@ -78,6 +79,10 @@ private:
     std::map<ClockPicture, wxBitmap> pictures_;
     std::map<ClockFont, wxFont> fonts_;
     std::map<int, std::unique_ptr<wxTimer>> timers_;
+    // Timers whose firing is being handled right now (ids), and timers
+    // replaced while they fired; see ShowMessage.
+    std::map<int, int> firing_;
+    std::vector<std::unique_ptr<wxTimer>> retiredTimers_;
 
     wxDECLARE_DYNAMIC_CLASS(CVellmorView);
 };

@@ -6,6 +6,6 @@
 
 void ShowAboutBox(wxWindow* parent)
 {
-    wxMessageBox(wxString::FromUTF8("Vellmor (Vellmor.exe)  V.1.03"), "Vellmor",
+    wxMessageBox(wxString::FromUTF8("Vellmor (Vellmor.exe)  " VELLMOR_ABOUT_VERSION), "Vellmor",
                  wxOK | wxICON_INFORMATION, parent);
 }

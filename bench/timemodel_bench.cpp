@@ -4,27 +4,12 @@
 #include "ClockSource.h"
 #include "TokiCalendar.h"
 
+#include "AllocationCounter.h"
+
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size)
-{
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -59,11 +44,11 @@ void BM_TickSameSecond(benchmark::State& state)
     TokiCalendar calendar(clock);
     calendar.SetLocation(35, 27, 139, 39, 9);
     calendar.Tick();  // records second 7
-    const long before = allocations.load();
+    const long before = AllocationCount();
     for (auto _ : state) {
         benchmark::DoNotOptimize(calendar.Tick());
     }
-    state.counters["allocs"] = static_cast<double>(allocations.load() - before);
+    state.counters["allocs"] = static_cast<double>(AllocationCount() - before);
 }
 BENCHMARK(BM_TickSameSecond);
 
@@ -74,13 +59,13 @@ void BM_TickNewSecond(benchmark::State& state)
     TokiCalendar calendar(clock);
     calendar.SetLocation(35, 27, 139, 39, 9);
     int second = 1;
-    const long before = allocations.load();
+    const long before = AllocationCount();
     for (auto _ : state) {
         second = second % 59 + 1;  // 1..59: never second 0
         clock->Set(LocalTime{2006, 1, 1, 12, 0, second});
         benchmark::DoNotOptimize(calendar.Tick());
     }
-    state.counters["allocs"] = static_cast<double>(allocations.load() - before);
+    state.counters["allocs"] = static_cast<double>(AllocationCount() - before);
 }
 BENCHMARK(BM_TickNewSecond);
 

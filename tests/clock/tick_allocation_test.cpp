@@ -1,26 +1,11 @@
 #include "ClockController.h"
 
+#include "AllocationCounter.h"
+
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size)
-{
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -58,7 +43,7 @@ TEST(ClockTickAllocation, TicksChimesAndStrikesAllocateNothing)
     controller.InitialUpdate(settings);
     controller.FullPaint();
 
-    const long before = allocations.load();
+    const long before = AllocationCount();
     for (int ms = 0; ms < 2 * 3600 * 1000; ms += 50) {
         const int s = ms / 1000;
         clock->Set(LocalTime{2006, 1, 1, 6 + s / 3600, s / 60 % 60, s % 60});
@@ -69,7 +54,7 @@ TEST(ClockTickAllocation, TicksChimesAndStrikesAllocateNothing)
             controller.OnTimer(kAnimationTimer);
         }
     }
-    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_EQ(AllocationCount() - before, 0);
     EXPECT_EQ(platform.texts, 2 * 3600);  // the time, once a second
     // 06:00 (6), 06:15 (6), 06:30 (1), 07:00 (7), 07:10 (1), 07:30 (1)
     EXPECT_EQ(platform.sounds, 22);

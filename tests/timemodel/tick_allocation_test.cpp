@@ -1,27 +1,12 @@
 #include "ClockSource.h"
 #include "TokiCalendar.h"
 
+#include "AllocationCounter.h"
+
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size)
-{
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -32,7 +17,7 @@ TEST(TickAllocation, ADayOfTicksAllocatesNothing)
     auto clock = std::make_shared<ManualClockSource>(LocalTime{2006, 12, 31, 0, 0, 0});
     TokiCalendar calendar(clock);
     calendar.SetLocation(35, 27, 139, 39, 9);
-    const long before = allocations.load();
+    const long before = AllocationCount();
     for (int s = 0; s < 2 * 86400; s += 7) {  // crosses midnight into a new year
         const int t = s % 86400;
         clock->Set(LocalTime{s < 86400 ? 2006 : 2007, s < 86400 ? 12 : 1, s < 86400 ? 31 : 1,
@@ -40,7 +25,7 @@ TEST(TickAllocation, ADayOfTicksAllocatesNothing)
         calendar.Tick();
         calendar.Tick();
     }
-    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_EQ(AllocationCount() - before, 0);
 }
 
 }  // namespace

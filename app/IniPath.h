@@ -12,6 +12,36 @@ std::string IniPathForExecutable(const std::string& executablePath);
 // cannot be read.
 std::string RunningExecutablePath();
 
-// Where the running program keeps its settings. An executable renamed or
-// copied under another name thus uses a file of its own.
+// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute
+// path, else $HOME/.config, with the home folder from the password database
+// when HOME is unset or empty. Empty when no home folder is known.
+std::string UserConfigHome();
+
+// The per-user settings file of an executable: configHome/vellmor/ and the
+// file name of IniPathForExecutable ("/usr/bin/vellmor" ->
+// "<configHome>/vellmor/vellmor.ini").
+std::string UserIniPathForExecutable(const std::string& executablePath,
+                                     const std::string& configHome);
+
+// Where a program at executablePath keeps its settings, for reading and
+// writing alike.
+//
+// Beside the executable when its folder can be written: a portable copy keeps
+// its file with it, whatever the file's own permissions. The folder is what
+// matters because a save replaces the file by renaming a new one into that
+// folder; a file that is read-only is still replaced, a writable file in a
+// folder that is not writable cannot be.
+//
+// Otherwise (an installed program in /usr/bin, a read-only medium) settings
+// saved there would be lost at every exit, so the per-user file is used. Its
+// folder is created (mode 0700, as for any missing part of configHome); when
+// the per-user file does not exist yet and one lies beside the executable,
+// that one is copied first, so that its settings and hand-made keys carry
+// over. When configHome is empty or the folder cannot be created, the file
+// beside the executable is used as before.
+std::string ChooseIniPath(const std::string& executablePath, const std::string& configHome);
+
+// Where the running program keeps its settings: ChooseIniPath for this
+// executable and this user. An executable renamed or copied under another
+// name thus uses a file of its own.
 std::string DefaultIniPath();

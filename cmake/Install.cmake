@@ -7,7 +7,7 @@ set(VELLMOR_APP_ID "org.vellmor.vellmor")
 set(VELLMOR_RELEASE_DATE "2026-12-10")
 set(VELLMOR_HOMEPAGE_URL "https://vellmor.org/" CACHE STRING "Home page named in the AppStream file")
 set(VELLMOR_SCREENSHOT_URL "https://vellmor.org/screenshots" CACHE STRING
-  "Web folder holding docs/clock-window.png and docs/toki-chart.png, named in the AppStream file")
+  "Web folder holding the screenshots of docs/ that the AppStream file names")
 
 install(TARGETS vellmor vellmor-toki RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 

@@ -5,6 +5,8 @@
 #include "LeadingInt.h"
 #include "ShiftJis.h"
 
+#include <unistd.h>
+
 #include <fstream>
 #include <string>
 #include <vector>
@@ -118,6 +120,11 @@ bool ClockSettings::Save() const
 {
     if (iniPath.empty()) {
         return false;  // never loaded: there is no file to write
+    }
+    if (access(iniPath.c_str(), F_OK) == 0 && access(iniPath.c_str(), W_OK) != 0) {
+        // The user made the file read-only: it is kept as it is, although
+        // the folder would let a new file be renamed over it.
+        return false;
     }
     try {
         return WriteIniFile(iniPath, Entries(*this));

@@ -138,6 +138,20 @@ TEST(AtomicSave, AFileThatCannotBeReadIsNotReplaced)
     EXPECT_EQ(ReadBytes(path), kOld);
 }
 
+TEST(AtomicSave, AReadOnlyFileIsLeftAlone)
+{
+    TempDir dir;
+    const std::string path = dir.File("vellmor.ini");
+    WriteBytes(path, kOld);
+    EXPECT_TRUE(AsUnprivileged(dir, [&] {
+        chmod(path.c_str(), 0444);
+        const bool saved = SettingsAt(path, 8).Save();
+        chmod(path.c_str(), 0644);
+        return !saved;
+    }));
+    EXPECT_EQ(ReadBytes(path), kOld);
+}
+
 TEST(AtomicSave, PermissionsAndSymbolicLinksAreKept)
 {
     TempDir dir;

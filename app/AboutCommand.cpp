@@ -1,11 +1,9 @@
 #include "AboutCommand.h"
 
-#include "VellmorVersion.h"
-
-#include <wx/msgdlg.h>
+#include "AboutDlg.h"
 
 void ShowAboutBox(wxWindow* parent)
 {
-    wxMessageBox(wxString::FromUTF8("Vellmor (Vellmor.exe)  " VELLMOR_ABOUT_VERSION), "Vellmor",
-                 wxOK | wxICON_INFORMATION, parent);
+    CAboutDlg dialog(parent);
+    dialog.ShowModal();
 }

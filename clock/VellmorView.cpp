@@ -1,9 +1,12 @@
 #include "VellmorView.h"
 
+#include "AlarmDlg.h"
 #include "ClockFonts.h"
 #include "EmbeddedImage.h"
 #include "MenuIds.h"
+#include "SettingsDlg.h"
 #include "SoundPlayer.h"
+#include "TokiInfoDlg.h"
 
 #include <wx/app.h>
 #include <wx/dcclient.h>
@@ -26,6 +29,8 @@ constexpr int kFormHeightDu = 101;
 // The pictures need at least this much room (face 180 x 200).
 constexpr int kMinClientWidth = 180;
 constexpr int kMinClientHeight = 200;
+// twelveShiDisplay of the fixed-hour system; the chart then uses plain names.
+constexpr int kFixedHourDisplay = 4;
 
 wxColour ToColour(Rgb c)
 {
@@ -355,16 +360,38 @@ void CVellmorView::OnMenuCommand(wxCommandEvent& event)
 void CVellmorView::OnSettings()
 {
     controller_->StopBell();
+    CSettingsDlg dialog(GetFrame());
+    dialog.fields = SettingsFieldsFrom(controller_->Settings());
+    if (dialog.ShowModal() == wxID_OK) {
+        CopySettingsFieldsBack(dialog.fields, controller_->Settings());
+        controller_->ApplyLocation();
+    }
     Invalidate();
 }
 
 void CVellmorView::OnAlarm()
 {
     controller_->StopBell();
+    CAlarmDlg dialog(GetFrame());
+    dialog.fields = AlarmFieldsFrom(controller_->Settings());
+    if (dialog.ShowModal() == wxID_OK) {
+        CopyAlarmFieldsBack(dialog.fields, controller_->Settings());
+    }
+    // Cancel too: the time model is given the (unchanged) alarm time again.
     controller_->ApplyAlarmTime();
     Invalidate();
 }
 
 void CVellmorView::OnTokiInfo()
 {
+    // The bell goes on striking behind the chart.
+    TokiCalendar& calendar = controller_->Calendar();
+    if (controller_->Settings().twelveShiDisplay == kFixedHourDisplay) {
+        calendar.LoadPlainNames();
+    } else {
+        calendar.LoadBranchNames();
+    }
+    CTokiInfoDlg dialog(GetFrame());
+    dialog.data = MakeTokiChartData(calendar, controller_->Settings());
+    dialog.ShowModal();
 }

@@ -1,0 +1,51 @@
+#include "AboutDlg.h"
+
+#include "DialogIds.h"
+#include "EmbeddedImage.h"
+#include "VellmorVersion.h"
+
+#include <wx/image.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+#include <wx/xrc/xmlres.h>
+
+#include <algorithm>
+
+namespace {
+
+const char* const kIconFile = "vellmor-48.png";
+
+// The program's icon, scaled down to fit the template's icon box.
+wxBitmap IconFitting(const wxSize& box)
+{
+    wxBitmap icon = LoadEmbeddedPng(kIconFile);
+    if (!icon.IsOk()) {
+        return icon;
+    }
+    const int side = std::min(box.x, box.y);
+    if (side > 0 && side < icon.GetWidth()) {
+        icon = wxBitmap(icon.ConvertToImage().Scale(side, side, wxIMAGE_QUALITY_HIGH));
+    }
+    return icon;
+}
+
+}  // namespace
+
+wxString CAboutDlg::NameAndVersion()
+{
+    return wxString::FromUTF8("Vellmor (Vellmor.exe)  " VELLMOR_ABOUT_VERSION);
+}
+
+CAboutDlg::CAboutDlg(wxWindow* owner)
+{
+    if (!CreateFromTemplate(owner, kAboutTemplate)) {
+        return;
+    }
+    if (auto* name = wxDynamicCast(FindWindow("name"), wxStaticText)) {
+        name->SetLabelText(NameAndVersion());
+    }
+    if (wxWindow* box = FindWindow("icon_container")) {
+        auto* icon = new wxStaticBitmap(this, wxID_ANY, IconFitting(box->GetSize()));  // owned by the dialog
+        wxXmlResource::Get()->AttachUnknownControl("icon", icon, this);
+    }
+}

@@ -1,0 +1,45 @@
+#include "CompactControls.h"
+
+#include <wx/checkbox.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
+#include <wx/window.h>
+
+namespace {
+
+#ifdef __WXGTK3__
+const char* const kEntryCss =
+    "entry { padding: 0px 2px; min-height: 0px; }";
+const char* const kToggleCss =
+    "radiobutton, checkbutton { padding: 0px; min-height: 0px; }"
+    " radio, check { margin: 0px 2px 0px 0px; }";
+
+// wx applies CSS to a window's own widget through a protected member; a
+// pointer to it, named in a derived class, may be used on any window.
+struct CssAccess : wxWindow {
+    using wxWindow::GTKApplyCssStyle;
+};
+
+void ApplyCss(wxWindow& window, const char* css)
+{
+    void (wxWindow::*apply)(const char*) = &CssAccess::GTKApplyCssStyle;
+    (window.*apply)(css);
+}
+#endif
+
+}  // namespace
+
+void CompactNativeControls(wxWindow& parent)
+{
+#ifdef __WXGTK3__
+    for (wxWindow* child : parent.GetChildren()) {
+        if (wxDynamicCast(child, wxTextCtrl)) {
+            ApplyCss(*child, kEntryCss);
+        } else if (wxDynamicCast(child, wxRadioButton) || wxDynamicCast(child, wxCheckBox)) {
+            ApplyCss(*child, kToggleCss);
+        }
+    }
+#else
+    (void)parent;
+#endif
+}

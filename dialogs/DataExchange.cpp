@@ -1,0 +1,171 @@
+#include "DataExchange.h"
+
+#include "DialogResources.h"
+#include "InputRules.h"
+#include "ShiftJisInputLimit.h"
+
+#include <wx/checkbox.h>
+#include <wx/msgdlg.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
+
+#include <climits>
+
+const char* const kMessageCaption = "Vellmor";
+
+namespace {
+
+bool IsNoChoiceRadio(const wxWindow& window)
+{
+    return window.GetName() == kNoChoiceRadioName;
+}
+
+// The group's hidden stand-in for "none checked", if the group has one.
+wxRadioButton* NoChoiceRadioAfter(wxRadioButton& first)
+{
+    const wxWindowList& siblings = first.GetParent()->GetChildren();
+    auto node = siblings.Find(&first);
+    for (node = node ? node->GetNext() : nullptr; node; node = node->GetNext()) {
+        auto* radio = wxDynamicCast(node->GetData(), wxRadioButton);
+        if (radio && radio->HasFlag(wxRB_GROUP)) {
+            break;
+        }
+        if (radio && IsNoChoiceRadio(*radio)) {
+            return radio;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::vector<wxRadioButton*> RadioGroupFrom(wxRadioButton& first)
+{
+    std::vector<wxRadioButton*> group{&first};
+    const wxWindowList& siblings = first.GetParent()->GetChildren();
+    auto node = siblings.Find(&first);
+    for (node = node ? node->GetNext() : nullptr; node; node = node->GetNext()) {
+        auto* radio = wxDynamicCast(node->GetData(), wxRadioButton);
+        if (!radio) {
+            continue;  // other controls inside a group are skipped
+        }
+        if (radio->HasFlag(wxRB_GROUP)) {
+            break;
+        }
+        if (!IsNoChoiceRadio(*radio)) {
+            group.push_back(radio);
+        }
+    }
+    return group;
+}
+
+DataExchange::DataExchange(wxWindow& dialog, Direction direction)
+    : dialog_(dialog), direction_(direction)
+{
+}
+
+template <class Control>
+Control* DataExchange::Find(int id) const
+{
+    auto* control = wxDynamicCast(dialog_.FindWindow(id), Control);
+    wxASSERT_MSG(control, "the template lacks a control this dialog exchanges");
+    return control;
+}
+
+bool DataExchange::Reject(wxTextCtrl& edit, const std::string& message)
+{
+    failed_ = true;
+    wxMessageBox(wxString::FromUTF8(message), wxString::FromUTF8(kMessageCaption),
+                 wxOK | wxICON_EXCLAMATION, &dialog_);
+    edit.SetFocus();
+    edit.SelectAll();
+    return false;
+}
+
+void DataExchange::Int(int id, int& value)
+{
+    IntInRange(id, value, INT_MIN, INT_MAX);
+}
+
+void DataExchange::IntInRange(int id, int& value, int low, int high)
+{
+    wxTextCtrl* edit = Find<wxTextCtrl>(id);
+    if (failed_ || !edit) {
+        return;
+    }
+    if (direction_ == Direction::ToControls) {
+        edit->ChangeValue(wxString::Format("%d", value));
+        return;
+    }
+    const std::string text = edit->GetValue().utf8_string();
+    const InputCheck check = ParseDialogIntInRange(text, low, high);
+    if (!check.ok) {
+        Reject(*edit, check.message);
+        return;
+    }
+    value = check.value;
+}
+
+void DataExchange::Text(int id, std::string& value, std::size_t maxBytes)
+{
+    wxTextCtrl* edit = Find<wxTextCtrl>(id);
+    if (failed_ || !edit) {
+        return;
+    }
+    if (direction_ == Direction::ToControls) {
+        edit->ChangeValue(wxString::FromUTF8(value));
+        LimitShiftJisInput(*edit, maxBytes);
+        return;
+    }
+    const std::string text = edit->GetValue().utf8_string();
+    const InputCheck check = CheckShiftJisLength(text, maxBytes);
+    if (!check.ok) {
+        Reject(*edit, check.message);
+        return;
+    }
+    value = text;
+}
+
+void DataExchange::Radio(int firstId, int& index)
+{
+    wxRadioButton* first = Find<wxRadioButton>(firstId);
+    if (failed_ || !first) {
+        return;
+    }
+    const std::vector<wxRadioButton*> group = RadioGroupFrom(*first);
+    const int count = static_cast<int>(group.size());
+    if (direction_ == Direction::ToControls) {
+        if (index >= 0 && index < count) {
+            group[static_cast<std::size_t>(index)]->SetValue(true);
+        } else if (wxRadioButton* none = NoChoiceRadioAfter(*first)) {
+            none->SetValue(true);
+        } else {
+            for (wxRadioButton* radio : group) {
+                radio->SetValue(false);
+            }
+        }
+        return;
+    }
+    index = -1;
+    for (int i = 0; i < count; ++i) {
+        if (group[static_cast<std::size_t>(i)]->GetValue()) {
+            index = i;
+            break;
+        }
+    }
+}
+
+void DataExchange::Check(int id, int& value)
+{
+    wxCheckBox* box = Find<wxCheckBox>(id);
+    if (failed_ || !box) {
+        return;
+    }
+    if (direction_ == Direction::ToControls) {
+        // 2, possible only from a hand-edited file, counts as off everywhere
+        // else in the clock, so it shows unchecked like any other value but 1.
+        box->SetValue(value == 1);
+        return;
+    }
+    value = box->GetValue() ? 1 : 0;
+}

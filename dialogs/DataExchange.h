@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class wxRadioButton;
+class wxTextCtrl;
+class wxWindow;
+
+// Moves a dialog's plain fields into its controls (when it opens) and back
+// out of them with validation (when it is accepted). A dialog lists its
+// fields once, in DoDataExchange, and both directions follow that order.
+//
+// Out of the controls, the first rejected field stops the exchange: its
+// message is shown in a box captioned "Vellmor" with the exclamation icon and
+// an OK button, the focus moves to the field's edit and its whole text is
+// selected. Fields read before it keep their new values; a rejected field and
+// those after it keep their old ones.
+class DataExchange {
+public:
+    enum class Direction { ToControls, FromControls };
+
+    DataExchange(wxWindow& dialog, Direction direction);
+
+    Direction GetDirection() const { return direction_; }
+    bool Failed() const { return failed_; }
+
+    // An edit holding a whole number (the dialog integer rule), shown as
+    // signed decimal text.
+    void Int(int id, int& value);
+    // As Int, and the number must lie in low..high.
+    void IntInRange(int id, int& value, int low, int high);
+    // An edit holding text of at most maxBytes in Shift-JIS; typing beyond
+    // that is refused while the dialog is open.
+    void Text(int id, std::string& value, std::size_t maxBytes);
+    // A radio group, given by its first button: the index of the checked
+    // button, -1 when none is. An index outside the group checks none.
+    void Radio(int firstId, int& index);
+    // A check box: 1 checked, 0 unchecked. Any value but 1 shows unchecked.
+    void Check(int id, int& value);
+
+private:
+    template <class Control>
+    Control* Find(int id) const;
+    bool Reject(wxTextCtrl& edit, const std::string& message);
+
+    wxWindow& dialog_;
+    Direction direction_;
+    bool failed_ = false;
+};
+
+// The buttons of the radio group that starts at first, in tab order: first
+// and the radio buttons after it, up to the next one that starts a group.
+// The group's hidden "none checked" button is not among them.
+std::vector<wxRadioButton*> RadioGroupFrom(wxRadioButton& first);
+
+// The caption of every message a dialog shows.
+extern const char* const kMessageCaption;  // "Vellmor"

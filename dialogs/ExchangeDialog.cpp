@@ -1,0 +1,67 @@
+#include "ExchangeDialog.h"
+
+#include "DataExchange.h"
+#include "DialogResources.h"
+
+#include <wx/button.h>
+
+bool CExchangeDialog::CreateFromTemplate(wxWindow* owner, const wxString& name)
+{
+    if (!LoadDialogTemplate(*this, owner, name)) {
+        return false;
+    }
+    Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent&) {
+        TransferDataToWindow();
+        OnOpen();
+    });
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, wxID_OK);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCancel(); }, wxID_CANCEL);
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnCancel(); });
+    created_ = true;
+    return true;
+}
+
+int CExchangeDialog::ShowModal()
+{
+    return created_ ? wxDialog::ShowModal() : wxID_CANCEL;
+}
+
+void CExchangeDialog::DoDataExchange(DataExchange&)
+{
+}
+
+bool CExchangeDialog::TransferDataToWindow()
+{
+    DataExchange exchange(*this, DataExchange::Direction::ToControls);
+    DoDataExchange(exchange);
+    return true;
+}
+
+bool CExchangeDialog::TransferDataFromWindow()
+{
+    DataExchange exchange(*this, DataExchange::Direction::FromControls);
+    DoDataExchange(exchange);
+    return !exchange.Failed();
+}
+
+void CExchangeDialog::Finish(int code)
+{
+    SetReturnCode(code);
+    if (IsModal()) {
+        EndModal(code);
+    } else {
+        Hide();
+    }
+}
+
+void CExchangeDialog::OnOK()
+{
+    if (TransferDataFromWindow()) {
+        Finish(wxID_OK);
+    }
+}
+
+void CExchangeDialog::OnCancel()
+{
+    Finish(wxID_CANCEL);
+}

@@ -1,0 +1,61 @@
+#include "SettingsDlg.h"
+
+#include "CityRowSplit.h"
+#include "DataExchange.h"
+#include "DialogIds.h"
+#include "InputRules.h"
+#include "LocationDlg.h"
+#include "ShiftJisInputLimit.h"
+
+#include <wx/textctrl.h>
+
+CSettingsDlg::CSettingsDlg(wxWindow* owner)
+{
+    if (CreateFromTemplate(owner, kSettingsTemplate)) {
+        Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnChooseCity(); }, kIdChooseCity);
+    }
+}
+
+void CSettingsDlg::DoDataExchange(DataExchange& exchange)
+{
+    exchange.IntInRange(kIdLongitudeDegrees, fields.longitudeDegrees, kLongitudeMin,
+                        kLongitudeMax);
+    exchange.IntInRange(kIdLongitudeMinutes, fields.longitudeMinutes, 0, 59);
+    exchange.Radio(kIdChimeEveryToki, fields.chimeIndex);
+    exchange.Int(kIdLatitudeDegrees, fields.latitudeDegrees);
+    exchange.Int(kIdLatitudeMinutes, fields.latitudeMinutes);
+    exchange.Text(kIdCity, fields.city, kPlaceNameMaxBytes);
+    exchange.Radio(kIdTemporalHours, fields.twelveShiIndex);
+    exchange.Radio(kIdCountSilent, fields.chimeCountIndex);
+    exchange.Check(kIdAddText, fields.addText);
+}
+
+void CSettingsDlg::OnChooseCity()
+{
+    std::string row;
+    {
+        CLocationDlg picker(this);
+        picker.ShowModal();  // OK or Cancel: only the row tells
+        row = picker.chosenRow;
+    }
+    const std::optional<ChosenPlace> place = SplitCityRow(row);
+    if (!place) {
+        return;
+    }
+    // Not validated here: OK checks these like typed values.
+    PutEditText(kIdCity, place->city);
+    PutEditText(kIdLatitudeDegrees, std::to_string(place->latitudeDegrees));
+    PutEditText(kIdLatitudeMinutes, std::to_string(place->latitudeMinutes));
+    PutEditText(kIdLongitudeDegrees, std::to_string(place->longitudeDegrees));
+    PutEditText(kIdLongitudeMinutes, std::to_string(place->longitudeMinutes));
+}
+
+void CSettingsDlg::PutEditText(int id, const std::string& text)
+{
+    if (auto* edit = wxDynamicCast(FindWindow(id), wxTextCtrl)) {
+        edit->ChangeValue(wxString::FromUTF8(text));
+        if (id == kIdCity) {
+            LimitShiftJisInput(*edit, kPlaceNameMaxBytes);
+        }
+    }
+}

@@ -1,0 +1,71 @@
+#include "SettingsFields.h"
+
+#include "ClockSettings.h"
+
+#include <array>
+
+namespace {
+
+// Chime masks of the four interval buttons, by index.
+constexpr std::array<int, 4> kChimeMasks = {1, 3, 4, 12};
+constexpr int kHalfTokiIndex = 1;
+constexpr int kTemporalDisplay = 3;
+constexpr int kFixedHourDisplay = 4;
+
+}  // namespace
+
+int ChimeIndexFromMask(int chime)
+{
+    for (std::size_t i = 0; i < kChimeMasks.size(); ++i) {
+        if (kChimeMasks[i] == chime) {
+            return static_cast<int>(i);
+        }
+    }
+    return kHalfTokiIndex;
+}
+
+int ChimeMaskFromIndex(int index, int oldChime)
+{
+    if (index < 0 || index >= static_cast<int>(kChimeMasks.size())) {
+        return oldChime;
+    }
+    return kChimeMasks[static_cast<std::size_t>(index)];
+}
+
+int TwelveShiIndexFromDisplay(int twelveShiDisplay)
+{
+    return twelveShiDisplay == kFixedHourDisplay ? 1 : 0;
+}
+
+int TwelveShiDisplayFromIndex(int index)
+{
+    return index == 1 ? kFixedHourDisplay : kTemporalDisplay;
+}
+
+SettingsFields SettingsFieldsFrom(const ClockSettings& settings)
+{
+    SettingsFields fields;
+    fields.longitudeDegrees = settings.longitudeDegrees;
+    fields.longitudeMinutes = settings.longitudeMinutes;
+    fields.chimeIndex = ChimeIndexFromMask(settings.chime);
+    fields.latitudeDegrees = settings.latitudeDegrees;
+    fields.latitudeMinutes = settings.latitudeMinutes;
+    fields.city = settings.city;
+    fields.twelveShiIndex = TwelveShiIndexFromDisplay(settings.twelveShiDisplay);
+    fields.chimeCountIndex = settings.chimeCount;
+    fields.addText = settings.addText;
+    return fields;
+}
+
+void CopySettingsFieldsBack(const SettingsFields& fields, ClockSettings& settings)
+{
+    settings.chime = ChimeMaskFromIndex(fields.chimeIndex, settings.chime);
+    settings.chimeCount = fields.chimeCountIndex;
+    settings.latitudeMinutes = fields.latitudeMinutes;
+    settings.latitudeDegrees = fields.latitudeDegrees;
+    settings.longitudeDegrees = fields.longitudeDegrees;
+    settings.longitudeMinutes = fields.longitudeMinutes;
+    settings.city = fields.city;
+    settings.addText = fields.addText;
+    settings.twelveShiDisplay = TwelveShiDisplayFromIndex(fields.twelveShiIndex);
+}

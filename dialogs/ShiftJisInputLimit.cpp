@@ -1,0 +1,53 @@
+#include "ShiftJisInputLimit.h"
+
+#include "ShiftJisInput.h"
+
+#include <wx/clntdata.h>
+#include <wx/textctrl.h>
+
+#include <string>
+
+namespace {
+
+// The state of one limited edit: its limit and the text last accepted, which
+// the next change is measured against.
+class InputLimit : public wxClientData {
+public:
+    explicit InputLimit(wxTextCtrl& edit) : edit_(edit) {}
+
+    void Reset(std::size_t maxBytes)
+    {
+        maxBytes_ = maxBytes;
+        accepted_ = edit_.GetValue().utf8_string();
+    }
+
+    void OnText(wxCommandEvent& event)
+    {
+        const FittedInput fitted =
+            FitShiftJisInput(accepted_, edit_.GetValue().utf8_string(), maxBytes_);
+        if (fitted.cut) {
+            edit_.ChangeValue(wxString::FromUTF8(fitted.text));
+            edit_.SetInsertionPoint(static_cast<long>(fitted.caret));
+        }
+        accepted_ = fitted.text;
+        event.Skip();
+    }
+
+private:
+    wxTextCtrl& edit_;
+    std::size_t maxBytes_ = 0;
+    std::string accepted_;  // UTF-8
+};
+
+}  // namespace
+
+void LimitShiftJisInput(wxTextCtrl& edit, std::size_t maxBytes)
+{
+    auto* limit = dynamic_cast<InputLimit*>(edit.GetClientObject());
+    if (!limit) {
+        limit = new InputLimit(edit);  // owned by edit
+        edit.SetClientObject(limit);
+        edit.Bind(wxEVT_TEXT, [limit](wxCommandEvent& event) { limit->OnText(event); });
+    }
+    limit->Reset(maxBytes);
+}

@@ -1,0 +1,64 @@
+#include "TabbedListBox.h"
+
+#include "TabStops.h"
+
+#include <wx/dc.h>
+#include <wx/settings.h>
+#include <wx/tokenzr.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kTextMarginPx = 2;  // left of every row, as list boxes leave
+
+}  // namespace
+
+TabbedListBox::TabbedListBox(wxWindow* parent, wxWindowID id, int tabStopDu)
+    : wxVListBox(parent, id, wxDefaultPosition, wxDefaultSize,
+                 wxBORDER_SUNKEN | wxALWAYS_SHOW_SB | wxWANTS_CHARS),
+      tabStopDu_(tabStopDu)
+{
+    SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX));
+}
+
+void TabbedListBox::InsertRow(std::size_t pos, const std::string& row)
+{
+    pos = std::min(pos, rows_.size());
+    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(pos), row);
+    SetItemCount(rows_.size());
+    RefreshAll();
+}
+
+std::string TabbedListBox::GetRow(std::size_t pos) const
+{
+    return pos < rows_.size() ? rows_[pos] : std::string();
+}
+
+wxCoord TabbedListBox::OnMeasureItem(size_t) const
+{
+    return GetCharHeight() + 2;
+}
+
+void TabbedListBox::OnDrawItem(wxDC& dc, const wxRect& rect, size_t n) const
+{
+    if (n >= rows_.size()) {
+        return;
+    }
+    dc.SetFont(GetFont());
+    const wxArrayString fields =
+        wxSplit(wxString::FromUTF8(rows_[n]), '\t', '\0');  // no escape character
+    std::vector<int> widths;
+    for (const wxString& field : fields) {
+        widths.push_back(dc.GetTextExtent(field).x);
+    }
+    const int tabStop = ConvertDialogToPixels(wxSize(tabStopDu_, 0)).x;
+    const std::vector<int> columns = TabbedFieldColumns(widths, tabStop);
+
+    dc.SetTextForeground(wxSystemSettings::GetColour(
+        IsSelected(n) ? wxSYS_COLOUR_HIGHLIGHTTEXT : wxSYS_COLOUR_LISTBOXTEXT));
+    const int y = rect.y + (rect.height - dc.GetCharHeight()) / 2;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        dc.DrawText(fields[i], rect.x + kTextMarginPx + columns[i], y);
+    }
+}

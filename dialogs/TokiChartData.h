@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+class TokiCalendar;
+struct ClockSettings;
+
+// The 25 boundaries of the day's table, 暁九つ to the next 暁九つ.
+constexpr int kChartBoundaryCount = 25;
+
+// What the toki-information chart shows, taken from the time model and the
+// settings when the dialog is opened. Times are whole minutes after
+// boundary 0; texts are UTF-8.
+struct TokiChartData {
+    std::string placeDateText;    // place and the table's date
+    std::string coordinatesText;  // latitude and longitude
+    std::string sunriseText;      // "HH:MM"
+    std::string sunsetText;       // "HH:MM"
+    std::array<std::string, kChartBoundaryCount> entryLabels;  // name, two blanks, "HH:MM"
+    std::array<int, kChartBoundaryCount> entryMinutes{};
+    int sunriseMinutes = 0;
+    int sunsetMinutes = 0;
+};
+
+// The clock time of a minute of the table's day as "HH:MM": -19 is "23:41",
+// 1450 is "00:10". Any minute count is brought into 0..1439 first.
+std::string ClockTimeText(int minutes);
+
+// The chart for the calendar's current table, labelled with the names the
+// calendar loaded last (LoadPlainNames or LoadBranchNames).
+TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSettings& settings);

@@ -1,0 +1,137 @@
+#include "TokiInfoDlg.h"
+
+#include "DialogIds.h"
+
+#include <wx/dcclient.h>
+#include <wx/font.h>
+
+namespace {
+
+constexpr int kMeasuringFontTenths = 90;  // 9 points
+constexpr int kHeadingFontTenths = 110;   // 11 points
+constexpr int kFallbackDpi = 96;
+
+// Night to day, the fills of bands 0..5.
+const wxColour kBandColours[] = {{0, 0, 200},    {40, 40, 255},  {90, 90, 255},
+                                 {255, 195, 60}, {255, 225, 60}, {255, 255, 60}};
+const wxColour kTextBackground(200, 200, 200);
+const wxColour kHeadingText(128, 0, 0);
+
+// A font of the toolkit's default face whose character cell is the height a
+// size in tenths of a point has on this display: DPI * tenths / 720 pixels,
+// truncated.
+wxFont CellHeightFont(const wxWindow& window, int tenths)
+{
+    int dpi = window.GetDPI().y;
+    if (dpi <= 0) {
+        dpi = kFallbackDpi;
+    }
+    const int cellHeight = dpi * tenths / 720;
+    wxClientDC dc(const_cast<wxWindow*>(&window));
+    wxFont font;
+    // A pixel size sets the em height, and the cell is taller: shrink to fit.
+    for (int pixels = cellHeight; pixels > 1; --pixels) {
+        font = wxFont(wxFontInfo(wxSize(0, pixels)).Family(wxFONTFAMILY_DEFAULT));
+        dc.SetFont(font);
+        if (dc.GetCharHeight() <= cellHeight) {
+            break;
+        }
+    }
+    return font;
+}
+
+}  // namespace
+
+CTokiInfoDlg::CTokiInfoDlg(wxWindow* owner)
+{
+    if (CreateFromTemplate(owner, kTokiInfoTemplate)) {
+        SetBackgroundStyle(wxBG_STYLE_SYSTEM);
+        Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+            wxPaintDC dc(this);
+            PaintChart(dc);
+        });
+        Bind(wxEVT_CHAR_HOOK, &CTokiInfoDlg::OnKey, this);
+    }
+}
+
+void CTokiInfoDlg::OnOpen()
+{
+    measuringFont_ = CellHeightFont(*this, kMeasuringFontTenths);
+    headingFont_ = CellHeightFont(*this, kHeadingFontTenths);
+    wxClientDC dc(this);
+    dc.SetFont(measuringFont_);
+    layout_ = LayOutTokiChart(data, GetClientSize().y, dc.GetCharWidth(), dc.GetCharHeight());
+    laidOut_ = true;
+    Refresh();
+}
+
+void CTokiInfoDlg::OnKey(wxKeyEvent& event)
+{
+    switch (event.GetKeyCode()) {
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER:
+        OnOK();
+        break;
+    case WXK_ESCAPE:
+        OnCancel();
+        break;
+    default:
+        event.Skip();
+        break;
+    }
+}
+
+void CTokiInfoDlg::PaintChart(wxDC& dc) const
+{
+    if (!laidOut_) {
+        return;
+    }
+    const TokiChartLayout& at = layout_;
+    const wxString mark[] = {wxString::FromUTF8("日出"), wxString::FromUTF8("日没"),
+                             wxString::FromUTF8("南中")};
+
+    // Bands from the outermost toki pair inwards, each over the last, then
+    // the noon line at boundary 12 (a rectangle one row high). Rectangles
+    // are outlined with the black pen; right and bottom edges are excluded.
+    dc.SetPen(*wxBLACK_PEN);
+    dc.SetTextBackground(kTextBackground);
+    dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
+    for (int k = 0; k <= 6; ++k) {
+        if (k < 6) {
+            dc.SetBrush(wxBrush(kBandColours[k]));
+        }
+        const int top = at.entryY[static_cast<std::size_t>(2 * k)];
+        const int bottom = at.entryY[static_cast<std::size_t>(24 - 2 * k)] + 1;
+        dc.DrawRectangle(at.barLeft, top, at.barRight - at.barLeft, bottom - top);
+    }
+
+    dc.SetTextForeground(kHeadingText);
+    dc.SetFont(headingFont_);
+    dc.DrawText(wxString::FromUTF8(data.placeDateText), at.placeDateX, at.placeDateY);
+    dc.SetFont(measuringFont_);
+    dc.DrawText(wxString::FromUTF8(data.coordinatesText), at.coordinatesX, at.coordinatesY);
+
+    // Labels centred on their boundary: full toki on the bar, half toki
+    // right of it after a dash.
+    dc.SetTextForeground(*wxBLACK);
+    for (int i = 0; i < kChartBoundaryCount; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        const int y = at.entryY[n] - at.halfCharHeight;
+        const wxString label = wxString::FromUTF8(data.entryLabels[n]);
+        if (i % 2 == 0) {
+            dc.DrawText(label, at.fullLabelX, y);
+        } else {
+            dc.DrawText("-" + label, at.halfLabelX, y);
+        }
+    }
+
+    dc.SetTextForeground(kHeadingText);
+    dc.DrawText(mark[0], at.markX, at.sunriseY - at.halfCharHeight);
+    dc.DrawText(wxString::FromUTF8(data.sunriseText), at.timeX, at.sunriseY - at.halfCharHeight);
+    dc.DrawText(mark[1], at.markX, at.sunsetY - at.halfCharHeight);
+    dc.DrawText(wxString::FromUTF8(data.sunsetText), at.timeX, at.sunsetY - at.halfCharHeight);
+    dc.DrawText(mark[2], at.markX, at.entryY[12] - at.halfCharHeight);
+
+    dc.SetFont(wxNullFont);
+    dc.SetBrush(wxNullBrush);
+}

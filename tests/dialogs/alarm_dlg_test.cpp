@@ -1,0 +1,148 @@
+// The alarm dialog on screen: the check box and its edits, validation at OK
+// and at every click of the box.
+#include "AlarmDlg.h"
+#include "DialogIds.h"
+#include "DialogTestKit.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const std::string kHourRange = "0 から 23 までの整数を入力してください。";
+const std::string kMinuteRange = "0 から 59 までの整数を入力してください。";
+
+class AlarmDialogTest : public DialogTest {
+protected:
+    void Open(int enable, int hour, int minutes)
+    {
+        dialog_ = new CAlarmDlg(owner_);  // destroyed with owner_
+        dialog_->fields = AlarmFields{enable, hour, minutes};
+        dialog_->Show();
+        Settle();
+    }
+
+    bool TimeEditsEnabled(bool expected)
+    {
+        const bool hour = Edit(*dialog_, kIdAlarmHour).IsEnabled();
+        const bool minutes = Edit(*dialog_, kIdAlarmMinutes).IsEnabled();
+        EXPECT_EQ(hour, minutes) << "the two edits differ";
+        return hour == expected && minutes == expected;
+    }
+
+    CAlarmDlg* dialog_ = nullptr;
+};
+
+TEST_F(AlarmDialogTest, OpensWithTheFieldsAndEditsEnabledOnlyWhenOn)
+{
+    Open(0, 7, 5);
+    EXPECT_FALSE(Get<wxCheckBox>(*dialog_, kIdAlarmEnable).GetValue());
+    EXPECT_EQ(EditText(*dialog_, kIdAlarmHour), "7");
+    EXPECT_EQ(EditText(*dialog_, kIdAlarmMinutes), "5");
+    EXPECT_TRUE(TimeEditsEnabled(false));
+    dialog_->Destroy();
+
+    Open(1, 12, 0);
+    EXPECT_TRUE(Get<wxCheckBox>(*dialog_, kIdAlarmEnable).GetValue());
+    EXPECT_TRUE(TimeEditsEnabled(true));
+}
+
+TEST_F(AlarmDialogTest, EveryClickOnTheBoxSwitchesTheEditsAndReadsTheControls)
+{
+    Open(0, 12, 0);
+    ClickCheckBox(*dialog_, kIdAlarmEnable);
+    EXPECT_TRUE(TimeEditsEnabled(true));
+    EXPECT_EQ(dialog_->fields.alarmEnable, 1);
+
+    SetEditText(*dialog_, kIdAlarmHour, "6");
+    ClickCheckBox(*dialog_, kIdAlarmEnable);
+    EXPECT_TRUE(TimeEditsEnabled(false));
+    EXPECT_EQ(dialog_->fields.alarmEnable, 0);
+    EXPECT_EQ(dialog_->fields.alarmHour, 6);  // read at the click
+    EXPECT_TRUE(dialog_->IsShown());
+}
+
+TEST_F(AlarmDialogTest, TimesOutsideTheClockAreRejectedAtOk)
+{
+    const struct {
+        int id;
+        std::string text;
+        std::string message;
+    } cases[] = {
+        {kIdAlarmHour, "24", kHourRange},
+        {kIdAlarmHour, "-1", kHourRange},
+        {kIdAlarmHour, "", "整数を入力してください。"},
+        {kIdAlarmMinutes, "60", kMinuteRange},
+        {kIdAlarmMinutes, "3O", "整数を入力してください。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.id) + " \"" + c.text + "\"");
+        Open(1, 12, 0);
+        SetEditText(*dialog_, c.id, c.text);
+        wxTEST_DIALOG(ClickButton(*dialog_, wxID_OK), ExpectMessage(c.message));
+        EXPECT_TRUE(dialog_->IsShown());
+        EXPECT_TRUE(FocusedWithAllSelected(Edit(*dialog_, c.id)));
+        dialog_->Destroy();
+        Settle();
+    }
+}
+
+TEST_F(AlarmDialogTest, FirstAndLastTimesOfTheDayAreAccepted)
+{
+    const struct {
+        std::string hour;
+        std::string minutes;
+        int h;
+        int m;
+    } cases[] = {{"0", "0", 0, 0}, {"23", "59", 23, 59}, {" 07 ", "05", 7, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hour + ":" + c.minutes);
+        Open(1, 12, 0);
+        SetEditText(*dialog_, kIdAlarmHour, c.hour);
+        SetEditText(*dialog_, kIdAlarmMinutes, c.minutes);
+        ClickButton(*dialog_, wxID_OK);
+        EXPECT_FALSE(dialog_->IsShown());
+        EXPECT_EQ(dialog_->GetReturnCode(), wxID_OK);
+        EXPECT_EQ(dialog_->fields.alarmHour, c.h);
+        EXPECT_EQ(dialog_->fields.alarmMinutes, c.m);
+        dialog_->Destroy();
+        Settle();
+    }
+}
+
+TEST_F(AlarmDialogTest, BadHourIsReportedAtTheClickAndBlocksOkUntilCorrected)
+{
+    Open(1, 12, 0);
+    SetEditText(*dialog_, kIdAlarmHour, "25");
+
+    wxTEST_DIALOG(ClickCheckBox(*dialog_, kIdAlarmEnable), ExpectMessage(kHourRange));
+    EXPECT_EQ(dialog_->fields.alarmEnable, 0);  // the box is read before the hour
+    EXPECT_TRUE(TimeEditsEnabled(false));
+
+    wxTEST_DIALOG(ClickButton(*dialog_, wxID_OK), ExpectMessage(kHourRange));
+    EXPECT_TRUE(dialog_->IsShown());
+
+    wxTEST_DIALOG(ClickCheckBox(*dialog_, kIdAlarmEnable), ExpectMessage(kHourRange));
+    EXPECT_TRUE(TimeEditsEnabled(true));
+    EXPECT_TRUE(FocusedWithAllSelected(Edit(*dialog_, kIdAlarmHour)));
+
+    SetEditText(*dialog_, kIdAlarmHour, "21");
+    ClickButton(*dialog_, wxID_OK);
+    EXPECT_FALSE(dialog_->IsShown());
+    EXPECT_EQ(dialog_->fields.alarmEnable, 1);
+    EXPECT_EQ(dialog_->fields.alarmHour, 21);
+}
+
+TEST_F(AlarmDialogTest, CancelKeepsTheFields)
+{
+    Open(0, 12, 0);
+    ClickCheckBox(*dialog_, kIdAlarmEnable);
+    SetEditText(*dialog_, kIdAlarmHour, "99");
+    ClickButton(*dialog_, wxID_CANCEL);
+    EXPECT_FALSE(dialog_->IsShown());
+    EXPECT_EQ(dialog_->GetReturnCode(), wxID_CANCEL);
+    EXPECT_EQ(dialog_->fields.alarmHour, 12);
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+// The location picker on screen.
+#include "CityTable.h"
+#include "DialogIds.h"
+#include "DialogTestKit.h"
+#include "LocationDlg.h"
+#include "TabbedListBox.h"
+#include "TabStops.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/dcclient.h>
+#include <wx/stattext.h>
+
+#include <vector>
+
+namespace {
+
+class LocationDialogTest : public DialogTest {
+protected:
+    void Open()
+    {
+        dialog_ = new CLocationDlg(owner_);  // destroyed with owner_
+        dialog_->Show();
+        Settle();
+        ASSERT_NE(dialog_->listBox, nullptr);
+    }
+
+    CLocationDlg* dialog_ = nullptr;
+};
+
+TEST_F(LocationDialogTest, ListsTheCitiesInTableOrderWithNoneSelected)
+{
+    Open();
+    TabbedListBox& list = *dialog_->listBox;
+    EXPECT_EQ(list.GetId(), kIdCityList);
+    ASSERT_EQ(list.GetRowCount(), kCityCount);
+    ASSERT_EQ(dialog_->rows.size(), kCityCount);
+    for (std::size_t i = 0; i < kCityCount; ++i) {
+        EXPECT_EQ(list.GetRow(i), kCityTable[i]);
+        EXPECT_EQ(dialog_->rows[i], kCityTable[i]);
+    }
+    EXPECT_EQ(list.GetRow(0), "根室\t+43:20\t+145:35\t+09");
+    EXPECT_EQ(list.GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(list.GetVisibleRowsBegin(), 0u);
+    EXPECT_TRUE(list.HasFlag(wxALWAYS_SHOW_SB));
+}
+
+TEST_F(LocationDialogTest, OkWithoutASelectionKeepsTheDialogOpen)
+{
+    Open();
+    ClickButton(*dialog_, wxID_OK);
+    EXPECT_TRUE(dialog_->IsShown());
+    EXPECT_EQ(dialog_->chosenRow, "");
+}
+
+TEST_F(LocationDialogTest, OkHandsBackTheSelectedRowWhole)
+{
+    Open();
+    dialog_->listBox->SetSelection(47);
+    ClickButton(*dialog_, wxID_OK);
+    EXPECT_FALSE(dialog_->IsShown());
+    EXPECT_EQ(dialog_->GetReturnCode(), wxID_OK);
+    EXPECT_EQ(dialog_->chosenRow, "那覇\t+26:13\t+127:40\t+09");
+}
+
+TEST_F(LocationDialogTest, CancelAndTheCloseBoxHandBackNothing)
+{
+    for (bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox ? "close box" : "Cancel");
+        Open();
+        dialog_->listBox->SetSelection(14);
+        if (closeBox) {
+            dialog_->Close();
+        } else {
+            ClickButton(*dialog_, wxID_CANCEL);
+        }
+        EXPECT_FALSE(dialog_->IsShown());
+        EXPECT_EQ(dialog_->GetReturnCode(), wxID_CANCEL);
+        EXPECT_EQ(dialog_->chosenRow, "");
+        dialog_->Destroy();
+        Settle();
+    }
+}
+
+TEST_F(LocationDialogTest, DoubleClickOnlySelects)
+{
+    Open();
+    dialog_->listBox->SetSelection(1);
+    wxCommandEvent doubleClick(wxEVT_LISTBOX_DCLICK, kIdCityList);
+    doubleClick.SetEventObject(dialog_->listBox);
+    doubleClick.SetInt(1);
+    dialog_->listBox->ProcessWindowEvent(doubleClick);
+    Settle();
+    EXPECT_TRUE(dialog_->IsShown());
+    EXPECT_EQ(dialog_->chosenRow, "");
+    EXPECT_EQ(dialog_->listBox->GetSelection(), 1);
+}
+
+TEST_F(LocationDialogTest, FieldsStandUnderTheirHeadings)
+{
+    // The tab stops fall every 32 dialog units from the list's left edge; each
+    // heading lies within a few units of the column its fields take.
+    Open();
+    const int stop = dialog_->ConvertDialogToPixels(wxSize(CLocationDlg::kTabStopDu, 0)).x;
+    const int listLeft = dialog_->listBox->GetScreenPosition().x;
+    const char* const headings[] = {"場所", "緯度", "経度", "時差"};
+    for (int column = 0; column < 4; ++column) {
+        wxStaticText* heading = nullptr;
+        for (wxWindow* child : dialog_->GetChildren()) {
+            auto* text = wxDynamicCast(child, wxStaticText);
+            if (text && text->GetLabel() == wxString::FromUTF8(headings[column])) {
+                heading = text;
+            }
+        }
+        ASSERT_NE(heading, nullptr) << headings[column];
+        const int headingX = heading->GetScreenPosition().x - listLeft;
+        const int unit = dialog_->ConvertDialogToPixels(wxSize(4, 0)).x;  // one average character
+        EXPECT_NEAR(headingX, column * stop, 2 * unit) << headings[column];
+    }
+
+    // Every row's fields are narrower than a stop, so each starts on one.
+    wxClientDC dc(dialog_->listBox);
+    dc.SetFont(dialog_->listBox->GetFont());
+    for (std::size_t i = 0; i < kCityCount; ++i) {
+        std::vector<int> widths;
+        for (const wxString& field : wxSplit(wxString::FromUTF8(std::string(kCityTable[i])), '\t', '\0')) {
+            widths.push_back(dc.GetTextExtent(field).x);
+        }
+        EXPECT_EQ(TabbedFieldColumns(widths, stop),
+                  (std::vector<int>{0, stop, 2 * stop, 3 * stop}))
+            << kCityTable[i];
+    }
+}
+
+}  // namespace

@@ -1,0 +1,259 @@
+// The dialog templates: titles, sizes and places in dialog units, and each
+// control with its id, text, rectangle and tab order.
+#include "AboutDlg.h"
+#include "AlarmDlg.h"
+#include "DialogIds.h"
+#include "DialogResources.h"
+#include "DialogTestKit.h"
+#include "LocationDlg.h"
+#include "SettingsDlg.h"
+#include "TokiInfoDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/button.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// One control as the template lists it. kind: 'B' button, 'D' default
+// button, 'G' group box, 'R' radio button, 'r' radio button starting a
+// group, 'E' edit, 'T' text, 'C' check box, 'L' list.
+struct Control {
+    char kind;
+    int id;  // 0: no id of its own
+    const char* text;
+    int x, y, w, h;
+};
+
+struct Template {
+    const char* title;
+    wxSize sizeDu;
+    std::vector<Control> controls;
+};
+
+const Template kSettings = {
+    "Vellmor の設定",
+    {223, 245},
+    {
+        {'D', wxID_OK, "OK", 115, 175, 70, 60},
+        {'B', wxID_CANCEL, "ｷｬﾝｾﾙ", 190, 175, 25, 60},
+        {'G', 0, "鐘をつく間隔", 5, 10, 135, 85},
+        {'r', 1009, "一刻ごと", 15, 45, 41, 10},
+        {'R', 1010, "半刻ごと", 15, 70, 41, 10},
+        {'R', 1011, "1 時間ごと", 85, 45, 47, 10},
+        {'R', 1012, "30 分ごと", 85, 70, 43, 10},
+        {'G', 0, "鐘をつく回数", 145, 10, 70, 85},
+        {'r', 1021, "鐘を鳴らさない", 155, 30, 59, 10},
+        {'R', 1022, "常に１回", 155, 50, 41, 10},
+        {'R', 1023, "時刻と同じ数", 155, 70, 54, 10},
+        {'G', 0, "現在地", 5, 100, 105, 135},
+        {'E', 1017, "", 35, 115, 55, 14},
+        {'E', 1013, "", 35, 140, 20, 14},
+        {'E', 1014, "", 75, 140, 15, 14},
+        {'E', 1016, "", 40, 160, 15, 14},
+        {'E', 1015, "", 75, 160, 15, 14},
+        {'B', 1018, "リストから選択", 15, 185, 85, 40},
+        {'r', 1005, "不定時法", 125, 115, 43, 10},
+        {'R', 1006, "定時法", 125, 130, 37, 10},
+        {'T', 0, "(約 80～160 分)", 25, 55, 55, 8},
+        {'T', 0, "(約 40～80 分)", 25, 80, 50, 8},
+        {'T', 0, "||| 不定時法 |||", 15, 30, 43, 8},
+        {'T', 0, "||| 定時法 |||", 85, 30, 36, 8},
+        {'T', 0, "東経", 15, 145, 15, 8},
+        {'T', 0, "北緯", 15, 165, 15, 8},
+        {'T', 0, "度", 60, 145, 8, 8},
+        {'T', 0, "度", 60, 165, 8, 8},
+        {'T', 0, "分", 95, 145, 8, 8},
+        {'T', 0, "分", 95, 165, 8, 8},
+        {'T', 0, "地名", 15, 120, 15, 8},
+        {'G', 0, "十二支表示", 115, 100, 100, 65},
+        {'C', 1024, "テキストでも表示する", 125, 150, 85, 10},
+    },
+};
+
+const Template kLocation = {
+    "現在地を選択",
+    {155, 165},
+    {
+        {'D', wxID_OK, "OK", 10, 111, 80, 44},
+        {'B', wxID_CANCEL, "ｷｬﾝｾﾙ", 95, 111, 40, 43},
+        {'L', 1038, "", 10, 25, 128, 75},
+        {'T', 0, "場所", 10, 15, 15, 8},
+        {'T', 0, "緯度", 45, 15, 15, 8},
+        {'T', 0, "経度", 80, 15, 15, 8},
+        {'T', 0, "時差", 105, 15, 15, 8},
+    },
+};
+
+const Template kAlarm = {
+    "アラームの設定",
+    {123, 75},
+    {
+        {'C', 1002, "アラームを鳴らす", 5, 10, 67, 10},
+        {'E', 1003, "", 15, 30, 20, 14},
+        {'E', 1004, "", 50, 30, 20, 14},
+        {'D', wxID_OK, "OK", 90, 10, 25, 30},
+        {'B', wxID_CANCEL, "ｷｬﾝｾﾙ", 90, 45, 25, 20},
+        {'T', 0, "時", 40, 35, 8, 8},
+        {'T', 0, "分", 75, 35, 8, 8},
+        {'T', 0, "(24 時間制)", 45, 50, 35, 8},
+    },
+};
+
+const Template kTokiInfo = {"ときの情報", {189, 335}, {}};
+
+const Template kAbout = {
+    "バージョン情報",
+    {235, 55},
+    {
+        {'L', 0, "", 11, 17, 20, 20},  // the icon's box
+        {'T', 0, "Vellmor (Vellmor.exe)  V.1.03", 40, 10, 130, 8},
+        {'T', 0, nullptr, 40, 25, 135, 8},  // our own words
+        {'D', wxID_OK, "OK", 185, 7, 43, 43},
+    },
+};
+
+wxRect DialogUnits(wxWindow& dialog, int x, int y, int w, int h)
+{
+    return wxRect(dialog.ConvertDialogToPixels(wxPoint(x, y)),
+                  dialog.ConvertDialogToPixels(wxSize(w, h)));
+}
+
+bool IsKind(wxWindow& window, char kind)
+{
+    switch (kind) {
+    case 'B':
+    case 'D':
+        return wxDynamicCast(&window, wxButton) != nullptr;
+    case 'G':
+        return wxDynamicCast(&window, wxStaticBox) != nullptr;
+    case 'R':
+    case 'r':
+        return wxDynamicCast(&window, wxRadioButton) != nullptr;
+    case 'E':
+        return wxDynamicCast(&window, wxTextCtrl) != nullptr;
+    case 'T':
+        return wxDynamicCast(&window, wxStaticText) != nullptr;
+    case 'C':
+        return wxDynamicCast(&window, wxCheckBox) != nullptr;
+    case 'L':
+        return true;  // our own control in the template's place
+    }
+    return false;
+}
+
+// The dialog's visible children in creation (= tab) order.
+std::vector<wxWindow*> TemplateChildren(wxWindow& dialog)
+{
+    std::vector<wxWindow*> children;
+    for (wxWindow* child : dialog.GetChildren()) {
+        if (child->GetName() != kNoChoiceRadioName) {
+            children.push_back(child);
+        }
+    }
+    return children;
+}
+
+void CheckTemplate(wxDialog& dialog, wxWindow& owner, const Template& t, wxPoint offsetDu)
+{
+    EXPECT_EQ(dialog.GetTitle(), wxString::FromUTF8(t.title));
+    EXPECT_EQ(dialog.GetClientSize(), dialog.ConvertDialogToPixels(t.sizeDu));
+    EXPECT_FALSE(dialog.HasFlag(wxRESIZE_BORDER));
+    EXPECT_TRUE(dialog.HasFlag(wxCAPTION));
+    EXPECT_TRUE(dialog.HasFlag(wxCLOSE_BOX));
+    EXPECT_EQ(dialog.GetParent(), &owner);
+    if (offsetDu != wxPoint(0, 0)) {
+        EXPECT_EQ(dialog.GetPosition(),
+                  owner.ClientToScreen(wxPoint(0, 0)) + dialog.ConvertDialogToPixels(offsetDu));
+    }
+    const wxFont font = dialog.GetFont();
+    EXPECT_EQ(font.GetPointSize(), 9);
+
+    const std::vector<wxWindow*> children = TemplateChildren(dialog);
+    ASSERT_EQ(children.size(), t.controls.size());
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const Control& c = t.controls[i];
+        wxWindow& child = *children[i];
+        SCOPED_TRACE("control " + std::to_string(i) + " " + (c.text ? c.text : ""));
+        EXPECT_TRUE(IsKind(child, c.kind));
+        if (c.kind == 'L' && c.id != 0) {
+            // Our own control, put into the template's placeholder.
+            wxWindow* control = dialog.FindWindow(c.id);
+            ASSERT_NE(control, nullptr);
+            EXPECT_EQ(control->GetParent(), &child);
+        } else if (c.id != 0) {
+            EXPECT_EQ(child.GetId(), c.id);
+        }
+        if (c.text && c.kind != 'E' && c.kind != 'L') {
+            EXPECT_EQ(child.GetLabel().utf8_string(), c.text);
+        }
+        EXPECT_EQ(child.GetRect(), DialogUnits(dialog, c.x, c.y, c.w, c.h));
+        if (c.kind == 'R' || c.kind == 'r') {
+            EXPECT_EQ(child.HasFlag(wxRB_GROUP), c.kind == 'r');
+        }
+        if (c.kind == 'D') {
+            auto* top = wxDynamicCast(&dialog, wxTopLevelWindow);
+            EXPECT_EQ(top->GetDefaultItem(), &child);
+        }
+        EXPECT_TRUE(child.IsEnabled());
+    }
+}
+
+using TemplateTest = DialogTest;
+
+TEST_F(TemplateTest, SettingsDialog)
+{
+    CSettingsDlg dialog(owner_);
+    CheckTemplate(dialog, *owner_, kSettings, {100, 50});
+}
+
+TEST_F(TemplateTest, LocationPickerOverTheSettingsDialog)
+{
+    CSettingsDlg settings(owner_);
+    settings.Show();
+    Settle();
+    CLocationDlg dialog(&settings);
+    CheckTemplate(dialog, settings, kLocation, {100, 100});
+}
+
+TEST_F(TemplateTest, AlarmDialog)
+{
+    CAlarmDlg dialog(owner_);
+    CheckTemplate(dialog, *owner_, kAlarm, {50, 50});
+}
+
+TEST_F(TemplateTest, TokiInfoDialog)
+{
+    CTokiInfoDlg dialog(owner_);
+    CheckTemplate(dialog, *owner_, kTokiInfo, {50, 50});
+}
+
+TEST_F(TemplateTest, AboutBox)
+{
+    CAboutDlg dialog(owner_);
+    CheckTemplate(dialog, *owner_, kAbout, {0, 0});
+}
+
+TEST_F(TemplateTest, OwnerlessDialogsBelongToTheMainWindow)
+{
+    CAlarmDlg dialog;
+    EXPECT_EQ(dialog.GetParent(), owner_);
+}
+
+TEST(DialogUnitPair, ReadsOnlyDialogUnits)
+{
+    wxPoint p;
+    EXPECT_TRUE(ParseDialogUnitPair(" 223,245d ", p));
+    EXPECT_EQ(p, wxPoint(223, 245));
+    EXPECT_FALSE(ParseDialogUnitPair("223,245", p));
+    EXPECT_FALSE(ParseDialogUnitPair("223d", p));
+    EXPECT_FALSE(ParseDialogUnitPair("a,bd", p));
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+// The toki-information dialog on screen: layout at opening, the painted
+// chart, the keys that close it.
+#include "DialogTestKit.h"
+#include "TokiInfoDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/dcmemory.h>
+#include <wx/uiaction.h>
+
+namespace {
+
+// A day of evenly spaced boundaries, 60 minutes apart from 23:41.
+TokiChartData EvenDay()
+{
+    TokiChartData data;
+    for (int i = 0; i < kChartBoundaryCount; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        data.entryMinutes[n] = 60 * i;
+        data.entryLabels[n] = "刻" + std::to_string(i) + "  " + ClockTimeText(-19 + 60 * i);
+    }
+    data.sunriseMinutes = 330;
+    data.sunsetMinutes = 1050;
+    data.sunriseText = ClockTimeText(-19 + 330);
+    data.sunsetText = ClockTimeText(-19 + 1050);
+    data.placeDateText = "横浜 － 西暦 2006年 6月 21日";
+    data.coordinatesText = "（北緯 35度 27分、東経 139度 39分）";
+    return data;
+}
+
+class TokiInfoDialogTest : public DialogTest {
+protected:
+    void Open()
+    {
+        dialog_ = new CTokiInfoDlg(owner_);  // destroyed with owner_
+        dialog_->data = EvenDay();
+        EXPECT_FALSE(dialog_->IsLaidOut());
+        dialog_->Show();
+        Settle();
+    }
+
+    wxColour PixelAt(const wxImage& image, int x, int y)
+    {
+        return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+    }
+
+    CTokiInfoDlg* dialog_ = nullptr;
+};
+
+TEST_F(TokiInfoDialogTest, LaysOutOnceFromTheClientHeightAndA9PointFont)
+{
+    Open();
+    ASSERT_TRUE(dialog_->IsLaidOut());
+    const TokiChartLayout& layout = dialog_->GetLayout();
+    const int dpi = dialog_->GetDPI().y > 0 ? dialog_->GetDPI().y : 96;
+    EXPECT_LE(layout.charHeight, dpi * 90 / 720);
+    EXPECT_GE(layout.charHeight, dpi * 90 / 720 - 3);
+    EXPECT_GT(layout.charWidth, 0);
+
+    const int height = dialog_->GetClientSize().y;
+    EXPECT_EQ(layout.entryY[0], 5 * layout.charHeight);
+    // 1440 minutes after boundary 0, up to the rounding of one row.
+    EXPECT_NEAR(layout.entryY[24], height - 2 * layout.charHeight, 1);
+    EXPECT_EQ(layout.barLeft, 10 * layout.charWidth);
+    EXPECT_EQ(layout.barRight, 42 * layout.charWidth);
+}
+
+TEST_F(TokiInfoDialogTest, PaintsTheBandsNoonLineAndTexts)
+{
+    Open();
+    const TokiChartLayout& at = dialog_->GetLayout();
+    wxBitmap canvas(dialog_->GetClientSize());
+    {
+        wxMemoryDC dc(canvas);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        dialog_->PaintChart(dc);
+    }
+    const wxImage image = canvas.ConvertToImage();
+    const wxColour bands[] = {{0, 0, 200},    {40, 40, 255},  {90, 90, 255},
+                              {255, 195, 60}, {255, 225, 60}, {255, 255, 60}};
+    // Sample each toki in a column of the bar that no label covers.
+    const int x = at.barRight - 2;
+    for (int toki = 0; toki < 12; ++toki) {
+        const int band = toki < 6 ? toki : 11 - toki;
+        const auto n = static_cast<std::size_t>(2 * toki);
+        const int y = (at.entryY[n] + at.entryY[n + 2]) / 2;
+        EXPECT_EQ(PixelAt(image, x, y), bands[band]) << "toki pair " << toki;
+    }
+    // Outlines at the even boundaries, the noon line across the bar.
+    EXPECT_EQ(PixelAt(image, x, at.entryY[4]), *wxBLACK);
+    EXPECT_EQ(PixelAt(image, x, at.entryY[12]), *wxBLACK);
+    EXPECT_EQ(PixelAt(image, at.barLeft + 1, at.entryY[12]), *wxBLACK);
+    // Texts stand on light grey boxes: the headings, a half-toki label right
+    // of the bar, and the 日出 mark left of it.
+    const wxColour grey(200, 200, 200);
+    EXPECT_EQ(PixelAt(image, at.placeDateX, at.placeDateY), grey);
+    EXPECT_EQ(PixelAt(image, at.coordinatesX, at.coordinatesY), grey);
+    EXPECT_EQ(PixelAt(image, at.halfLabelX + 1, at.entryY[1] - at.halfCharHeight), grey);
+    EXPECT_EQ(PixelAt(image, at.markX, at.sunriseY - at.halfCharHeight), grey);
+    EXPECT_EQ(PixelAt(image, at.markX, at.entryY[12] - at.halfCharHeight), grey);
+    // Nothing is painted left of the marks.
+    EXPECT_EQ(PixelAt(image, at.markX - 2, at.sunriseY), *wxWHITE);
+}
+
+TEST_F(TokiInfoDialogTest, EnterClosesWithOkAndEscWithCancel)
+{
+    const struct {
+        int key;
+        int code;
+    } cases[] = {{WXK_RETURN, wxID_OK}, {WXK_ESCAPE, wxID_CANCEL}};
+    for (const auto& c : cases) {
+        Open();
+        wxKeyEvent key(wxEVT_CHAR_HOOK);
+        key.m_keyCode = c.key;
+        key.SetEventObject(dialog_);
+        dialog_->ProcessWindowEvent(key);
+        EXPECT_FALSE(dialog_->IsShown());
+        EXPECT_EQ(dialog_->GetReturnCode(), c.code);
+        dialog_->Destroy();
+        Settle();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,192 @@
+// The clock's menu commands that open the dialogs, through the real view:
+// what goes into each dialog and what comes back.
+#include "AlarmDlg.h"
+#include "ClockPlatform.h"
+#include "DialogIds.h"
+#include "DialogTestKit.h"
+#include "MainFrame.h"
+#include "MenuIds.h"
+#include "SettingsDlg.h"
+#include "TokiInfoDlg.h"
+#include "VellmorDoc.h"
+#include "VellmorDocManager.h"
+#include "VellmorView.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/filename.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+class ViewExchangeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        manager_ = std::make_unique<VellmorDocManager>();
+        new wxDocTemplate(manager_.get(), "Vellmor", "*.*", "", "", "Vellmor Document",
+                          "Vellmor View", wxCLASSINFO(CVellmorDoc), wxCLASSINFO(CVellmorView));
+        frame_ = new CMainFrame(manager_.get(), "Vellmor");  // destroyed in TearDown
+        wxTheApp->SetTopWindow(frame_);
+        ASSERT_NE(manager_->CreateNewDocument(), nullptr);
+        view_ = wxDynamicCast(manager_->GetCurrentView(), CVellmorView);
+        ASSERT_NE(view_, nullptr);
+        frame_->Show();
+        Settle();
+        // The settings go to a scratch file when the view closes.
+        iniPath_ = wxFileName::CreateTempFileName("vellmor-dialogs").utf8_string();
+        Settings() = ClockSettings();
+        Settings().iniPath = iniPath_;
+    }
+
+    void TearDown() override
+    {
+        manager_->CloseDocuments(true);
+        frame_->Destroy();
+        Settle();
+        manager_.reset();
+        wxRemoveFile(wxString::FromUTF8(iniPath_));
+    }
+
+    void Command(int commandId)
+    {
+        wxCommandEvent event(wxEVT_MENU, ToMenuId(commandId));
+        view_->ProcessEvent(event);
+    }
+
+    ClockController& Clock() { return view_->Controller(); }
+    ClockSettings& Settings() { return Clock().Settings(); }
+
+    std::unique_ptr<wxDocManager> manager_;
+    CMainFrame* frame_ = nullptr;
+    CVellmorView* view_ = nullptr;
+    std::string iniPath_;
+};
+
+TEST_F(ViewExchangeTest, SettingsOkStopsTheBellCopiesBackAndMovesTheTimeModel)
+{
+    Settings().chime = 12;
+    Settings().chimeCount = 1;
+    Settings().twelveShiDisplay = 4;
+    Settings().timeDifference = 9;
+    Clock().ApplyLocation();
+    Clock().StrikeNow();
+    ASSERT_GT(Clock().StrikesLeft(), 0);
+
+    wxTEST_DIALOG(Command(kCmdSettings), ExpectDialog<CSettingsDlg>([this](CSettingsDlg& dlg) {
+        EXPECT_EQ(Clock().StrikesLeft(), 0) << "the bell is stopped before the dialog opens";
+        EXPECT_EQ(dlg.GetParent(), frame_);
+        EXPECT_EQ(dlg.fields.chimeIndex, 3);
+        EXPECT_EQ(dlg.fields.chimeCountIndex, 1);
+        EXPECT_EQ(dlg.fields.twelveShiIndex, 1);
+        EXPECT_EQ(dlg.fields.city, "横浜");
+        EXPECT_EQ(EditText(dlg, kIdLongitudeDegrees), "139");
+        SetEditText(dlg, kIdCity, "那覇");
+        SetEditText(dlg, kIdLatitudeDegrees, "26");
+        SetEditText(dlg, kIdLatitudeMinutes, "13");
+        SetEditText(dlg, kIdLongitudeDegrees, "127");
+        SetEditText(dlg, kIdLongitudeMinutes, "40");
+        ClickRadio(dlg, kIdChimeEveryToki);
+        ClickRadio(dlg, kIdTemporalHours);
+        ClickButton(dlg, wxID_OK);
+    }));
+
+    const ClockSettings& s = Settings();
+    EXPECT_EQ(s.city, "那覇");
+    EXPECT_EQ(s.latitudeDegrees, 26);
+    EXPECT_EQ(s.latitudeMinutes, 13);
+    EXPECT_EQ(s.longitudeDegrees, 127);
+    EXPECT_EQ(s.longitudeMinutes, 40);
+    EXPECT_EQ(s.chime, 1);
+    EXPECT_EQ(s.chimeCount, 1);
+    EXPECT_EQ(s.twelveShiDisplay, 3);
+    EXPECT_EQ(s.timeDifference, 9);
+    // The time model now computes today's table for Naha.
+    TokiCalendar naha;
+    naha.SetLocation(26, 13, 127, 40, 9);
+    if (naha.GetDay() == Clock().Calendar().GetDay()) {  // not across a midnight
+        EXPECT_EQ(Clock().Calendar().GetSunrise(), naha.GetSunrise());
+        EXPECT_EQ(Clock().Calendar().GetBoundary(12), naha.GetBoundary(12));
+    }
+}
+
+TEST_F(ViewExchangeTest, SettingsCancelLeavesEverythingButTheBell)
+{
+    const ClockSettings before = Settings();
+    const int sunrise = Clock().Calendar().GetSunrise();
+    Clock().StrikeNow();
+    wxTEST_DIALOG(Command(kCmdSettings), ExpectDialog<CSettingsDlg>([](CSettingsDlg& dlg) {
+        SetEditText(dlg, kIdLongitudeDegrees, "150");
+        ClickRadio(dlg, kIdCountSilent);
+        ClickButton(dlg, wxID_CANCEL);
+    }));
+    EXPECT_EQ(Clock().StrikesLeft(), 0);
+    EXPECT_EQ(Settings().longitudeDegrees, before.longitudeDegrees);
+    EXPECT_EQ(Settings().chimeCount, before.chimeCount);
+    EXPECT_EQ(Clock().Calendar().GetSunrise(), sunrise);
+}
+
+TEST_F(ViewExchangeTest, AlarmOkCopiesTheThreeValuesBack)
+{
+    Settings().alarmEnable = 0;
+    Settings().alarmHour = 12;
+    Settings().alarmMinutes = 0;
+    Clock().StrikeNow();
+    wxTEST_DIALOG(Command(kCmdAlarm), ExpectDialog<CAlarmDlg>([this](CAlarmDlg& dlg) {
+        EXPECT_EQ(Clock().StrikesLeft(), 0);
+        EXPECT_EQ(dlg.fields.alarmEnable, 0);
+        EXPECT_EQ(dlg.fields.alarmHour, 12);
+        ClickCheckBox(dlg, kIdAlarmEnable);
+        SetEditText(dlg, kIdAlarmHour, "6");
+        SetEditText(dlg, kIdAlarmMinutes, "30");
+        ClickButton(dlg, wxID_OK);
+    }));
+    EXPECT_EQ(Settings().alarmEnable, 1);
+    EXPECT_EQ(Settings().alarmHour, 6);
+    EXPECT_EQ(Settings().alarmMinutes, 30);
+}
+
+TEST_F(ViewExchangeTest, AlarmCancelKeepsTheOldValues)
+{
+    Settings().alarmEnable = 1;
+    Settings().alarmHour = 7;
+    wxTEST_DIALOG(Command(kCmdAlarm), ExpectDialog<CAlarmDlg>([](CAlarmDlg& dlg) {
+        ClickCheckBox(dlg, kIdAlarmEnable);
+        ClickButton(dlg, wxID_CANCEL);
+    }));
+    EXPECT_EQ(Settings().alarmEnable, 1);
+    EXPECT_EQ(Settings().alarmHour, 7);
+}
+
+TEST_F(ViewExchangeTest, TokiInfoShowsTheDayWithNamesOfTheDisplaySystemAndLeavesTheBell)
+{
+    const struct {
+        int display;
+        const char* firstLabelStart;
+    } cases[] = {{4, "暁九つ  "}, {3, "暁九つ (子)  "}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.display);
+        Settings().twelveShiDisplay = c.display;
+        Clock().StrikeNow();
+        wxTEST_DIALOG(Command(kCmdTokiInfo),
+                      ExpectDialog<CTokiInfoDlg>([this, &c](CTokiInfoDlg& dlg) {
+                          EXPECT_EQ(Clock().StrikesLeft(), 1) << "the bell goes on";
+                          const TokiCalendar& calendar = Clock().Calendar();
+                          EXPECT_EQ(dlg.data.entryLabels[0].rfind(c.firstLabelStart, 0), 0u)
+                              << dlg.data.entryLabels[0];
+                          EXPECT_EQ(dlg.data.entryMinutes[0], 0);
+                          EXPECT_EQ(dlg.data.entryMinutes[24],
+                                    calendar.GetBoundary(24) - calendar.GetBoundary(0));
+                          EXPECT_EQ(dlg.data.placeDateText.rfind("横浜 － 西暦 ", 0), 0u);
+                          EXPECT_EQ(dlg.data.coordinatesText,
+                                    "（北緯 35度 27分、東経 139度 39分）");
+                          EXPECT_TRUE(dlg.IsLaidOut());
+                      }));
+    }
+}
+
+}  // namespace

@@ -7,6 +7,8 @@
 
 #include <sys/stat.h>
 
+#include <cstring>
+
 namespace {
 
 constexpr int kSampleRate = 44100;     // Hz; the sounds are made at this rate
@@ -32,27 +34,74 @@ SoundPlayer::SoundPlayer()
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return;
     }
-    if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kChannels, kChunkSamples) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return;
+    available_ = true;
+    // SDL's disk driver, which records what is played into a file, starts
+    // that file afresh at every open: keep its device open for the whole run
+    // so that the recording is one unbroken timeline.
+    const char* driver = SDL_GetCurrentAudioDriver();
+    if (driver && std::strcmp(driver, "disk") == 0) {
+        keepOpen_ = true;
+        OpenDevice();
     }
-    Mix_AllocateChannels(2);
-    open_ = true;
 }
 
 SoundPlayer::~SoundPlayer()
+{
+    CloseDevice();
+    if (available_) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+bool SoundPlayer::OpenDevice()
+{
+    if (open_) {
+        return true;
+    }
+    if (!available_ || Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kChannels, kChunkSamples) != 0) {
+        return false;
+    }
+    Mix_AllocateChannels(2);
+    open_ = true;
+    idle_ = false;
+    return true;
+}
+
+void SoundPlayer::CloseDevice()
 {
     if (!open_) {
         return;
     }
     Mix_HaltChannel(-1);
+    // Chunks are converted to the format of the device they were loaded
+    // for; the next open may get another format.
     for (auto& entry : cache_) {
         if (entry.second) {
             Mix_FreeChunk(entry.second);
         }
     }
+    cache_.clear();
     Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    open_ = false;
+}
+
+void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point now)
+{
+    if (!open_ || keepOpen_) {
+        return;
+    }
+    if (IsPlaying()) {
+        idle_ = false;
+        return;
+    }
+    if (!idle_) {
+        idle_ = true;
+        idleSince_ = now;
+        return;
+    }
+    if (now - idleSince_ >= kIdleBeforeRelease) {
+        CloseDevice();
+    }
 }
 
 Mix_Chunk* SoundPlayer::Load(const std::string& name)
@@ -89,22 +138,24 @@ bool SoundPlayer::IsPlaying() const
 
 void SoundPlayer::PlayYielding(const std::string& name)
 {
-    if (!open_ || IsPlaying()) {
+    if (IsPlaying() || !OpenDevice()) {
         return;
     }
     if (Mix_Chunk* chunk = Load(name)) {
         Mix_PlayChannel(-1, chunk, 0);
+        idle_ = false;
     }
 }
 
 void SoundPlayer::PlayLooping(const std::string& name)
 {
-    if (!open_) {
+    if (!OpenDevice()) {
         return;
     }
     Mix_HaltChannel(-1);
     if (Mix_Chunk* chunk = Load(name)) {
         Mix_PlayChannel(-1, chunk, -1);
+        idle_ = false;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <map>
 #include <string>
 #include <vector>
@@ -10,8 +11,15 @@ struct Mix_Chunk;
 // ("Gooohn.wav") is looked up in the search folders, then among the sounds
 // built into the program. Without an audio device everything is silent and
 // nothing fails.
+//
+// The audio device is opened when a sound starts and closed again once
+// nothing has played for a few seconds (ReleaseDeviceWhenIdle), so an idle
+// clock keeps no audio thread busy mixing silence.
 class SoundPlayer {
 public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds kIdleBeforeRelease{3000};
+
     SoundPlayer();
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
@@ -26,13 +34,26 @@ public:
     void PlayLooping(const std::string& name);
     void Stop();
 
+    // Call now and then (the clock does at every tick): closes the device
+    // once it has been silent for kIdleBeforeRelease.
+    void ReleaseDeviceWhenIdle(Clock::time_point now = Clock::now());
+
+    // Whether sounds can be played at all (an audio driver is there).
+    bool IsAvailable() const { return available_; }
+    // Whether the device is open right now.
     bool IsOpen() const { return open_; }
     bool IsPlaying() const;
 
 private:
+    bool OpenDevice();
+    void CloseDevice();
     Mix_Chunk* Load(const std::string& name);
 
+    bool available_ = false;
+    bool keepOpen_ = false;  // SDL's disk driver: see the constructor
     bool open_ = false;
+    bool idle_ = false;      // silent since idleSince_
+    Clock::time_point idleSince_;
     std::vector<std::string> folders_;
     std::map<std::string, Mix_Chunk*> cache_;  // owned; nullptr: not found
 };

@@ -95,6 +95,10 @@ void CVellmorView::CreateCanvas()
     canvas_ = new wxWindow(GetFrame(), wxID_ANY);  // owned by the frame
     canvas_->SetBackgroundStyle(wxBG_STYLE_PAINT);
     canvas_->SetBackgroundColour(*wxWHITE);
+    // The canvas covers the frame's whole client area. Erasing the frame
+    // under it at every repaint is wasted, and costly: GTK looks the theme's
+    // colours up each time.
+    GetFrame()->SetBackgroundStyle(wxBG_STYLE_PAINT);
     canvas_->SetFont(wxFont(wxFontInfo(9).FaceName(JapaneseGothicFace())));
     canvas_->Bind(wxEVT_PAINT, &CVellmorView::OnPaint, this);
     canvas_->Bind(wxEVT_LEFT_DCLICK, &CVellmorView::OnDoubleClick, this);
@@ -116,6 +120,11 @@ void CVellmorView::CreateFonts()
     fonts_[ClockFont::Medium] = MakeCellHeightFont(canvas_, serif, serif, 16, 700, false);
     const wxString gothic = JapaneseGothicFace();
     fonts_[ClockFont::Small] = MakeCellHeightFont(canvas_, gothic, gothic, 12, 500, false);
+    wxClientDC dc(canvas_);
+    for (const auto& font : fonts_) {
+        dc.SetFont(font.second);
+        textHeights_[font.first] = dc.GetCharHeight();
+    }
 }
 
 void CVellmorView::FitFrameToForm()
@@ -179,6 +188,9 @@ void CVellmorView::OnTimerEvent(wxTimerEvent& event)
     const int id = event.GetId();
     ++firing_[id];
     controller_->OnTimer(id);
+    if (id == kBaseTimer) {
+        sound_->ReleaseDeviceWhenIdle();
+    }
     if (--firing_[id] == 0) {
         firing_.erase(id);
         if (firing_.empty()) {
@@ -297,8 +309,9 @@ void CVellmorView::DrawText(const std::string& text, int x, int y, ClockFont fon
     to.SetTextBackground(ToColour(background));
     to.SetTextForeground(*wxBLACK);
     to.DrawText(str, x, y);
-    const wxSize extent = to.GetTextExtent(str);
-    RefreshArea(wxRect(x, y, extent.x, extent.y));
+    // Measuring the text would lay it out a second time; the rest of the
+    // line is refreshed instead.
+    RefreshArea(wxRect(x, y, backing_.GetWidth() - x, textHeights_[font]));
 }
 
 void CVellmorView::Invalidate()

@@ -78,6 +78,7 @@ private:
     bool painting_ = false;
     std::map<ClockPicture, wxBitmap> pictures_;
     std::map<ClockFont, wxFont> fonts_;
+    std::map<ClockFont, int> textHeights_;  // pixels of a line of text
     std::map<int, std::unique_ptr<wxTimer>> timers_;
     // Timers whose firing is being handled right now (ids), and timers
     // replaced while they fired; see ShowMessage.

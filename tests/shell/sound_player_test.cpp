@@ -42,6 +42,16 @@ TEST_F(SoundPlayerTest, YieldingLoopingAndStop)
     EXPECT_FALSE(player.IsPlaying());
 }
 
+TEST_F(SoundPlayerTest, TheRecordingDriverKeepsItsDeviceOpen)
+{
+    // The disk driver starts its file afresh at each open: one open per run.
+    SoundPlayer player;
+    ASSERT_TRUE(player.IsOpen());
+    player.ReleaseDeviceWhenIdle(SoundPlayer::Clock::now());
+    player.ReleaseDeviceWhenIdle(SoundPlayer::Clock::now() + std::chrono::hours(1));
+    EXPECT_TRUE(player.IsOpen());
+}
+
 TEST_F(SoundPlayerTest, UnknownOrPathNamesPlayNothing)
 {
     SoundPlayer player;
@@ -54,10 +64,41 @@ TEST_F(SoundPlayerTest, UnknownOrPathNamesPlayNothing)
     }
 }
 
+TEST(SoundPlayerDevice, HeldOnlyWhileSoundsPlayAndAFewSecondsAfter)
+{
+    using namespace std::chrono_literals;
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SoundPlayer player;
+    ASSERT_TRUE(player.IsAvailable()) << SDL_GetError();
+    EXPECT_FALSE(player.IsOpen()) << "a device held before the first sound";
+
+    const auto t0 = SoundPlayer::Clock::now();
+    player.PlayYielding("Gooohn.wav");
+    EXPECT_TRUE(player.IsOpen());
+    EXPECT_TRUE(player.IsPlaying());
+    player.ReleaseDeviceWhenIdle(t0 + 10s);
+    EXPECT_TRUE(player.IsOpen()) << "closed while playing";
+
+    player.Stop();
+    player.ReleaseDeviceWhenIdle(t0 + 20s);  // the silence begins
+    player.ReleaseDeviceWhenIdle(t0 + 20s + SoundPlayer::kIdleBeforeRelease - 1ms);
+    EXPECT_TRUE(player.IsOpen()) << "closed before the silence lasted long enough";
+    player.ReleaseDeviceWhenIdle(t0 + 20s + SoundPlayer::kIdleBeforeRelease);
+    EXPECT_FALSE(player.IsOpen());
+
+    // Sounds play again after the device was closed (loaded afresh).
+    player.PlayLooping("pipi.wav");
+    EXPECT_TRUE(player.IsPlaying());
+    player.Stop();
+    player.PlayYielding("Gooohn.wav");
+    EXPECT_TRUE(player.IsPlaying());
+}
+
 TEST(SoundPlayerWithoutDevice, GoesOnSilently)
 {
     setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
     SoundPlayer player;
+    EXPECT_FALSE(player.IsAvailable());
     EXPECT_FALSE(player.IsOpen());
     player.PlayYielding("Gooohn.wav");
     player.PlayLooping("pipi.wav");

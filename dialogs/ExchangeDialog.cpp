@@ -23,7 +23,36 @@ bool CExchangeDialog::CreateFromTemplate(wxWindow* owner, const wxString& name)
 
 int CExchangeDialog::ShowModal()
 {
-    return created_ ? wxDialog::ShowModal() : wxID_CANCEL;
+    if (!created_) {
+        return wxID_CANCEL;
+    }
+    // The main window may be told to close while this dialog runs (the
+    // program is asked to end). Destroying it now would destroy this dialog,
+    // a child of it, inside its own modal loop, and pull the opener's state
+    // from under it. Instead the run ends as if cancelled, and the close is
+    // asked for again once the opener has had this dialog's answer. Handlers
+    // bound later run first: a nested dialog ends first and passes the close
+    // on to the one below it.
+    wxWindow* top = GetParent();
+    while (top && top->GetParent()) {
+        top = top->GetParent();  // the main window, also over a nested dialog
+    }
+    bool closeAsked = false;
+    const auto holdClose = [this, &closeAsked](wxCloseEvent&) {
+        closeAsked = true;
+        Finish(wxID_CANCEL);
+    };
+    if (top) {
+        top->Bind(wxEVT_CLOSE_WINDOW, holdClose);
+    }
+    const int code = wxDialog::ShowModal();
+    if (top) {
+        top->Unbind(wxEVT_CLOSE_WINDOW, holdClose);
+        if (closeAsked) {
+            top->CallAfter([top] { top->Close(true); });
+        }
+    }
+    return code;
 }
 
 void CExchangeDialog::DoDataExchange(DataExchange&)

@@ -2,6 +2,7 @@
 
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/window.h>
 
@@ -42,4 +43,18 @@ void CompactNativeControls(wxWindow& parent)
 #else
     (void)parent;
 #endif
+}
+
+void WidenClippedTexts(wxWindow& parent)
+{
+    for (wxWindow* child : parent.GetChildren()) {
+        auto* text = wxDynamicCast(child, wxStaticText);
+        if (!text) {
+            continue;
+        }
+        const int needed = text->GetBestSize().x;
+        if (needed > text->GetSize().x) {
+            text->SetSize(needed, text->GetSize().y);
+        }
+    }
 }

@@ -151,6 +151,7 @@ bool LoadDialogTemplate(wxDialog& dialog, wxWindow* owner, const wxString& name)
         return false;
     }
     CompactNativeControls(dialog);
+    WidenClippedTexts(dialog);
     // The resource loader converts the dialog's own size before it has set
     // the dialog's font; convert again with the font in place.
     wxPoint size;

@@ -5,6 +5,8 @@
 #include <wx/dcclient.h>
 #include <wx/font.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMeasuringFontTenths = 90;  // 9 points
@@ -17,9 +19,11 @@ const wxColour kBandColours[] = {{0, 0, 200},    {40, 40, 255},  {90, 90, 255},
 const wxColour kTextBackground(200, 200, 200);
 const wxColour kHeadingText(128, 0, 0);
 
-// A font of the toolkit's default face whose character cell is the height a
-// size in tenths of a point has on this display: DPI * tenths / 720 pixels,
-// truncated.
+// A font whose character cell is the height a size in tenths of a point has
+// on this display: DPI * tenths / 720 pixels, truncated. The face is the
+// dialog's Japanese gothic: the toolkit's default face takes its line height
+// from Latin metrics and leaves the Japanese glyphs, drawn from a fallback
+// font, too small to read in that cell.
 wxFont CellHeightFont(const wxWindow& window, int tenths)
 {
     int dpi = window.GetDPI().y;
@@ -31,7 +35,7 @@ wxFont CellHeightFont(const wxWindow& window, int tenths)
     wxFont font;
     // A pixel size sets the em height, and the cell is taller: shrink to fit.
     for (int pixels = cellHeight; pixels > 1; --pixels) {
-        font = wxFont(wxFontInfo(wxSize(0, pixels)).Family(wxFONTFAMILY_DEFAULT));
+        font = wxFont(wxFontInfo(wxSize(0, pixels)).FaceName(window.GetFont().GetFaceName()));
         dc.SetFont(font);
         if (dc.GetCharHeight() <= cellHeight) {
             break;
@@ -62,6 +66,19 @@ void CTokiInfoDlg::OnOpen()
     dc.SetFont(measuringFont_);
     layout_ = LayOutTokiChart(data, GetClientSize().y, dc.GetCharWidth(), dc.GetCharHeight());
     laidOut_ = true;
+
+    // The half-toki labels run right of the bar to the dialog's edge; where
+    // this font's glyphs are wider than the template allowed for, widen the
+    // dialog rather than cut them off. The rows depend on the height only.
+    int right = 0;
+    for (int i = 1; i < kChartBoundaryCount; i += 2) {
+        const wxString label = "-" + wxString::FromUTF8(data.entryLabels[static_cast<std::size_t>(i)]);
+        right = std::max(right, layout_.halfLabelX + dc.GetTextExtent(label).x);
+    }
+    const wxSize client = GetClientSize();
+    if (right + layout_.charWidth > client.x) {
+        SetClientSize(right + layout_.charWidth, client.y);
+    }
     Refresh();
 }
 

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
-#include <wx/uiaction.h>
 
 namespace {
 
@@ -63,6 +63,21 @@ TEST_F(TokiInfoDialogTest, LaysOutOnceFromTheClientHeightAndA9PointFont)
     EXPECT_NEAR(layout.entryY[24], height - 2 * layout.charHeight, 1);
     EXPECT_EQ(layout.barLeft, 10 * layout.charWidth);
     EXPECT_EQ(layout.barRight, 42 * layout.charWidth);
+}
+
+TEST_F(TokiInfoDialogTest, HalfTokiLabelsFitInsideTheDialog)
+{
+    Open();
+    const TokiChartLayout& layout = dialog_->GetLayout();
+    wxClientDC dc(dialog_);
+    dc.SetFont(dialog_->GetFont());
+    for (int i = 1; i < kChartBoundaryCount; i += 2) {
+        const wxString label = "-" + wxString::FromUTF8(dialog_->data.entryLabels[i]);
+        // Measured in a font at least as wide as the chart's 9-point one.
+        EXPECT_LE(layout.halfLabelX + dc.GetTextExtent(label).x, dialog_->GetClientSize().x)
+            << i;
+    }
+    EXPECT_GE(dialog_->GetClientSize().x, dialog_->ConvertDialogToPixels(wxSize(189, 0)).x);
 }
 
 TEST_F(TokiInfoDialogTest, PaintsTheBandsNoonLineAndTexts)

@@ -1,0 +1,56 @@
+#!/bin/bash
+# The alarm, enabled in the settings file for 10:01, rings at 10:01:00: the
+# looping alarm sound plays and the message box "アラーム時刻です" stays open,
+# with the digital time advancing behind it, until OK is pressed; then the
+# sound stops.
+. "$(dirname "$0")/clock_harness.sh" "$@"
+
+ALARM=10  # 10:01:00
+printf '[Alarm]\r\nEnable=1\r\nHour=10\r\nMinutes=1\r\n' >"$INI"
+e2e_start_display
+e2e_start_clock "2006-01-01 10:00:50"
+WIN=$(e2e_wait_window Vellmor) || fail "no window titled Vellmor"
+BOX=$(e2e_wait_window "アラーム時刻です" 20) || fail "no alarm box"
+at=$(e2e_offset_now)
+e2e_near "$at" $((ALARM + 1)) 1 || fail "alarm box at $at s, expected at $ALARM s"
+# Without a window manager the box may cover the clock: move it aside.
+xdotool windowmove "$BOX" 300 300
+
+e2e_sleep_until $((ALARM + 3))
+e2e_shot "$WIN" behind1
+e2e_sleep_until $((ALARM + 5))
+e2e_shot "$WIN" behind2
+e2e_view_origin "$E2E_WORK/behind1.png"
+changed=$(e2e_differing "$E2E_WORK/behind1.png" "$E2E_WORK/behind2.png" 50 38 125 24)
+[ "$changed" -gt 10 ] || fail "the digital time stood still behind the alarm box"
+
+e2e_sleep_until $((ALARM + 7))
+[ "$(xdotool getwindowname "$BOX" 2>/dev/null)" = "アラーム時刻です" ] || fail "box closed by itself"
+# GTK takes keys only in the focused window.
+xdotool windowfocus --sync "$BOX"
+xdotool key Return
+OK=$(e2e_offset_now)
+i=0
+while e2e_windows | grep -qx "$BOX"; do
+    i=$((i + 1))
+    [ $i -le 50 ] || fail "OK did not close the alarm box"
+    sleep 0.1
+done
+
+e2e_sleep_until $((ALARM + 11))
+e2e_stop_clock
+# pipi.wav is two beeps 0.15 s apart, one loop a second: while the box was
+# open, onsets come in pairs 0.15 s apart, pairs 1 s apart; none after OK.
+sounds=$(e2e_onsets_between "$ALARM" 1000 | tr '\n' ' ')
+echo "sounds from $ALARM s: [ $sounds], OK pressed at $OK s"
+awk -v got="$sounds" -v ok="$OK" -v alarm="$ALARM" 'BEGIN {
+    n = split(got, g, " ")
+    if (n == 0 || g[1] > alarm + 0.6) exit 1          # starts with the alarm
+    for (i = 2; i <= n; i++) {
+        if (g[i] > ok + 0.3) exit 1                    # stops at OK
+        gap = g[i] - g[i - 1]
+        want = (i % 2 == 0) ? 0.15 : 0.85
+        if (gap < want - 0.12 || gap > want + 0.12) exit 1
+    }
+    if (n < 2 * int(ok - g[1] - 0.3)) exit 1          # loops until OK
+}' || fail "not the alarm sound looping from $ALARM s until OK"

@@ -1,0 +1,238 @@
+# Sourced by the end-to-end tests (bash). Runs the real clock on a virtual
+# display of its own, from a scratch copy of its folder, with its wall clock
+# starting at a chosen instant (libfaketime, real pace afterwards) and what it
+# plays recorded (SDL's disk driver). The helpers look at it only from
+# outside: screenshots of the window, the recording, the settings file, exit
+# statuses.
+#
+# Usage: . clock_harness.sh PROGRAM AUDIO_ONSETS PICTURES_DIR
+# Times called "offsets" are seconds of the clock's own time since the
+# instant it was started at.
+
+set -eu
+
+PROGRAM=$1
+ONSETS_TOOL=$2
+PICTURES=$3
+
+E2E_WORK=$(mktemp -d /tmp/vellmor-e2e.XXXXXX)
+CLOCK="$E2E_WORK/vellmor"
+SOUND="$E2E_WORK/sound.raw"
+SOUND_MAP="$E2E_WORK/sound.map"
+INI="$E2E_WORK/vellmor.ini"
+cp "$PROGRAM" "$CLOCK"
+
+export TZ=Asia/Tokyo
+export XDG_RUNTIME_DIR="$E2E_WORK/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SOUND"
+export NO_AT_BRIDGE=1 GDK_BACKEND=x11
+FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
+
+CLOCK_PID=""
+XVFB_PID=""
+SAMPLER_PID=""
+T0=""  # real time (epoch seconds) at which the clock was started
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+e2e_cleanup() {
+    status=$?
+    [ -n "$CLOCK_PID" ] && kill -KILL "$CLOCK_PID" 2>/dev/null
+    [ -n "$SAMPLER_PID" ] && kill "$SAMPLER_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+    if [ "$status" -eq 0 ]; then
+        rm -rf "$E2E_WORK"
+        echo PASS
+    else
+        echo "screenshots, recording and settings kept in $E2E_WORK" >&2
+    fi
+}
+trap e2e_cleanup EXIT
+
+e2e_now() { date +%s.%N; }
+
+# True when |value - expected| <= tolerance.
+e2e_near() { awk -v v="$1" -v e="$2" -v t="$3" 'BEGIN { d = v - e; exit !(d <= t && -d <= t) }'; }
+
+# A display of our own: a GTK client run under libfaketime can spoil the
+# server for the clients that follow it.
+e2e_start_display() {
+    Xvfb -displayfd 9 -screen 0 800x600x24 -nolisten tcp 9>"$E2E_WORK/display" \
+        >/dev/null 2>&1 &
+    XVFB_PID=$!
+    i=0
+    while [ ! -s "$E2E_WORK/display" ]; do
+        i=$((i + 1))
+        [ $i -le 100 ] || fail "Xvfb did not start"
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$E2E_WORK/display")"
+}
+
+# e2e_start_clock INSTANT [ARGS...]: starts the clock at INSTANT (local time,
+# "2006-01-01 06:13:57"); an empty INSTANT keeps the real time.
+e2e_start_clock() {
+    instant=$1
+    shift
+    T0=$(e2e_now)
+    echo "$T0" >"$E2E_WORK/t0"
+    if [ -n "$instant" ]; then
+        # The clock's PID is the program's own (env execs it); GLib's timers
+        # keep the real pace.
+        env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$instant" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+            "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
+    else
+        "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
+    fi
+    CLOCK_PID=$!
+    # Maps the growing recording to real time: the disk driver writes at
+    # about, not exactly, real-time pace.
+    (
+        while kill -0 "$CLOCK_PID" 2>/dev/null; do
+            echo "$(e2e_now) $(stat -c %s "$SOUND" 2>/dev/null || echo 0)"
+            sleep 0.2
+        done
+    ) >"$SOUND_MAP" &
+    SAMPLER_PID=$!
+}
+
+# Sleeps until OFFSET seconds of clock time after the start instant.
+e2e_sleep_until() {
+    delay=$(awk -v t0="$T0" -v off="$1" -v now="$(e2e_now)" 'BEGIN { d = t0 + off - now; print (d > 0 ? d : 0) }')
+    sleep "$delay"
+}
+
+# The clock's time now, as an offset.
+e2e_offset_now() { awk -v t0="$T0" -v now="$(e2e_now)" 'BEGIN { printf "%.3f\n", now - t0 }'; }
+
+# Ends the clock as the desktop would (SIGTERM: the window closes, settings
+# are saved) and checks that it exits with status 0.
+e2e_stop_clock() {
+    kill -TERM "$CLOCK_PID"
+    status=0
+    wait "$CLOCK_PID" || status=$?
+    CLOCK_PID=""
+    [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
+    wait "$SAMPLER_PID" 2>/dev/null || true
+    SAMPLER_PID=""
+}
+
+# The ids of the program's visible top-level windows.
+e2e_windows() { xdotool search --onlyvisible --classname vellmor 2>/dev/null || true; }
+
+# e2e_wait_window TITLE [SECONDS]: echoes the id of the visible window with
+# that title once it shows.
+e2e_wait_window() {
+    limit=$(( ${2:-15} * 10 ))
+    i=0
+    while [ $i -lt $limit ]; do
+        for w in $(e2e_windows); do
+            if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ]; then
+                echo "$w"
+                return 0
+            fi
+        done
+        sleep 0.1
+        i=$((i + 1))
+    done
+    return 1
+}
+
+# e2e_shot WINDOW NAME: screenshot of one window into $E2E_WORK/NAME.png.
+e2e_shot() { import -window "$1" "$E2E_WORK/$2.png"; }
+
+# e2e_find SHOT PICTURE: where PICTURE occurs exactly in SHOT, as "x y";
+# fails when it does not occur. ImageMagick prints "<differing pixels> @ x,y".
+e2e_find() {
+    result=$(compare -metric AE -subimage-search "$1" "$2" null: 2>&1 || true)
+    case "$result" in
+        "0 @ "*) echo "${result#0 @ }" | tr ',' ' ' ;;
+        *) return 1 ;;
+    esac
+}
+
+# e2e_view_origin SHOT: sets VIEW_X, VIEW_Y, the view's top left in window
+# screenshots, found from the face's top rows (nothing is drawn over them).
+e2e_view_origin() {
+    convert "$PICTURES/face.png" -crop 180x4+0+0 +repage "$E2E_WORK/face-top.png"
+    at=$(e2e_find "$1" "$E2E_WORK/face-top.png") || fail "no face in $1"
+    VIEW_X=${at% *}
+    VIEW_Y=${at#* }
+}
+
+# e2e_frame_shown SHOT X Y W H STRIP: echoes which frame of the picture
+# strip (frames of W x H side by side) the view shows at (X, Y), or fails.
+e2e_frame_shown() {
+    convert "$1" -crop "$4x$5+$((VIEW_X + $2))+$((VIEW_Y + $3))" +repage "$E2E_WORK/region.png"
+    at=$(e2e_find "$PICTURES/$6" "$E2E_WORK/region.png") || return 1
+    [ "${at#* }" -eq 0 ] || return 1
+    echo $((${at% *} / $4))
+}
+
+# e2e_differing SHOT1 SHOT2 X Y W H: echoes how many pixels of a region of
+# the view differ between two screenshots.
+e2e_differing() {
+    for s in 1 2; do
+        eval "shot=\$$s"
+        convert "$shot" -crop "$5x$6+$((VIEW_X + $3))+$((VIEW_Y + $4))" +repage \
+            "$E2E_WORK/diff$s.png"
+    done
+    compare -metric AE "$E2E_WORK/diff1.png" "$E2E_WORK/diff2.png" null: 2>&1 || true
+}
+
+# e2e_colour_count SHOT X Y W H R G B: echoes how many pixels of a region of
+# the view have exactly that colour.
+e2e_colour_count() {
+    region="$E2E_WORK/count.png"
+    convert "$1" -crop "$4x$5+$((VIEW_X + $2))+$((VIEW_Y + $3))" +repage "$region"
+    convert "$region" -fill "rgb($6,$7,$8)" -colorize 100 "$E2E_WORK/solid.png"
+    other=$(compare -metric AE "$region" "$E2E_WORK/solid.png" null: 2>&1 || true)
+    echo $(($4 * $5 - other))
+}
+
+# The onsets of the sounds recorded so far, one a line, as offsets: the
+# recording's positions turned into real times through the size samples.
+e2e_onsets() {
+    "$ONSETS_TOOL" "$SOUND" | awk -v t0="$T0" -v map="$SOUND_MAP" '
+        BEGIN {
+            n = 0
+            while ((getline line < map) > 0) {
+                split(line, f, " ")
+                t[n] = f[1]; s[n] = f[2]; n++
+            }
+        }
+        {
+            bytes = $1 * 44100 * 4
+            for (i = 1; i < n && s[i] < bytes; i++) {}
+            if (i >= n) { printf "%.3f\n", t[n - 1] - t0; next }
+            frac = (s[i] > s[i - 1]) ? (bytes - s[i - 1]) / (s[i] - s[i - 1]) : 0
+            printf "%.3f\n", t[i - 1] + frac * (t[i] - t[i - 1]) - t0
+        }'
+}
+
+# e2e_onsets_between FROM TO: the onsets in [FROM, TO).
+e2e_onsets_between() {
+    e2e_onsets | awk -v a="$1" -v b="$2" '$1 >= a && $1 < b'
+}
+
+# e2e_expect_onsets FROM TO TOLERANCE EXPECTED...: the onsets in [FROM, TO)
+# are exactly the expected offsets, each within TOLERANCE seconds.
+e2e_expect_onsets() {
+    from=$1 to=$2 tol=$3
+    shift 3
+    found=$(e2e_onsets_between "$from" "$to" | tr '\n' ' ')
+    echo "sounds between $from and $to s: [ $found]"
+    awk -v got="$found" -v want="$*" -v tol="$tol" 'BEGIN {
+        n = split(got, g, " ")
+        if (n != split(want, w, " ")) exit 1
+        for (i = 1; i <= n; i++) {
+            d = g[i] - w[i]
+            if (d > tol || -d > tol) exit 1
+        }
+    }' || fail "sounds at [ $found] between $from and $to s, expected [$*] (within $tol s)"
+}

@@ -1,0 +1,32 @@
+#!/bin/bash
+# New Year's Eve at the default place: the year's last 暁九つ begins at 23:44
+# on 2006-12-31. From 23:44:00 the countdown band shows, the chime that the
+# boundary would bring stays silent, and the 108 strikes follow every 15 s.
+. "$(dirname "$0")/clock_harness.sh" "$@"
+
+EVE=10  # 23:44:00
+ORANGE="255 127 0"
+e2e_start_display
+e2e_start_clock "2006-12-31 23:43:50"
+WIN=$(e2e_wait_window Vellmor) || fail "no window titled Vellmor"
+
+# The band runs along the top left of the face, left of the branch picture.
+band() { e2e_colour_count "$E2E_WORK/$1.png" 0 0 118 40 $ORANGE; }
+
+e2e_sleep_until $((EVE - 3))
+e2e_shot "$WIN" before
+e2e_view_origin "$E2E_WORK/before.png"
+e2e_sleep_until $((EVE + 3))
+e2e_shot "$WIN" started
+e2e_sleep_until $((EVE + 18))
+e2e_shot "$WIN" counting
+
+[ "$(band before)" -lt 20 ] || fail "orange band before 23:44"
+[ "$(band started)" -gt 300 ] || fail "no countdown band at 23:44:03"
+changed=$(e2e_differing "$E2E_WORK/started.png" "$E2E_WORK/counting.png" 0 0 118 40)
+[ "$changed" -gt 10 ] || fail "the countdown did not change after the first strike"
+
+e2e_sleep_until $((EVE + 49))
+e2e_stop_clock
+# No chime at the boundary; strikes 15 s, 30 s and 45 s after it.
+e2e_expect_onsets 0 $((EVE + 49)) 0.5 $((EVE + 16)).6 $((EVE + 31)).6 $((EVE + 46)).6

@@ -2,7 +2,9 @@
 
 #include "TabStops.h"
 
+#include <wx/button.h>
 #include <wx/dc.h>
+#include <wx/toplevel.h>
 #include <wx/settings.h>
 #include <wx/tokenzr.h>
 
@@ -16,10 +18,25 @@ constexpr int kTextMarginPx = 2;  // left of every row, as list boxes leave
 
 TabbedListBox::TabbedListBox(wxWindow* parent, wxWindowID id, int tabStopDu)
     : wxVListBox(parent, id, wxDefaultPosition, wxDefaultSize,
-                 wxBORDER_SUNKEN | wxALWAYS_SHOW_SB | wxWANTS_CHARS),
+                 wxBORDER_SUNKEN | wxALWAYS_SHOW_SB),
       tabStopDu_(tabStopDu)
 {
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX));
+    Bind(wxEVT_KEY_DOWN, &TabbedListBox::OnKeyDown, this);
+}
+
+void TabbedListBox::OnKeyDown(wxKeyEvent& event)
+{
+    const int key = event.GetKeyCode();
+    auto* top = wxDynamicCast(wxGetTopLevelParent(this), wxTopLevelWindow);
+    auto* button = top ? wxDynamicCast(top->GetDefaultItem(), wxButton) : nullptr;
+    if ((key != WXK_RETURN && key != WXK_NUMPAD_ENTER) || !button || !button->IsEnabled()) {
+        event.Skip();
+        return;
+    }
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    button->ProcessWindowEvent(click);
 }
 
 void TabbedListBox::InsertRow(std::size_t pos, const std::string& row)

@@ -8,7 +8,8 @@
 // A single-selection list box of tab-separated rows, unsorted, that expands
 // each row's tabs to stops every tabStopDu dialog units from its left edge,
 // so that the fields of all rows stand in columns. A vertical scroll bar is
-// always present. Clicks and double clicks select a row and do nothing more.
+// always present. Clicks and double clicks select a row and do nothing more;
+// Enter presses the dialog's default button.
 class TabbedListBox : public wxVListBox {
 public:
     TabbedListBox(wxWindow* parent, wxWindowID id, int tabStopDu);
@@ -24,6 +25,8 @@ protected:
     wxCoord OnMeasureItem(size_t n) const override;
 
 private:
+    void OnKeyDown(wxKeyEvent& event);
+
     int tabStopDu_;
     std::vector<std::string> rows_;
 };

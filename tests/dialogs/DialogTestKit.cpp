@@ -4,6 +4,7 @@
 
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/utils.h>
 
 void Settle()
 {
@@ -11,6 +12,18 @@ void Settle()
         wxTheApp->ProcessPendingEvents();
         wxTheApp->Yield(true);
     }
+}
+
+bool SettleUntil(const std::function<bool()>& done)
+{
+    for (int round = 0; round < 300; ++round) {
+        if (done()) {
+            return true;
+        }
+        Settle();
+        wxMilliSleep(5);
+    }
+    return done();
 }
 
 void DialogTest::SetUp()
@@ -97,5 +110,8 @@ int ExpectMessage::OnInvoked(wxMessageDialog* box) const
     EXPECT_TRUE(style & wxICON_EXCLAMATION) << "no exclamation icon";
     EXPECT_TRUE(style & wxOK);
     EXPECT_FALSE(style & (wxCANCEL | wxYES_NO)) << "more buttons than OK";
+    if (shown_) {
+        ++*shown_;
+    }
     return wxID_OK;
 }

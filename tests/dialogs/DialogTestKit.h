@@ -17,6 +17,9 @@
 
 // Lets pending events run: paints, size changes, focus.
 void Settle();
+// Lets events run until done() holds, for input that travels through the
+// display server; false if it never does within a few hundred rounds.
+bool SettleUntil(const std::function<bool()>& done);
 
 // A frame standing in for the main window: the top window, owner of every
 // dialog opened without one. Its client area's top left corner is where
@@ -63,13 +66,18 @@ void ClickRadio(wxWindow& dialog, int id);
 // icon and a single OK button. Answers OK.
 class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
 public:
-    explicit ExpectMessage(std::string text) : text_(std::move(text)) {}
+    // shown, if given, counts the boxes answered.
+    explicit ExpectMessage(std::string text, int* shown = nullptr)
+        : text_(std::move(text)), shown_(shown)
+    {
+    }
 
 protected:
     int OnInvoked(wxMessageDialog* box) const override;
 
 private:
     std::string text_;
+    int* shown_;
 };
 
 // Expects one of our dialogs to be run modally. Shows it modelessly instead

@@ -10,6 +10,7 @@
 
 #include <wx/dcclient.h>
 #include <wx/stattext.h>
+#include <wx/uiaction.h>
 
 #include <vector>
 
@@ -82,18 +83,36 @@ TEST_F(LocationDialogTest, CancelAndTheCloseBoxHandBackNothing)
     }
 }
 
-TEST_F(LocationDialogTest, DoubleClickOnlySelects)
+// Real mouse and keyboard input through the display server.
+TEST_F(LocationDialogTest, DoubleClickOnlySelectsAndEnterIsOk)
 {
     Open();
-    dialog_->listBox->SetSelection(1);
-    wxCommandEvent doubleClick(wxEVT_LISTBOX_DCLICK, kIdCityList);
-    doubleClick.SetEventObject(dialog_->listBox);
-    doubleClick.SetInt(1);
-    dialog_->listBox->ProcessWindowEvent(doubleClick);
+    TabbedListBox& list = *dialog_->listBox;
+    wxUIActionSimulator input;
+    input.MouseMove(list.ClientToScreen(list.GetItemRect(2).GetPosition() + wxPoint(20, 4)));
+    input.MouseDblClick();
+    EXPECT_TRUE(SettleUntil([&] { return list.GetSelection() == 2; }));
     Settle();
     EXPECT_TRUE(dialog_->IsShown());
     EXPECT_EQ(dialog_->chosenRow, "");
-    EXPECT_EQ(dialog_->listBox->GetSelection(), 1);
+
+    input.Char(WXK_DOWN);
+    EXPECT_TRUE(SettleUntil([&] { return list.GetSelection() == 3; }));
+    input.Char(WXK_RETURN);
+    EXPECT_TRUE(SettleUntil([&] { return !dialog_->IsShown(); }));
+    EXPECT_EQ(dialog_->GetReturnCode(), wxID_OK);
+    EXPECT_EQ(dialog_->chosenRow, "秋田\t+39:43\t+140:07\t+09");
+}
+
+TEST_F(LocationDialogTest, EnterWithoutASelectionKeepsTheDialogOpen)
+{
+    Open();
+    dialog_->listBox->SetFocus();
+    wxUIActionSimulator input;
+    input.Char(WXK_RETURN);
+    Settle();
+    EXPECT_TRUE(dialog_->IsShown());
+    EXPECT_EQ(dialog_->chosenRow, "");
 }
 
 TEST_F(LocationDialogTest, FieldsStandUnderTheirHeadings)

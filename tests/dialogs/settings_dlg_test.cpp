@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/radiobut.h>
+#include <wx/uiaction.h>
 
 #include <string>
 #include <vector>
@@ -236,6 +237,45 @@ TEST_F(SettingsDialogTest, PlaceNameRefusesTypingBeyondTwentyBytes)
     city.SetSelection(0, 2);  // 横浜
     TypeInto(city, "ab那覇c");
     EXPECT_EQ(EditText(*dialog_, kIdCity), "ab那鹿児島鹿児島鹿児");
+}
+
+// Real keys through the display server: typing is refused at the limit, and
+// Enter in an edit is OK, validation included.
+TEST_F(SettingsDialogTest, TypedKeysAndEnter)
+{
+    SettingsFields fields = YokohamaFields();
+    fields.city = "ｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾ";  // 19 bytes
+    Open(fields);
+    wxTextCtrl& city = Edit(*dialog_, kIdCity);
+    city.SetFocus();
+    city.SetInsertionPointEnd();
+    wxUIActionSimulator input;
+    input.Text("ab");
+    EXPECT_TRUE(SettleUntil([&] { return city.GetValue().length() >= 20; }));
+    Settle();
+    EXPECT_EQ(EditText(*dialog_, kIdCity), "ｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾa");
+
+    wxTextCtrl& longitude = Edit(*dialog_, kIdLongitudeDegrees);
+    longitude.SetFocus();
+    longitude.SelectAll();
+    input.Text("121");
+    EXPECT_TRUE(SettleUntil([&] { return longitude.GetValue() == "121"; }));
+    int messages = 0;
+    wxTEST_DIALOG(
+        {
+            input.Char(WXK_RETURN);
+            SettleUntil([&] { return messages == 1; });
+        },
+        ExpectMessage("122 から 153 までの整数を入力してください。", &messages));
+    EXPECT_TRUE(dialog_->IsShown());
+    EXPECT_TRUE(FocusedWithAllSelected(longitude));
+
+    input.Text("140");  // replaces the selected text
+    input.Char(WXK_RETURN);
+    EXPECT_TRUE(SettleUntil([&] { return !dialog_->IsShown(); }));
+    EXPECT_EQ(dialog_->GetReturnCode(), wxID_OK);
+    EXPECT_EQ(dialog_->fields.longitudeDegrees, 140);
+    EXPECT_EQ(dialog_->fields.city, "ｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾa");
 }
 
 TEST_F(SettingsDialogTest, ChosenCityFillsTheFiveLocationEditsOnly)

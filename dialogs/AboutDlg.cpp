@@ -45,7 +45,8 @@ CAboutDlg::CAboutDlg(wxWindow* owner)
         name->SetLabelText(NameAndVersion());
     }
     if (wxWindow* box = FindWindow("icon_container")) {
-        auto* icon = new wxStaticBitmap(this, wxID_ANY, IconFitting(box->GetSize()));  // owned by the dialog
+        // Owned by the dialog (reparented into the template's icon box).
+        auto* icon = new wxStaticBitmap(this, wxID_ANY, IconFitting(box->GetSize()));
         wxXmlResource::Get()->AttachUnknownControl("icon", icon, this);
     }
 }

@@ -49,7 +49,6 @@ wxFont CellHeightFont(const wxWindow& window, int tenths)
 CTokiInfoDlg::CTokiInfoDlg(wxWindow* owner)
 {
     if (CreateFromTemplate(owner, kTokiInfoTemplate)) {
-        SetBackgroundStyle(wxBG_STYLE_SYSTEM);
         Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
             wxPaintDC dc(this);
             PaintChart(dc);
@@ -72,7 +71,8 @@ void CTokiInfoDlg::OnOpen()
     // dialog rather than cut them off. The rows depend on the height only.
     int right = 0;
     for (int i = 1; i < kChartBoundaryCount; i += 2) {
-        const wxString label = "-" + wxString::FromUTF8(data.entryLabels[static_cast<std::size_t>(i)]);
+        const auto n = static_cast<std::size_t>(i);
+        const wxString label = "-" + wxString::FromUTF8(data.entryLabels[n]);
         right = std::max(right, layout_.halfLabelX + dc.GetTextExtent(label).x);
     }
     const wxSize client = GetClientSize();

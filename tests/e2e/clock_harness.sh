@@ -29,6 +29,7 @@ export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SOUND"
 export NO_AT_BRIDGE=1 GDK_BACKEND=x11
 FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
 
+CLOCK_WRAPPER=""  # a command to run the clock under, such as valgrind
 CLOCK_PID=""
 XVFB_PID=""
 SAMPLER_PID=""
@@ -85,9 +86,9 @@ e2e_start_clock() {
         # The clock's PID is the program's own (env execs it); GLib's timers
         # keep the real pace.
         env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$instant" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-            "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
+            $CLOCK_WRAPPER "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
     else
-        "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
+        $CLOCK_WRAPPER "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
     fi
     CLOCK_PID=$!
     # Maps the growing recording to real time: the disk driver writes at

@@ -111,10 +111,11 @@ void CVellmorApp::OnTerminateSignal(int)
     // saves the settings as an ordinary exit does.
     if (wxWindow* top = wxTheApp->GetTopWindow()) {
         top->Close(true);
+    } else {
+        wxTheApp->ExitMainLoop();  // a server run without a window
     }
     // The loop may be asleep with no timer left: wake it so that the closed
     // window is deleted and the loop ends.
-    wxTheApp->ExitMainLoop();
     wxWakeUpIdle();
 }
 

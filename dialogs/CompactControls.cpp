@@ -34,9 +34,9 @@ void CompactNativeControls(wxWindow& parent)
 {
 #ifdef __WXGTK3__
     for (wxWindow* child : parent.GetChildren()) {
-        if (wxDynamicCast(child, wxTextCtrl)) {
+        if (dynamic_cast<wxTextCtrl*>(child)) {
             ApplyCss(*child, kEntryCss);
-        } else if (wxDynamicCast(child, wxRadioButton) || wxDynamicCast(child, wxCheckBox)) {
+        } else if (dynamic_cast<wxRadioButton*>(child) || dynamic_cast<wxCheckBox*>(child)) {
             ApplyCss(*child, kToggleCss);
         }
     }
@@ -48,7 +48,7 @@ void CompactNativeControls(wxWindow& parent)
 void WidenClippedTexts(wxWindow& parent)
 {
     for (wxWindow* child : parent.GetChildren()) {
-        auto* text = wxDynamicCast(child, wxStaticText);
+        auto* text = dynamic_cast<wxStaticText*>(child);
         if (!text) {
             continue;
         }

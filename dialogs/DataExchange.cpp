@@ -26,7 +26,7 @@ wxRadioButton* NoChoiceRadioAfter(wxRadioButton& first)
     const wxWindowList& siblings = first.GetParent()->GetChildren();
     auto node = siblings.Find(&first);
     for (node = node ? node->GetNext() : nullptr; node; node = node->GetNext()) {
-        auto* radio = wxDynamicCast(node->GetData(), wxRadioButton);
+        auto* radio = dynamic_cast<wxRadioButton*>(node->GetData());
         if (radio && radio->HasFlag(wxRB_GROUP)) {
             break;
         }
@@ -45,7 +45,7 @@ std::vector<wxRadioButton*> RadioGroupFrom(wxRadioButton& first)
     const wxWindowList& siblings = first.GetParent()->GetChildren();
     auto node = siblings.Find(&first);
     for (node = node ? node->GetNext() : nullptr; node; node = node->GetNext()) {
-        auto* radio = wxDynamicCast(node->GetData(), wxRadioButton);
+        auto* radio = dynamic_cast<wxRadioButton*>(node->GetData());
         if (!radio) {
             continue;  // other controls inside a group are skipped
         }

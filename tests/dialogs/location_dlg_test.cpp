@@ -126,7 +126,7 @@ TEST_F(LocationDialogTest, FieldsStandUnderTheirHeadings)
     for (int column = 0; column < 4; ++column) {
         wxStaticText* heading = nullptr;
         for (wxWindow* child : dialog_->GetChildren()) {
-            auto* text = wxDynamicCast(child, wxStaticText);
+            auto* text = dynamic_cast<wxStaticText*>(child);
             if (text && text->GetLabel() == wxString::FromUTF8(headings[column])) {
                 heading = text;
             }

@@ -1,11 +1,34 @@
 #!/bin/sh
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test; then builds once more
+# with AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/) and
+# runs the tests again on that build.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 ./scripts/build.sh build
-cd build
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j "$(nproc)"
+
+# Runs a command on the display, or on a virtual one when there is none.
+on_display() {
+    if [ -z "${DISPLAY:-}" ]; then
+        xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+    else
+        "$@"
+    fi
+}
+
+# Every test, the end-to-end ones and the program under valgrind included.
+(cd build && on_display ctest --output-on-failure -j "$(nproc)")
+
+# The sanitized build, every test but the fuzz targets (they build their own
+# sanitized binaries), the run under valgrind and the install tests (they run
+# the program with a cleared environment). Tests that preload libfaketime,
+# which only wraps the clock functions, need ASan's link-order check off.
+if [ ! -f build-sanitize/CMakeCache.txt ]; then
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVELLMOR_SANITIZE=ON -DVELLMOR_BUILD_BENCHMARKS=OFF
 fi
-exec ctest --output-on-failure -j "$(nproc)"
+cmake --build build-sanitize -j "$(nproc)"
+export ASAN_OPTIONS=verify_asan_link_order=0
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan-toolkit.supp:print_suppressions=0"
+(cd build-sanitize && on_display ctest --output-on-failure -j "$(nproc)" \
+    -LE fuzz -E '^(install\.|e2e\.valgrind)')

@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -31,14 +32,11 @@ std::string DirectoryOf(const std::string& path)
 
 SoundPlayer::SoundPlayer()
 {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        return;
-    }
-    available_ = true;
     // SDL's disk driver, which records what is played into a file, starts
     // that file afresh at every open: keep its device open for the whole run
-    // so that the recording is one unbroken timeline.
-    const char* driver = SDL_GetCurrentAudioDriver();
+    // so that the recording is one unbroken timeline. SDL picks that driver
+    // only when it is asked for by name.
+    const char* driver = std::getenv("SDL_AUDIODRIVER");
     if (driver && std::strcmp(driver, "disk") == 0) {
         keepOpen_ = true;
         OpenDevice();
@@ -48,9 +46,18 @@ SoundPlayer::SoundPlayer()
 SoundPlayer::~SoundPlayer()
 {
     CloseDevice();
-    if (available_) {
+    if (audioStarted_) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
+}
+
+bool SoundPlayer::StartAudio()
+{
+    // Tried again at each sound while it fails: a sound service may come later.
+    if (!audioStarted_) {
+        audioStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    }
+    return audioStarted_;
 }
 
 bool SoundPlayer::OpenDevice()
@@ -58,7 +65,7 @@ bool SoundPlayer::OpenDevice()
     if (open_) {
         return true;
     }
-    if (!available_ || Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kChannels, kChunkSamples) != 0) {
+    if (!StartAudio() || Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kChannels, kChunkSamples) != 0) {
         return false;
     }
     Mix_AllocateChannels(2);

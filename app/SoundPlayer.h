@@ -12,9 +12,10 @@ struct Mix_Chunk;
 // built into the program. Without an audio device everything is silent and
 // nothing fails.
 //
-// The audio device is opened when a sound starts and closed again once
-// nothing has played for a few seconds (ReleaseDeviceWhenIdle), so an idle
-// clock keeps no audio thread busy mixing silence.
+// SDL's audio is started with the first sound, not with the program, and the
+// device is opened when a sound starts and closed again once nothing has
+// played for a few seconds (ReleaseDeviceWhenIdle), so an idle clock keeps no
+// audio thread busy mixing silence.
 class SoundPlayer {
 public:
     using Clock = std::chrono::steady_clock;
@@ -38,18 +39,17 @@ public:
     // once it has been silent for kIdleBeforeRelease.
     void ReleaseDeviceWhenIdle(Clock::time_point now = Clock::now());
 
-    // Whether sounds can be played at all (an audio driver is there).
-    bool IsAvailable() const { return available_; }
     // Whether the device is open right now.
     bool IsOpen() const { return open_; }
     bool IsPlaying() const;
 
 private:
+    bool StartAudio();
     bool OpenDevice();
     void CloseDevice();
     Mix_Chunk* Load(const std::string& name);
 
-    bool available_ = false;
+    bool audioStarted_ = false;
     bool keepOpen_ = false;  // SDL's disk driver: see the constructor
     bool open_ = false;
     bool idle_ = false;      // silent since idleSince_

@@ -4,6 +4,8 @@
 #include <wx/fontenum.h>
 #include <wx/window.h>
 
+#include <algorithm>
+
 namespace {
 
 wxString FirstAvailable(std::initializer_list<const char*> faces)
@@ -36,18 +38,35 @@ wxFont MakeCellHeightFont(wxWindow* window, const wxString& face, const wxString
     const wxString name =
         (face.empty() || !wxFontEnumerator::IsValidFacename(face)) ? fallbackFace : face;
     wxClientDC dc(window);
-    wxFont font;
-    // Pixel sizes set the em height; the cell is taller. Shrink until it fits.
-    for (int pixels = cellHeight; pixels > 4; --pixels) {
-        font = wxFont(wxFontInfo(wxSize(0, pixels))
-                          .FaceName(name)
-                          .Italic(italic)
-                          .Encoding(wxFONTENCODING_DEFAULT));
+    const auto fontOf = [&](int points) {
+        wxFont font(wxFontInfo(points).FaceName(name).Italic(italic).Encoding(wxFONTENCODING_DEFAULT));
         font.SetNumericWeight(weight);
+        return font;
+    };
+    const auto cellOf = [&](const wxFont& font) {
         dc.SetFont(font);
-        if (dc.GetCharHeight() <= cellHeight) {
-            break;
-        }
+        return dc.GetCharHeight();
+    };
+    // The largest whole point size whose cell fits. Measured directly: a
+    // pixel size makes the toolkit search for the point size itself, with
+    // many more measurements. The cell is taller than the em, so the size
+    // whose em is the cell height is too large; scale it by what it measures.
+    const int ppi = std::max(dc.GetPPI().y, 1);
+    int points = std::max(1, cellHeight * 72 / ppi);
+    const int tallCell = cellOf(fontOf(points));
+    if (tallCell > cellHeight) {
+        points = std::max(1, points * cellHeight / tallCell);
     }
-    return font;
+    wxFont font = fontOf(points);
+    while (points > 1 && cellOf(font) > cellHeight) {
+        font = fontOf(--points);
+    }
+    for (;;) {
+        wxFont larger = fontOf(points + 1);
+        if (cellOf(larger) > cellHeight) {
+            return font;
+        }
+        font = larger;
+        ++points;
+    }
 }

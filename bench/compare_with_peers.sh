@@ -1,0 +1,116 @@
+#!/bin/sh
+# What the clock costs a desktop, side by side with its peers, in one run on
+# one Xvfb display:
+#   idle CPU over 60 s       vellmor / xclock -update 1        goal <= 2 x
+#   private memory           vellmor - a minimal wx window     goal <= +5 MB
+#   start to first paint     vellmor / the minimal wx window   goal <= 1.5 x
+# The minimal window (minimal_wx_window.cpp) and the paint watcher
+# (first_paint.cpp) are built here. Also shown, as the floor of what any
+# wxWidgets program doing the clock's work costs: the minimal window with a
+# 250 ms timer that does nothing, and with one that draws the time each
+# second.
+#
+# usage: bench/compare_with_peers.sh [PATH/TO/vellmor]   (default build/vellmor)
+# Needs the packages of scripts/install-deps.sh. Takes about two minutes.
+set -eu
+cd "$(dirname "$0")/.."
+PROGRAM=$(realpath "${1:-build/vellmor}")
+[ -x "$PROGRAM" ] || { echo "no program at $PROGRAM: run scripts/build.sh first" >&2; exit 1; }
+
+WORK=$(mktemp -d /tmp/vellmor-bench.XXXXXX)
+XVFB=""
+cleanup() {
+    for pid in $(cat "$WORK/pids" 2>/dev/null); do kill "$pid" 2>/dev/null || true; done
+    [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+echo "Building the peers..." >&2
+c++ -O2 -std=c++17 bench/minimal_wx_window.cpp -o "$WORK/minimal_wx_window" \
+    $(wx-config --cxxflags --libs core,base)
+c++ -O2 -std=c++17 bench/first_paint.cpp -o "$WORK/first_paint" -lX11
+cp "$PROGRAM" "$WORK/vellmor"  # settings file in the scratch folder
+
+Xvfb -displayfd 9 -screen 0 800x600x24 -nolisten tcp 9>"$WORK/display" >/dev/null 2>&1 &
+XVFB=$!
+while [ ! -s "$WORK/display" ]; do sleep 0.1; done
+export DISPLAY=":$(cat "$WORK/display")"
+export XDG_RUNTIME_DIR="$WORK/run" NO_AT_BRIDGE=1
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+# A sound device that is there and silent, as on a desktop.
+export SDL_AUDIODRIVER=dummy
+
+CLOCK="$WORK/vellmor"
+MINIMAL="$WORK/minimal_wx_window"
+FACE_BLUE="26 38 104"  # painted first by both
+
+remember() { echo "$1" >>"$WORK/pids"; }
+stop() {  # PID: ends a program as the desktop does and waits for it
+    kill -TERM "$1" 2>/dev/null || true
+    while kill -0 "$1" 2>/dev/null; do sleep 0.05; done
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# Milliseconds from start to first paint, median of 7 runs after one to warm
+# the caches; the two programs take turns.
+echo "Start-up..." >&2
+: >"$WORK/start-clock"
+: >"$WORK/start-minimal"
+for round in 0 1 2 3 4 5 6 7; do
+    for who in clock minimal; do
+        if [ "$who" = clock ]; then prog=$CLOCK; else prog=$MINIMAL; fi
+        set -- $("$WORK/first_paint" $FACE_BLUE -- "$prog")
+        stop "$2"
+        [ "$round" -eq 0 ] || echo "$1" >>"$WORK/start-$who"
+    done
+done
+START_CLOCK=$(median <"$WORK/start-clock")
+START_MINIMAL=$(median <"$WORK/start-minimal")
+
+# Private memory and idle CPU, all running side by side.
+"$CLOCK" & CLOCK_PID=$!; remember $CLOCK_PID
+"$MINIMAL" & MINIMAL_PID=$!; remember $MINIMAL_PID
+"$MINIMAL" --timer 250 & FLOOR_PID=$!; remember $FLOOR_PID
+"$MINIMAL" --clock & WXCLOCK_PID=$!; remember $WXCLOCK_PID
+xclock -update 1 2>/dev/null & XCLOCK_PID=$!; remember $XCLOCK_PID
+sleep 10  # past start-up
+
+private_dirty_kb() { awk '/^Private_Dirty:/ { print $2 }' "/proc/$1/smaps_rollup"; }
+MEM_CLOCK=$(private_dirty_kb $CLOCK_PID)
+MEM_MINIMAL=$(private_dirty_kb $MINIMAL_PID)
+rss_kb() { awk '/^Rss:/ { print $2 }' "/proc/$1/smaps_rollup"; }
+RSS_CLOCK=$(rss_kb $CLOCK_PID)
+RSS_MINIMAL=$(rss_kb $MINIMAL_PID)
+
+# CPU time of all threads in nanoseconds (schedstat is exact; /proc/PID/stat
+# counts 10 ms ticks, too coarse for xclock's few milliseconds a minute).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }
+echo "Idle CPU over 60 s..." >&2
+for pid in $CLOCK_PID $XCLOCK_PID $FLOOR_PID $WXCLOCK_PID; do echo "$pid $(cpu_ns $pid)"; done >"$WORK/cpu0"
+sleep 60
+CPU_CLOCK=0 CPU_XCLOCK=0 CPU_FLOOR=0 CPU_WXCLOCK=0
+while read -r pid before; do
+    ms=$(awk -v a="$before" -v b="$(cpu_ns "$pid")" 'BEGIN { printf "%.1f", (b - a) / 1e6 }')
+    case $pid in
+        "$CLOCK_PID") CPU_CLOCK=$ms ;;
+        "$XCLOCK_PID") CPU_XCLOCK=$ms ;;
+        "$FLOOR_PID") CPU_FLOOR=$ms ;;
+        "$WXCLOCK_PID") CPU_WXCLOCK=$ms ;;
+    esac
+done <"$WORK/cpu0"
+stop $CLOCK_PID
+
+awk -v cc="$CPU_CLOCK" -v cx="$CPU_XCLOCK" -v cf="$CPU_FLOOR" -v cw="$CPU_WXCLOCK" \
+    -v mc="$MEM_CLOCK" -v mm="$MEM_MINIMAL" -v rc="$RSS_CLOCK" -v rm="$RSS_MINIMAL" \
+    -v sc="$START_CLOCK" -v sm="$START_MINIMAL" '
+function verdict(ok) { return ok ? "met" : "MISSED" }
+BEGIN {
+    printf "%-28s %10s %22s %9s %8s  %s\n", "", "vellmor", "peer", "result", "goal", ""
+    printf "%-28s %10.1f %10.1f xclock -u 1 %8.1fx %8s  %s\n", "idle CPU in 60 s (ms)", cc, cx, cc / cx, "<= 2x", verdict(cc <= 2 * cx)
+    printf "%-28s %10s %10.1f wx window %9.1fx\n", "  wx, 250 ms timer alone", "", cf, cf / cx
+    printf "%-28s %10s %10.1f wx window %9.1fx\n", "  wx, same timer + time text", "", cw, cw / cx
+    printf "%-28s %10.1f %10.1f minimal wx %+8.1f %8s  %s\n", "private dirty memory (MB)", mc / 1024, mm / 1024, (mc - mm) / 1024, "<= +5", verdict(mc - mm <= 5 * 1024)
+    printf "%-28s %10.1f %10.1f minimal wx %+8.1f\n", "  resident set (MB)", rc / 1024, rm / 1024, (rc - rm) / 1024
+    printf "%-28s %10.0f %10.0f minimal wx %8.2fx %8s  %s\n", "start to first paint (ms)", sc, sm, sc / sm, "<= 1.5x", verdict(sc <= 1.5 * sm)
+}'

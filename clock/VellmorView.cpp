@@ -1,5 +1,7 @@
 #include "VellmorView.h"
 
+#include <algorithm>
+
 #include "AlarmDlg.h"
 #include "ClockFonts.h"
 #include "EmbeddedImage.h"
@@ -187,16 +189,20 @@ void CVellmorView::StopTimer(int id)
 void CVellmorView::OnTimerEvent(wxTimerEvent& event)
 {
     const int id = event.GetId();
-    ++firing_[id];
+    if (id < 0 || id >= static_cast<int>(firing_.size())) {
+        return;
+    }
+    // A fixed counter per id: the tick runs four times a second and must
+    // not touch the heap.
+    ++firing_[static_cast<std::size_t>(id)];
     controller_->OnTimer(id);
     if (id == kBaseTimer) {
         sound_->ReleaseDeviceWhenIdle();
     }
-    if (--firing_[id] == 0) {
-        firing_.erase(id);
-        if (firing_.empty()) {
-            retiredTimers_.clear();  // no handler of theirs is running any more
-        }
+    --firing_[static_cast<std::size_t>(id)];
+    if (!retiredTimers_.empty() &&
+        std::all_of(firing_.begin(), firing_.end(), [](int n) { return n == 0; })) {
+        retiredTimers_.clear();  // no handler of theirs is running any more
     }
 }
 
@@ -221,15 +227,18 @@ void CVellmorView::ShowMessage(const std::string& text, const std::string& capti
     // a message box shown from a tick would stop the clock until it closes.
     // Hand every timer that is firing now over to a fresh timer of the same
     // id and period, so that the clock keeps ticking behind the box.
-    for (const auto& entry : firing_) {
-        auto it = timers_.find(entry.first);
+    for (int id = 0; id < static_cast<int>(firing_.size()); ++id) {
+        if (firing_[static_cast<std::size_t>(id)] == 0) {
+            continue;
+        }
+        auto it = timers_.find(id);
         if (it == timers_.end() || !it->second->IsRunning()) {
             continue;
         }
         const int period = it->second->GetInterval();
         it->second->Stop();
         retiredTimers_.push_back(std::move(it->second));
-        it->second = std::make_unique<wxTimer>(this, entry.first);
+        it->second = std::make_unique<wxTimer>(this, id);
         it->second->Start(period);
     }
     const long style = wxOK | (icon == MessageIcon::Exclamation ? wxICON_EXCLAMATION : wxICON_NONE);

@@ -8,6 +8,7 @@
 #include <wx/font.h>
 #include <wx/timer.h>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <vector>
@@ -82,7 +83,7 @@ private:
     std::map<int, std::unique_ptr<wxTimer>> timers_;
     // Timers whose firing is being handled right now (ids), and timers
     // replaced while they fired; see ShowMessage.
-    std::map<int, int> firing_;
+    std::array<int, kJoyaTimer + 1> firing_{};  // by timer id: handlers now running
     std::vector<std::unique_ptr<wxTimer>> retiredTimers_;
 
     wxDECLARE_DYNAMIC_CLASS(CVellmorView);

@@ -7,19 +7,24 @@ add_library(vellmor_wx_resources STATIC ${CMAKE_CURRENT_LIST_DIR}/EmbeddedImage.
 target_include_directories(vellmor_wx_resources PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(vellmor_wx_resources PUBLIC vellmor_resources vellmor_wx)
 
-add_library(vellmor_switches STATIC ${CMAKE_CURRENT_LIST_DIR}/RegistrationSwitches.cpp)
+# The command line's meaning: standard C++ only, no toolkit.
+add_library(vellmor_switches STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/RegistrationSwitches.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StartupArguments.cpp
+)
 target_include_directories(vellmor_switches PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 
 # The window, document and program-wide services; the executable adds main().
 add_library(vellmor_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/AboutCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DisplayConnection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/InstanceGuard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VellmorDoc.cpp
 )
 target_include_directories(vellmor_shell PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(vellmor_shell PUBLIC vellmor_clock_view vellmor_sound vellmor_switches
-  vellmor_settings vellmor_wx_resources vellmor_version vellmor_wx)
+  vellmor_settings vellmor_wx_resources vellmor_version vellmor_wx vellmor_x11)
 
 add_executable(vellmor ${CMAKE_CURRENT_LIST_DIR}/VellmorApp.cpp)
 target_link_libraries(vellmor PRIVATE vellmor_shell)

@@ -2,32 +2,35 @@
 
 #include "AboutCommand.h"
 #include "ClockPlatform.h"
+#include "DisplayConnection.h"
 #include "InstanceGuard.h"
 #include "MainFrame.h"
 #include "MenuIds.h"
 #include "RegistrationSwitches.h"
+#include "StartupArguments.h"
 #include "VellmorDoc.h"
 #include "VellmorDocManager.h"
+#include "VellmorVersion.h"
 #include "VellmorView.h"
 
 #include <wx/docview.h>
 #include <wx/image.h>
+#include <wx/intl.h>
+#include <wx/msgdlg.h>
 
 #include <csignal>
+#include <iostream>
 #include <string>
+#include <vector>
 
 wxIMPLEMENT_APP_NO_MAIN(CVellmorApp);
 
 namespace {
 
-bool IsServerSwitch(const wxString& arg)
-{
-    if (arg.length() < 2 || (arg[0] != '-' && arg[0] != '/')) {
-        return false;
-    }
-    const wxString name = arg.Mid(1);
-    return name.CmpNoCase("Embedding") == 0 || name.CmpNoCase("Automation") == 0;
-}
+// Status of a start that could not open the file it was given.
+constexpr int kExitCannotOpen = 1;
+// Status of a start with an option nobody takes.
+constexpr int kExitBadOption = 2;
 
 }  // namespace
 
@@ -44,38 +47,53 @@ bool CVellmorApp::OnInit()
     // A second copy ends at once, showing nothing, with status 0 (OnRun).
     instanceGuard_ = std::make_unique<InstanceGuard>();
     if (instanceGuard_->AnotherCopyIsRunning()) {
-        endAtOnce_ = true;
+        exitAtOnce_ = 0;
+        return true;
+    }
+
+    // main() has answered --help, --version and bad options; the toolkit has
+    // taken its own options out of argv since.
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        args.push_back(argv[i].utf8_string());
+    }
+    const StartupRequest request = ParseStartupArguments(args);
+    const wxString file = wxString::FromUTF8(request.file);
+    // A file that cannot be opened ends the program before any window or
+    // settings exist, with the framework's message and a failure status.
+    if (!file.empty() && !CVellmorDoc::CanOpen(file)) {
+        wxMessageBox(wxString::Format(_("File \"%s\" could not be opened for reading."), file),
+                     GetAppDisplayName(), wxOK | wxICON_ERROR);
+        exitAtOnce_ = kExitCannotOpen;
         return true;
     }
 
     wxInitAllImageHandlers();
-    SetSignalHandler(SIGTERM, &CVellmorApp::OnTerminateSignal);
-    SetSignalHandler(SIGINT, &CVellmorApp::OnTerminateSignal);
+    // The ways a desktop session ends: each closes the window, which saves
+    // the settings, as an ordinary exit does.
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SetSignalHandler(signal, &CVellmorApp::OnTerminateSignal);
+    }
+    OnDisplayConnectionLost([this] { SaveSettingsNow(); });
 
     docManager_ = std::make_unique<VellmorDocManager>();
     new wxDocTemplate(docManager_.get(), "Vellmor", "*.*", "", "", "Vellmor Document",
                       "Vellmor View", wxCLASSINFO(CVellmorDoc), wxCLASSINFO(CVellmorView));
     docManager_->SetMaxDocsOpen(1);
 
-    for (int i = 1; i < argc; ++i) {
-        if (IsServerSwitch(argv[i])) {
-            // Started as a server: the loop runs without a window until the
-            // process is told to quit.
-            SetExitOnFrameDelete(false);
-            return true;
-        }
+    if (request.action == StartupAction::RunServer) {
+        // Started as a server: the loop runs without a window until the
+        // process is told to quit.
+        SetExitOnFrameDelete(false);
+        return true;
     }
 
     auto* frame = new CMainFrame(docManager_.get(), GetAppDisplayName());  // owned by wx
     SetTopWindow(frame);
     Bind(wxEVT_MENU, &CVellmorApp::OnAbout, this, ToMenuId(kCmdAbout));
 
-    wxDocument* doc = nullptr;
-    if (argc > 1) {
-        doc = docManager_->CreateDocument(argv[1], wxDOC_SILENT);
-    } else {
-        doc = docManager_->CreateNewDocument();
-    }
+    wxDocument* doc = file.empty() ? docManager_->CreateNewDocument()
+                                   : docManager_->CreateDocument(file, wxDOC_SILENT);
     if (!doc) {
         frame->Destroy();
         return false;
@@ -87,8 +105,8 @@ bool CVellmorApp::OnInit()
 
 int CVellmorApp::OnRun()
 {
-    if (endAtOnce_) {
-        return 0;
+    if (exitAtOnce_) {
+        return *exitAtOnce_;
     }
     return wxApp::OnRun();
 }
@@ -103,6 +121,20 @@ int CVellmorApp::OnExit()
 void CVellmorApp::OnAbout(wxCommandEvent&)
 {
     ShowAboutBox(GetTopWindow());
+}
+
+void CVellmorApp::SaveSettingsNow()
+{
+    if (!docManager_) {
+        return;
+    }
+    for (wxDocument* doc : docManager_->GetDocumentsVector()) {
+        for (wxView* view : doc->GetViewsVector()) {
+            if (auto* clock = dynamic_cast<CVellmorView*>(view)) {
+                clock->SaveSettings();
+            }
+        }
+    }
 }
 
 void CVellmorApp::OnTerminateSignal(int)
@@ -129,6 +161,25 @@ int main(int argc, char** argv)
     }
     if (FindRegistrationSwitch(commandLine) != RegistrationRequest::None) {
         return 0;
+    }
+    // Answers that need no display, before the toolkit opens one.
+    std::string program = argc > 0 ? argv[0] : "vellmor";
+    program.erase(0, program.find_last_of('/') + 1);
+    const StartupRequest request =
+        ParseStartupArguments(std::vector<std::string>(argv + 1, argv + argc));
+    switch (request.action) {
+    case StartupAction::ShowHelp:
+        std::cout << StartupUsage(program);
+        return 0;
+    case StartupAction::ShowVersion:
+        std::cout << "Vellmor " << VELLMOR_VERSION_STRING << "\n";
+        return 0;
+    case StartupAction::RejectOption:
+        std::cerr << program << ": unknown option " << request.option << " (see --help)\n";
+        return kExitBadOption;
+    case StartupAction::RunClock:
+    case StartupAction::RunServer:
+        break;
     }
     return wxEntry(argc, argv);
 }

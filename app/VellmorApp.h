@@ -3,6 +3,7 @@
 #include <wx/app.h>
 
 #include <memory>
+#include <optional>
 
 class InstanceGuard;
 class wxDocManager;
@@ -21,8 +22,12 @@ public:
 private:
     void OnAbout(wxCommandEvent& event);
     static void OnTerminateSignal(int signal);
+    // Saves the clock's settings now, if a clock window exists.
+    void SaveSettingsNow();
 
-    bool endAtOnce_ = false;  // a second copy: no window, status 0
+    // Set when start-up ends the program without running the loop: the
+    // process's exit status (0 for a second copy).
+    std::optional<int> exitAtOnce_;
     std::unique_ptr<InstanceGuard> instanceGuard_;
     std::unique_ptr<wxDocManager> docManager_;
 };

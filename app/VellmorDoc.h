@@ -9,6 +9,10 @@ class CVellmorDoc : public wxDocument {
 public:
     CVellmorDoc() = default;
 
+    // Whether file names a regular file that this process can read: the only
+    // condition for opening it.
+    static bool CanOpen(const wxString& file);
+
     bool IsModified() const override { return false; }
     void Modify(bool) override {}
 

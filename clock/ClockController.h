@@ -17,9 +17,10 @@
 // The dialog commands (kCmdSettings, kCmdAlarm, kCmdTokiInfo) belong to the
 // view, which owns the dialogs; OnCommand returns false for them. The view
 // runs them as:
-//   settings: StopBell(); dialog on Settings(); on OK ApplyLocation(); Invalidate.
-//   alarm:    StopBell(); dialog on Settings(); ApplyAlarmTime() (OK or
-//             Cancel); Invalidate.
+//   settings: StopBell(); dialog on Settings(); on OK ApplyLocation() and
+//             Settings().Save(); Invalidate.
+//   alarm:    StopBell(); dialog on Settings(); on OK Settings().Save();
+//             ApplyAlarmTime() (OK or Cancel); Invalidate.
 //   info:     Calendar().LoadPlainNames() when Settings().twelveShiDisplay is
 //             4, else LoadBranchNames(); dialog from Calendar() and Settings().
 class ClockController {

@@ -162,11 +162,16 @@ bool CVellmorView::OnClose(bool deleteWindow)
     if (sound_) {
         sound_->Stop();
     }
+    SaveSettings();
+    Activate(false);
+    return true;
+}
+
+void CVellmorView::SaveSettings() const
+{
     if (controller_) {
         controller_->Settings().Save();
     }
-    Activate(false);
-    return true;
 }
 
 bool CVellmorView::StartTimer(int id, int periodMs)
@@ -408,6 +413,9 @@ void CVellmorView::OnSettings()
     if (dialog.ShowModal() == wxID_OK) {
         CopySettingsFieldsBack(dialog.fields, controller_->Settings());
         controller_->ApplyLocation();
+        // A confirmed change is on disk at once: a crash, a kill or a power
+        // cut before the clock closes does not lose it.
+        SaveSettings();
     }
     Invalidate();
 }
@@ -419,6 +427,7 @@ void CVellmorView::OnAlarm()
     dialog.fields = AlarmFieldsFrom(controller_->Settings());
     if (dialog.ShowModal() == wxID_OK) {
         CopyAlarmFieldsBack(dialog.fields, controller_->Settings());
+        SaveSettings();  // on disk at once, as after the settings dialog
     }
     // Cancel too: the time model is given the (unchanged) alarm time again.
     controller_->ApplyAlarmTime();

@@ -35,6 +35,10 @@ public:
     void OnChangeFilename() override;
 
     ClockController& Controller() { return *controller_; }
+    // Writes the settings to their file now (atomically; a read-only file is
+    // left alone). Called at close, after a dialog's OK, and when the
+    // display is lost.
+    void SaveSettings() const;
     // What the window shows, for checks of the drawing.
     const wxBitmap& BackingStore() const { return backing_; }
     wxWindow* Canvas() const { return canvas_; }

@@ -11,3 +11,9 @@ find_package(PkgConfig REQUIRED)
 pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
 add_library(vellmor_sdl_mixer INTERFACE)
 target_link_libraries(vellmor_sdl_mixer INTERFACE PkgConfig::SDL2_MIXER)
+
+# Xlib itself, for the one hook the toolkit offers no wrapper for: the loss of
+# the connection to the X server.
+pkg_check_modules(X11 REQUIRED IMPORTED_TARGET x11)
+add_library(vellmor_x11 INTERFACE)
+target_link_libraries(vellmor_x11 INTERFACE PkgConfig::X11)

@@ -328,8 +328,9 @@ int TokiCalendar::Tick()
     if (t.second != 0) {
         return 0;
     }
-    // Only the day of month is compared: a new day always changes it.
-    if (t.day != clockDay) {
+    // The whole date is compared: a machine suspended from one month or year
+    // to the same day of another must not keep the old table.
+    if (t.day != clockDay || t.month != clockMonth || t.year != clockYear) {
         SetDate(t.year, t.month, t.day);
     }
 

@@ -143,6 +143,49 @@ TEST_F(CalendarFixture, WesternPlaceWaitsForItsTemporalMidnightAfterTheDateChang
     EXPECT_EQ(calendar.GetCurrentToki(), 0);
 }
 
+// A machine suspended from one date to the same day of another month or
+// year: the first second-0 tick after it wakes rebuilds the table for the
+// date it wakes on, exactly as a fresh start on that date would have it.
+TEST_F(CalendarFixture, WakingOnTheSameDayOfAnotherMonthOrYearRebuildsTheTable)
+{
+    struct Case {
+        LocalTime asleep, awake;
+    };
+    const Case cases[] = {
+        {{2006, 1, 5, 6, 0, 0}, {2006, 2, 5, 6, 0, 0}},      // a month later
+        {{2006, 3, 5, 12, 0, 0}, {2007, 3, 5, 12, 0, 0}},    // a year later
+        {{2006, 6, 21, 4, 0, 0}, {2006, 12, 21, 4, 0, 0}},   // half a year: longest to shortest day
+    };
+    for (const Case& c : cases) {
+        const LocalTime& a = c.asleep;
+        const LocalTime& w = c.awake;
+        calendar.SetAlarmTime(23, 59);
+        LocateAt(a.year, a.month, a.day, a.hour, a.minute);
+        TickAt(w.year, w.month, w.day, w.hour, w.minute, 0);
+
+        TokiCalendar fresh(std::make_shared<ManualClockSource>(w));
+        fresh.SetLocation(35, 27, 139, 39, 9);
+        const std::string at = std::to_string(w.year) + "-" + std::to_string(w.month);
+        EXPECT_EQ(calendar.GetYear(), w.year) << at;
+        EXPECT_EQ(calendar.GetMonth(), w.month) << at;
+        for (int i = 0; i < TokiCalendar::kBoundaryCount; ++i) {
+            ASSERT_EQ(calendar.GetBoundary(i), fresh.GetBoundary(i)) << at << " entry " << i;
+        }
+        EXPECT_EQ(calendar.GetCurrentToki(), fresh.GetCurrentToki()) << at;
+    }
+}
+
+// Asleep from the 31st of October to New Year's Eve: the bells' month is
+// the one the machine wakes in.
+TEST_F(CalendarFixture, NewYearsEveAfterWakingFromTheLastDayOfAnotherMonth)
+{
+    calendar.SetAlarmTime(12, 0);
+    LocateAt(2006, 10, 31, 23, 50);
+    ASSERT_EQ(calendar.GetCurrentToki(), 0);
+    EXPECT_EQ(TickAt(2006, 12, 31, 23, 50, 0), TICK_JOYA);
+    EXPECT_EQ(calendar.GetMonth(), 12);
+}
+
 TEST_F(CalendarFixture, NewYearsEveAtYokohama)
 {
     calendar.SetAlarmTime(12, 0);

@@ -23,15 +23,23 @@ INI="$E2E_WORK/vellmor.ini"
 cp "$PROGRAM" "$CLOCK"
 
 export TZ=Asia/Tokyo
+# A user of our own: nothing of the machine's user is read or written.
+export HOME="$E2E_WORK/home" XDG_CONFIG_HOME="$E2E_WORK/home/.config"
 export XDG_RUNTIME_DIR="$E2E_WORK/run"
+mkdir -p "$XDG_CONFIG_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SOUND"
 export NO_AT_BRIDGE=1 GDK_BACKEND=x11
 FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
 
 CLOCK_WRAPPER=""  # a command to run the clock under, such as valgrind
+# Set to 1 before e2e_start_clock to be able to move the clock's time while
+# it runs (e2e_move_clock).
+E2E_MOVABLE_TIME=0
+TIME_FILE="$E2E_WORK/faketime"
 CLOCK_PID=""
 XVFB_PID=""
+WM_PID=""
 SAMPLER_PID=""
 T0=""  # real time (epoch seconds) at which the clock was started
 
@@ -42,9 +50,11 @@ fail() {
 
 e2e_cleanup() {
     status=$?
-    [ -n "$CLOCK_PID" ] && kill -KILL "$CLOCK_PID" 2>/dev/null
-    [ -n "$SAMPLER_PID" ] && kill "$SAMPLER_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    # Any of them may have ended already.
+    [ -z "$CLOCK_PID" ] || kill -KILL "$CLOCK_PID" 2>/dev/null || true
+    for pid in "$SAMPLER_PID" "$WM_PID" "$XVFB_PID"; do
+        [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    done
     wait 2>/dev/null
     if [ "$status" -eq 0 ]; then
         rm -rf "$E2E_WORK"
@@ -75,6 +85,44 @@ e2e_start_display() {
     export DISPLAY=":$(cat "$E2E_WORK/display")"
 }
 
+# A window manager on the display, as on a desktop: it decorates and focuses
+# new windows, so that keys typed reach them.
+e2e_start_window_manager() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    WM_PID=$!
+    i=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        i=$((i + 1))
+        [ $i -le 150 ] || fail "openbox did not start"
+        sleep 0.1
+    done
+}
+
+# e2e_wait_exit PID SECONDS: waits for the process to end, at most SECONDS;
+# sets EXIT_STATUS. Fails when it is still running.
+e2e_wait_exit() {
+    i=0
+    while kill -0 "$1" 2>/dev/null; do
+        i=$((i + 1))
+        [ $i -le $(($2 * 10)) ] || fail "process $1 still running after $2 s"
+        sleep 0.1
+    done
+    EXIT_STATUS=0
+    wait "$1" 2>/dev/null || EXIT_STATUS=$?
+    if [ "$1" = "$CLOCK_PID" ]; then
+        CLOCK_PID=""
+        wait "$SAMPLER_PID" 2>/dev/null || true
+        SAMPLER_PID=""
+    fi
+}
+
+# e2e_move_clock SECONDS: moves the running clock's time by SECONDS (with
+# E2E_MOVABLE_TIME=1), as a machine suspended that long finds it on waking.
+e2e_move_clock() {
+    echo "$(($(cat "$TIME_FILE") + $1))" >"$TIME_FILE.new"
+    mv "$TIME_FILE.new" "$TIME_FILE"
+}
+
 # e2e_start_clock INSTANT [ARGS...]: starts the clock at INSTANT (local time,
 # "2006-01-01 06:13:57"); an empty INSTANT keeps the real time.
 e2e_start_clock() {
@@ -82,7 +130,13 @@ e2e_start_clock() {
     shift
     T0=$(e2e_now)
     echo "$T0" >"$E2E_WORK/t0"
-    if [ -n "$instant" ]; then
+    if [ -n "$instant" ] && [ "$E2E_MOVABLE_TIME" = 1 ]; then
+        # The offset from the real time, read again every second.
+        echo "$(($(date -d "$instant" +%s) - ${T0%.*}))" >"$TIME_FILE"
+        env LD_PRELOAD="$FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$TIME_FILE" \
+            FAKETIME_CACHE_DURATION=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
+            $CLOCK_WRAPPER "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
+    elif [ -n "$instant" ]; then
         # The clock's PID is the program's own (env execs it); GLib's timers
         # keep the real pace.
         env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$instant" FAKETIME_DONT_FAKE_MONOTONIC=1 \

@@ -22,15 +22,19 @@ const char* const kUsage =
     "       vellmor-toki --cities\n"
     "Prints the temporal-hour (toki) table of a day for a place.\n"
     "  --date  the civil date (default: today's local date)\n"
-    "  --lat   latitude, degrees:minutes, north positive (default 35:27)\n"
-    "  --lon   longitude, degrees:minutes, east positive (default 139:39)\n"
+    "  --lat   latitude, DEG:MIN, north positive (default 35:27); a leading minus\n"
+    "          makes the whole angle south: -35:27 is 35°27' S, -0:07 is 0°07' S\n"
+    "  --lon   longitude, DEG:MIN, east positive (default 139:39); a leading minus\n"
+    "          makes the whole angle west\n"
     "  --tz    hours the local clock is ahead of Universal Time, -12..14 (default 9)\n"
     "  --city  place and time difference of a city of the built-in table, e.g. 那覇\n"
     "          (options later on the line override its values)\n"
     "  --cities  list the built-in city table: name, latitude, longitude, time difference\n"
-    "  --at    also report the toki current at this clock time of the date\n"
+    "  --at    also report the toki that a clock started at this minute shows: the\n"
+    "          toki of the next minute (at 06:14 明六つ when it begins at 06:15)\n"
     "  --plain name the toki without their twelve-branch signs\n"
-    "  --json  print one JSON object instead of the table\n";
+    "  --json  print one JSON object instead of the table; latitude and longitude\n"
+    "          are [degrees, minutes], each part with the angle's sign\n";
 
 // Parses an optionally signed decimal integer that fills the whole text.
 bool ParseInt(const std::string& text, int& value)
@@ -68,6 +72,25 @@ bool ParsePair(const std::string& text, char sep, int& first, int& second)
         return false;
     }
     return ParseInt(text.substr(0, pos), first) && ParseInt(b, second);
+}
+
+// "[+|-]DEG:MIN" with DEG at most limit and MIN at most 59. A leading minus makes
+// the whole angle negative (-35:27 is 35 deg 27 min south or west, -0:07 is
+// 0 deg 7 min); both parts then carry the sign, so that degrees + minutes / 60 is the angle,
+// as the time model adds them.
+bool ParseAngle(const std::string& text, int limit, int& degrees, int& minutes)
+{
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::string unsignedText =
+        (!text.empty() && (text[0] == '-' || text[0] == '+')) ? text.substr(1) : text;
+    int deg = 0, min = 0;
+    if (unsignedText.empty() || unsignedText[0] == '-' || unsignedText[0] == '+' ||
+        !ParsePair(unsignedText, ':', deg, min) || deg > limit || min > 59) {
+        return false;
+    }
+    degrees = negative ? -deg : deg;
+    minutes = negative ? -min : min;
+    return true;
 }
 
 bool IsLeapYear(int y)
@@ -184,11 +207,14 @@ void PrintJson(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& o
     out << "\n}\n";
 }
 
+// Degrees and minutes as parsed (both carrying the angle's sign) as
+// "35°27'S".
 std::string PlaceText(int deg, int min, char positive, char negative)
 {
     char text[32];
-    const bool neg = deg < 0;
-    std::snprintf(text, sizeof text, "%d°%02d'%c", neg ? -deg : deg, min, neg ? negative : positive);
+    const bool neg = deg < 0 || min < 0;
+    std::snprintf(text, sizeof text, "%d°%02d'%c", neg ? -deg : deg, neg ? -min : min,
+                  neg ? negative : positive);
     return text;
 }
 
@@ -257,9 +283,9 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
         } else if (arg == "--lat" || arg == "--lon") {
             int deg = 0, min = 0;
             const int limit = arg == "--lat" ? 90 : 180;
-            if (!ParsePair(value, ':', deg, min) || deg < -limit || deg > limit || min > 59) {
-                error = "vellmor-toki: " + arg + " " + value + ": expected DEG:MIN with DEG in -" +
-                        std::to_string(limit) + ".." + std::to_string(limit) +
+            if (!ParseAngle(value, limit, deg, min)) {
+                error = "vellmor-toki: " + arg + " " + value +
+                        ": expected [-]DEG:MIN with DEG in 0.." + std::to_string(limit) +
                         " and MIN in 0..59";
                 return false;
             }

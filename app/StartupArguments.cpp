@@ -113,7 +113,8 @@ std::string StartupUsage(const std::string& program)
            "       " + program + " --help | --version\n"
            "A desktop clock that keeps and strikes the traditional Japanese temporal\n"
            "hours (toki). A FILE named must be readable; the clock does not use what\n"
-           "it holds. Settings are kept in an INI file beside the program (see README).\n"
+           "it holds. The settings are an INI file beside the program, or in\n"
+           "~/.config/vellmor/ when the program's folder cannot be written.\n"
            "  --help     print this text and end\n"
            "  --version  print the name and version and end\n"
            "The toolkit's own options, such as --display=DISPLAY, are taken as well.\n";

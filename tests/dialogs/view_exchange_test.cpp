@@ -60,6 +60,14 @@ protected:
 
     ClockController& Clock() { return view_->Controller(); }
     ClockSettings& Settings() { return Clock().Settings(); }
+    // What the settings file holds now, while the clock still runs.
+    ClockSettings OnDisk() const
+    {
+        ClockSettings read;
+        read.LoadFrom(iniPath_);
+        return read;
+    }
+    bool FileIsEmpty() const { return wxFileName::GetSize(wxString::FromUTF8(iniPath_)) == 0; }
 
     std::unique_ptr<wxDocManager> manager_;
     CMainFrame* frame_ = nullptr;
@@ -105,6 +113,10 @@ TEST_F(ViewExchangeTest, SettingsOkStopsTheBellCopiesBackAndMovesTheTimeModel)
     EXPECT_EQ(s.chimeCount, 1);
     EXPECT_EQ(s.twelveShiDisplay, 3);
     EXPECT_EQ(s.timeDifference, 9);
+    // On disk at once, not only when the window closes.
+    EXPECT_EQ(OnDisk().city, "那覇");
+    EXPECT_EQ(OnDisk().longitudeDegrees, 127);
+    EXPECT_EQ(OnDisk().chime, 1);
     // The time model now computes today's table for Naha.
     TokiCalendar naha;
     naha.SetLocation(26, 13, 127, 40, 9);
@@ -128,6 +140,7 @@ TEST_F(ViewExchangeTest, SettingsCancelLeavesEverythingButTheBell)
     EXPECT_EQ(Settings().longitudeDegrees, before.longitudeDegrees);
     EXPECT_EQ(Settings().chimeCount, before.chimeCount);
     EXPECT_EQ(Clock().Calendar().GetSunrise(), sunrise);
+    EXPECT_TRUE(FileIsEmpty()) << "Cancel wrote the settings";
 }
 
 TEST_F(ViewExchangeTest, AlarmOkCopiesTheThreeValuesBack)
@@ -148,6 +161,9 @@ TEST_F(ViewExchangeTest, AlarmOkCopiesTheThreeValuesBack)
     EXPECT_EQ(Settings().alarmEnable, 1);
     EXPECT_EQ(Settings().alarmHour, 6);
     EXPECT_EQ(Settings().alarmMinutes, 30);
+    EXPECT_EQ(OnDisk().alarmEnable, 1);
+    EXPECT_EQ(OnDisk().alarmHour, 6);
+    EXPECT_EQ(OnDisk().alarmMinutes, 30);
 }
 
 TEST_F(ViewExchangeTest, AlarmCancelKeepsTheOldValues)
@@ -160,6 +176,7 @@ TEST_F(ViewExchangeTest, AlarmCancelKeepsTheOldValues)
     }));
     EXPECT_EQ(Settings().alarmEnable, 1);
     EXPECT_EQ(Settings().alarmHour, 7);
+    EXPECT_TRUE(FileIsEmpty()) << "Cancel wrote the settings";
 }
 
 TEST_F(ViewExchangeTest, TokiInfoShowsTheDayWithNamesOfTheDisplaySystemAndLeavesTheBell)

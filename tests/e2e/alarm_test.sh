@@ -30,12 +30,7 @@ e2e_sleep_until $((ALARM + 7))
 xdotool windowfocus --sync "$BOX"
 xdotool key Return
 OK=$(e2e_offset_now)
-i=0
-while e2e_windows | grep -qx "$BOX"; do
-    i=$((i + 1))
-    [ $i -le 50 ] || fail "OK did not close the alarm box"
-    sleep 0.1
-done
+e2e_wait_gone "$BOX" || fail "OK did not close the alarm box"
 
 e2e_sleep_until $((ALARM + 11))
 e2e_stop_clock

@@ -198,6 +198,17 @@ e2e_wait_window() {
     return 1
 }
 
+# e2e_wait_gone WINDOW [SECONDS]: waits until the window is no longer shown.
+e2e_wait_gone() {
+    limit=$(( ${2:-5} * 10 ))
+    i=0
+    while e2e_windows | grep -qx "$1"; do
+        i=$((i + 1))
+        [ $i -le $limit ] || return 1
+        sleep 0.1
+    done
+}
+
 # e2e_shot WINDOW NAME: screenshot of one window into $E2E_WORK/NAME.png.
 e2e_shot() { import -window "$1" "$E2E_WORK/$2.png"; }
 

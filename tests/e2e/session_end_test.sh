@@ -39,12 +39,7 @@ type_into_du() {  # type_into_du X Y TEXT: replaces an edit's text by TEXT
 type_into_du 25 37 7    # hour edit, 15,30 20x14
 type_into_du 60 37 45   # minute edit, 50,30 20x14
 click_du 102 25         # OK, 90,10 25x30
-i=0
-while e2e_windows | grep -qx "$DLG"; do
-    i=$((i + 1))
-    [ $i -le 100 ] || fail "OK did not close the alarm dialog"
-    sleep 0.1
-done
+e2e_wait_gone "$DLG" 10 || fail "OK did not close the alarm dialog"
 
 confirmed() { grep -q $'^Hour=7\r$' "$INI" && grep -q $'^Minutes=45\r$' "$INI"; }
 i=0

@@ -8,7 +8,10 @@
 struct TokiCliOptions {
     bool hasDate = false;
     int year = 0, month = 0, day = 0;
-    int latDegrees = 35, latMinutes = 27;    // the clock's default place
+    // North and east positive; both parts carry the angle's sign, so that
+    // degrees + minutes / 60 is the angle (-0:07 is 0 and -7). The default
+    // is the clock's default place.
+    int latDegrees = 35, latMinutes = 27;
     int lonDegrees = 139, lonMinutes = 39;
     int timeDiffHours = 9;
     bool hasAt = false;

@@ -1,6 +1,6 @@
 # vellmor_embed_resources(<target> FILES <file>...)
 # Builds a static library <target> holding the files' bytes, found at run time
-# by bare file name through FindEmbeddedResource() (app/EmbeddedResources.h).
+# by bare file name through FindEmbeddedResource() (resources/EmbeddedResources.h).
 function(vellmor_embed_resources target)
   cmake_parse_arguments(ARG "" "" "FILES" ${ARGN})
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_data.cpp)
@@ -12,5 +12,5 @@ function(vellmor_embed_resources target)
     COMMENT "Embedding resources into ${target}"
     VERBATIM)
   add_library(${target} STATIC ${out})
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/app)
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/resources)
 endfunction()

@@ -3,7 +3,7 @@
 // installed program).
 #include "ClockSettings.h"
 #include "IniPath.h"
-#include "../app/TempDir.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 

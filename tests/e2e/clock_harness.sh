@@ -44,10 +44,12 @@ fail() {
 
 e2e_cleanup() {
     status=$?
-    [ -n "$CLOCK_PID" ] && kill -KILL "$CLOCK_PID" 2>/dev/null
-    [ -n "$SAMPLER_PID" ] && kill "$SAMPLER_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-    wait 2>/dev/null
+    # A process may have ended already; under set -e a failing kill would end
+    # the cleanup early and leave the X server running.
+    [ -z "$CLOCK_PID" ] || kill -KILL "$CLOCK_PID" 2>/dev/null || true
+    [ -z "$SAMPLER_PID" ] || kill "$SAMPLER_PID" 2>/dev/null || true
+    [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
+    wait 2>/dev/null || true
     if [ "$status" -eq 0 ]; then
         rm -rf "$E2E_WORK"
         echo PASS

@@ -25,6 +25,11 @@ cp "$PROGRAM" "$CLOCK"
 export TZ=Asia/Tokyo
 export XDG_RUNTIME_DIR="$E2E_WORK/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# A home of its own: tests running side by side share no lock, settings or
+# window manager configuration.
+export HOME="$E2E_WORK/home"
+export XDG_CONFIG_HOME="$HOME/.config" XDG_CACHE_HOME="$HOME/.cache"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SOUND"
 export NO_AT_BRIDGE=1 GDK_BACKEND=x11
 FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
@@ -32,6 +37,7 @@ FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
 CLOCK_WRAPPER=""  # a command to run the clock under, such as valgrind
 CLOCK_PID=""
 XVFB_PID=""
+WM_PID=""
 SAMPLER_PID=""
 T0=""  # real time (epoch seconds) at which the clock was started
 
@@ -44,6 +50,7 @@ e2e_cleanup() {
     status=$?
     [ -n "$CLOCK_PID" ] && kill -KILL "$CLOCK_PID" 2>/dev/null
     [ -n "$SAMPLER_PID" ] && kill "$SAMPLER_PID" 2>/dev/null
+    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
     if [ "$status" -eq 0 ]; then
@@ -75,6 +82,19 @@ e2e_start_display() {
     export DISPLAY=":$(cat "$E2E_WORK/display")"
 }
 
+# A window manager on the display, as on a desktop: it gives each new window
+# the keyboard focus. Returns once it has taken charge of the screen.
+e2e_start_window_manager() {
+    openbox >"$E2E_WORK/openbox.txt" 2>&1 &
+    WM_PID=$!
+    i=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        i=$((i + 1))
+        [ $i -le 300 ] || fail "the window manager did not start"
+        sleep 0.1
+    done
+}
+
 # e2e_start_clock INSTANT [ARGS...]: starts the clock at INSTANT (local time,
 # "2006-01-01 06:13:57"); an empty INSTANT keeps the real time.
 e2e_start_clock() {
@@ -102,6 +122,16 @@ e2e_start_clock() {
     SAMPLER_PID=$!
 }
 
+# e2e_start_focused_clock [LINE...]: writes a settings file of these lines
+# (none: no file), starts the clock at the real time and sets MAIN to its
+# window once that holds the keyboard focus (a window manager gives it).
+e2e_start_focused_clock() {
+    rm -f "$INI"
+    [ $# -eq 0 ] || printf '%s\r\n' "$@" >"$INI"
+    e2e_start_clock ""
+    MAIN=$(e2e_wait_active Vellmor 30) || fail "the clock's window never had the focus"
+}
+
 # Sleeps until OFFSET seconds of clock time after the start instant.
 e2e_sleep_until() {
     delay=$(awk -v t0="$T0" -v off="$1" -v now="$(e2e_now)" 'BEGIN { d = t0 + off - now; print (d > 0 ? d : 0) }')
@@ -112,9 +142,15 @@ e2e_sleep_until() {
 e2e_offset_now() { awk -v t0="$T0" -v now="$(e2e_now)" 'BEGIN { printf "%.3f\n", now - t0 }'; }
 
 # Ends the clock as the desktop would (SIGTERM: the window closes, settings
-# are saved) and checks that it exits with status 0.
+# are saved) and checks that it exits with status 0 within SECONDS (60).
 e2e_stop_clock() {
     kill -TERM "$CLOCK_PID"
+    i=0
+    while kill -0 "$CLOCK_PID" 2>/dev/null; do
+        i=$((i + 1))
+        [ $i -le $(( ${1:-60} * 10 )) ] || fail "still running ${1:-60} s after SIGTERM"
+        sleep 0.1
+    done
     status=0
     wait "$CLOCK_PID" || status=$?
     CLOCK_PID=""
@@ -142,6 +178,66 @@ e2e_wait_window() {
         i=$((i + 1))
     done
     return 1
+}
+
+# e2e_wait_active TITLE [SECONDS] [NOT]: echoes the id of our window with
+# that title, other than window NOT, once it holds the keyboard focus (keys
+# sent now reach it). A message box has the title of the main window.
+e2e_wait_active() {
+    limit=$(( ${2:-15} * 10 ))
+    i=0
+    while [ $i -lt $limit ]; do
+        w=$(xdotool getactivewindow 2>/dev/null || true)
+        if [ -n "$w" ] && [ "$w" != "${3:-}" ] && e2e_windows | grep -qx "$w" &&
+            [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ]; then
+            echo "$w"
+            return 0
+        fi
+        sleep 0.1
+        i=$((i + 1))
+    done
+    return 1
+}
+
+# e2e_wait_closed WINDOW [SECONDS]: true once the window is gone.
+e2e_wait_closed() {
+    limit=$(( ${2:-15} * 10 ))
+    i=0
+    while e2e_windows | grep -qx "$1"; do
+        i=$((i + 1))
+        [ $i -le $limit ] || return 1
+        sleep 0.1
+    done
+}
+
+# True while one of our pop-up menus is open.
+e2e_menu_shown() {
+    for w in $(e2e_windows); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q POPUP_MENU && return 0
+    done
+    return 1
+}
+
+# e2e_menu MENU ITEM: chooses a menu item with the keyboard, as Alt+MENU
+# then ITEM, the letters of their mnemonics; the clock's window must hold
+# the focus.
+e2e_menu() {
+    xdotool key "alt+$1"
+    i=0
+    until e2e_menu_shown; do
+        i=$((i + 1))
+        [ $i -le 150 ] || fail "Alt+$1 opened no menu"
+        sleep 0.1
+    done
+    xdotool key "$2"
+}
+
+# e2e_expect_saved LINE...: the settings file holds each line, byte for
+# byte but for its line end.
+e2e_expect_saved() {
+    for line in "$@"; do
+        tr -d '\r' <"$INI" | grep -qxF "$line" || fail "the settings file lacks \"$line\""
+    done
 }
 
 # e2e_shot WINDOW NAME: screenshot of one window into $E2E_WORK/NAME.png.

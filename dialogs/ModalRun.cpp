@@ -28,7 +28,7 @@ void EndDialogRun(wxDialog& dialog, int code)
     dialog.SetReturnCode(code);
     if (dialog.IsModal()) {
         dialog.EndModal(code);
-    } else {
+    } else if (dialog.IsShown()) {
         dialog.Hide();
     }
 }

@@ -67,32 +67,42 @@ e2e_now() { date +%s.%N; }
 # True when |value - expected| <= tolerance.
 e2e_near() { awk -v v="$1" -v e="$2" -v t="$3" 'BEGIN { d = v - e; exit !(d <= t && -d <= t) }'; }
 
+# e2e_poll SECONDS COMMAND...: runs the command every 0.1 s until it
+# succeeds (true) or SECONDS have passed (false).
+e2e_poll() {
+    local tries=$(( $1 * 10 ))
+    shift
+    until "$@"; do
+        tries=$((tries - 1))
+        [ $tries -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
 # A display of our own: a GTK client run under libfaketime can spoil the
 # server for the clients that follow it.
 e2e_start_display() {
     Xvfb -displayfd 9 -screen 0 800x600x24 -nolisten tcp 9>"$E2E_WORK/display" \
         >/dev/null 2>&1 &
     XVFB_PID=$!
-    i=0
-    while [ ! -s "$E2E_WORK/display" ]; do
-        i=$((i + 1))
-        [ $i -le 100 ] || fail "Xvfb did not start"
-        sleep 0.1
-    done
+    e2e_poll 10 test -s "$E2E_WORK/display" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$E2E_WORK/display")"
+    e2e_poll 10 e2e_display_answers || fail "Xvfb on $DISPLAY does not answer"
 }
+e2e_display_answers() { xprop -root _NET_SUPPORTED >/dev/null 2>&1; }
 
 # A window manager on the display, as on a desktop: it gives each new window
 # the keyboard focus. Returns once it has taken charge of the screen.
 e2e_start_window_manager() {
-    openbox >"$E2E_WORK/openbox.txt" 2>&1 &
-    WM_PID=$!
-    i=0
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        i=$((i + 1))
-        [ $i -le 300 ] || fail "the window manager did not start"
-        sleep 0.1
-    done
+    e2e_poll 30 e2e_window_manager_running || fail "the window manager did not start"
+}
+# Starts openbox again when it has ended (it could not reach the display).
+e2e_window_manager_running() {
+    if [ -z "$WM_PID" ] || ! kill -0 "$WM_PID" 2>/dev/null; then
+        openbox >>"$E2E_WORK/openbox.txt" 2>&1 &
+        WM_PID=$!
+    fi
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
 # e2e_start_clock INSTANT [ARGS...]: starts the clock at INSTANT (local time,
@@ -145,12 +155,7 @@ e2e_offset_now() { awk -v t0="$T0" -v now="$(e2e_now)" 'BEGIN { printf "%.3f\n",
 # are saved) and checks that it exits with status 0 within SECONDS (60).
 e2e_stop_clock() {
     kill -TERM "$CLOCK_PID"
-    i=0
-    while kill -0 "$CLOCK_PID" 2>/dev/null; do
-        i=$((i + 1))
-        [ $i -le $(( ${1:-60} * 10 )) ] || fail "still running ${1:-60} s after SIGTERM"
-        sleep 0.1
-    done
+    e2e_poll "${1:-60}" e2e_clock_ended || fail "still running ${1:-60} s after SIGTERM"
     status=0
     wait "$CLOCK_PID" || status=$?
     CLOCK_PID=""
@@ -159,23 +164,20 @@ e2e_stop_clock() {
     SAMPLER_PID=""
 }
 
+e2e_clock_ended() { ! kill -0 "$CLOCK_PID" 2>/dev/null; }
+
 # The ids of the program's visible top-level windows.
 e2e_windows() { xdotool search --onlyvisible --classname vellmor 2>/dev/null || true; }
 
 # e2e_wait_window TITLE [SECONDS]: echoes the id of the visible window with
 # that title once it shows.
-e2e_wait_window() {
-    limit=$(( ${2:-15} * 10 ))
-    i=0
-    while [ $i -lt $limit ]; do
-        for w in $(e2e_windows); do
-            if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ]; then
-                echo "$w"
-                return 0
-            fi
-        done
-        sleep 0.1
-        i=$((i + 1))
+e2e_wait_window() { e2e_poll "${2:-15}" e2e_window_titled "$1"; }
+e2e_window_titled() {
+    for w in $(e2e_windows); do
+        if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ]; then
+            echo "$w"
+            return 0
+        fi
     done
     return 1
 }
@@ -183,32 +185,16 @@ e2e_wait_window() {
 # e2e_wait_active TITLE [SECONDS] [NOT]: echoes the id of our window with
 # that title, other than window NOT, once it holds the keyboard focus (keys
 # sent now reach it). A message box has the title of the main window.
-e2e_wait_active() {
-    limit=$(( ${2:-15} * 10 ))
-    i=0
-    while [ $i -lt $limit ]; do
-        w=$(xdotool getactivewindow 2>/dev/null || true)
-        if [ -n "$w" ] && [ "$w" != "${3:-}" ] && e2e_windows | grep -qx "$w" &&
-            [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ]; then
-            echo "$w"
-            return 0
-        fi
-        sleep 0.1
-        i=$((i + 1))
-    done
-    return 1
+e2e_wait_active() { e2e_poll "${2:-15}" e2e_active_titled "$1" "${3:-}"; }
+e2e_active_titled() {
+    w=$(xdotool getactivewindow 2>/dev/null || true)
+    [ -n "$w" ] && [ "$w" != "$2" ] && e2e_windows | grep -qx "$w" &&
+        [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && echo "$w"
 }
 
 # e2e_wait_closed WINDOW [SECONDS]: true once the window is gone.
-e2e_wait_closed() {
-    limit=$(( ${2:-15} * 10 ))
-    i=0
-    while e2e_windows | grep -qx "$1"; do
-        i=$((i + 1))
-        [ $i -le $limit ] || return 1
-        sleep 0.1
-    done
-}
+e2e_wait_closed() { e2e_poll "${2:-15}" e2e_window_gone "$1"; }
+e2e_window_gone() { ! e2e_windows | grep -qx "$1"; }
 
 # True while one of our pop-up menus is open.
 e2e_menu_shown() {
@@ -223,12 +209,7 @@ e2e_menu_shown() {
 # the focus.
 e2e_menu() {
     xdotool key "alt+$1"
-    i=0
-    until e2e_menu_shown; do
-        i=$((i + 1))
-        [ $i -le 150 ] || fail "Alt+$1 opened no menu"
-        sleep 0.1
-    done
+    e2e_poll 15 e2e_menu_shown || fail "Alt+$1 opened no menu"
     xdotool key "$2"
 }
 

@@ -2,8 +2,9 @@
 # Every dialog and message box of the clock answers the keyboard. Keys are
 # typed through the X server, under a window manager that gives each new
 # window the focus as a desktop does, to the real program: menus open with
-# their mnemonics, Enter is OK and Esc is Cancel, and what OK accepted is in
-# the settings file once the clock has ended.
+# their mnemonics, Enter is OK, Esc and the window manager's close (Alt+F4)
+# are Cancel, and what OK accepted is in the settings file once the clock
+# has ended.
 . "$(dirname "$0")/clock_harness.sh" "$@"
 
 e2e_start_display
@@ -31,7 +32,7 @@ closes_on() {
 # The chart has no control to hold the focus; the about box and the help
 # box have only OK.
 e2e_start_focused_clock
-for key in Return Escape; do
+for key in Return Escape alt+F4; do
     CHART=$(open_with f i "ときの情報")
     closes_on $key "$CHART" "the day chart"
     ABOUT=$(open_with h a "バージョン情報")
@@ -41,11 +42,13 @@ for key in Return Escape; do
 done
 e2e_stop_clock
 
-# Settings: Esc cancels, Enter (the focus starts on OK) accepts. A chime
-# value of the file's own opens as "半刻ごと", which OK stores as 3.
+# Settings: Esc and Alt+F4 cancel, Enter accepts. A chime value of the
+# file's own opens as "半刻ごと", which OK stores as 3.
 e2e_start_focused_clock "[Time System]" "Chime=7"
-SETTINGS=$(open_with f s "Vellmor の設定")
-closes_on Escape "$SETTINGS" "the settings"
+for key in Escape alt+F4; do
+    SETTINGS=$(open_with f s "Vellmor の設定")
+    closes_on $key "$SETTINGS" "the settings"
+done
 e2e_stop_clock
 e2e_expect_saved "Chime=7"
 e2e_start_focused_clock "[Time System]" "Chime=7"
@@ -54,12 +57,12 @@ closes_on Return "$SETTINGS" "the settings"
 e2e_stop_clock
 e2e_expect_saved "Chime=3"
 
-# A rejected field: Enter at the settings shows the message; Enter or Esc
-# closes it and gives the keyboard back to the field, its text selected, so
-# that typing replaces it.
+# A rejected field: Enter at the settings shows the message; Enter, Esc or
+# Alt+F4 closes it and gives the keyboard back to the field, its text
+# selected, so that typing replaces it.
 e2e_start_focused_clock "[Location]" "Longitude Degrees=200"
 SETTINGS=$(open_with f s "Vellmor の設定")
-for key in Return Escape; do
+for key in Return Escape alt+F4; do
     xdotool key Return
     BOX=$(e2e_wait_active Vellmor 15 "$MAIN") || fail "no message for longitude 200"
     closes_on $key "$BOX" "the message"
@@ -72,8 +75,8 @@ e2e_stop_clock
 e2e_expect_saved "Longitude Degrees=140"
 
 # Alarm: Space checks the box (the focus starts on it) and makes the time
-# edits usable; Tab reaches them, typing replaces their text. Then Space and
-# Esc: unchecked, but cancelled.
+# edits usable; Tab reaches them, typing replaces their text. Then Space
+# and Esc or Alt+F4: unchecked, but cancelled.
 e2e_start_focused_clock "[Alarm]" "Enable=0" "Hour=12" "Minutes=0"
 ALARM=$(open_with f l "アラームの設定")
 xdotool key space Tab
@@ -81,9 +84,11 @@ xdotool type 7
 xdotool key Tab
 xdotool type 30
 closes_on Return "$ALARM" "the alarm dialog"
-ALARM=$(open_with f l "アラームの設定")
-xdotool key space
-closes_on Escape "$ALARM" "the alarm dialog"
+for key in Escape alt+F4; do
+    ALARM=$(open_with f l "アラームの設定")
+    xdotool key space
+    closes_on $key "$ALARM" "the alarm dialog"
+done
 e2e_stop_clock
 e2e_expect_saved "Enable=1" "Hour=7" "Minutes=30"
 

@@ -152,10 +152,10 @@ e2e_sleep_until() {
 e2e_offset_now() { awk -v t0="$T0" -v now="$(e2e_now)" 'BEGIN { printf "%.3f\n", now - t0 }'; }
 
 # Ends the clock as the desktop would (SIGTERM: the window closes, settings
-# are saved) and checks that it exits with status 0 within SECONDS (60).
+# are saved) and checks that it exits with status 0 within SECONDS (120).
 e2e_stop_clock() {
     kill -TERM "$CLOCK_PID"
-    e2e_poll "${1:-60}" e2e_clock_ended || fail "still running ${1:-60} s after SIGTERM"
+    e2e_poll "${1:-120}" e2e_clock_ended || fail "still running ${1:-120} s after SIGTERM"
     status=0
     wait "$CLOCK_PID" || status=$?
     CLOCK_PID=""

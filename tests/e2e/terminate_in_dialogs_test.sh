@@ -11,7 +11,7 @@ e2e_start_window_manager
 # terminate_over WHAT: SIGTERM with WHAT open; then the file is saved (it
 # gains the keys it lacked).
 terminate_over() {
-    e2e_stop_clock 15
+    e2e_stop_clock 30
     e2e_expect_saved "Chime=3"
     echo "ended over $1"
 }

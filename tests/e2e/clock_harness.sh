@@ -25,11 +25,13 @@ INI="$E2E_WORK/vellmor.ini"
 cp "$PROGRAM" "$CLOCK"
 
 export TZ=Asia/Tokyo
-# A user of our own: nothing of the machine's user is read or written.
-export HOME="$E2E_WORK/home" XDG_CONFIG_HOME="$E2E_WORK/home/.config"
 export XDG_RUNTIME_DIR="$E2E_WORK/run"
-mkdir -p "$XDG_CONFIG_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# A home of its own: tests running side by side share no lock, settings or
+# window manager configuration.
+export HOME="$E2E_WORK/home"
+export XDG_CONFIG_HOME="$HOME/.config" XDG_CACHE_HOME="$HOME/.cache"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SOUND"
 export NO_AT_BRIDGE=1 GDK_BACKEND=x11
 FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
@@ -70,6 +72,15 @@ trap e2e_cleanup EXIT
 
 e2e_now() { date +%s.%N; }
 
+# e2e_poll SECONDS COMMAND...: runs the command every 0.1 s until it
+# succeeds (true) or SECONDS of wall-clock time have passed (false).
+e2e_poll() {
+    _e2e_seconds=$1
+    shift
+    poll_until "$_e2e_seconds" e2e_not_yet "$@"
+}
+e2e_not_yet() { "$@" || return 1; }
+
 # A display of our own: a GTK client run under libfaketime can spoil the
 # server for the clients that follow it.
 e2e_start_display() {
@@ -77,17 +88,18 @@ e2e_start_display() {
     XVFB_PID=$OWN_DISPLAY_PID
 }
 
-# A window manager on the display, as on a desktop: it decorates and focuses
-# new windows, so that keys typed reach them.
+# A window manager on the display, as on a desktop: it gives each new window
+# the keyboard focus. Returns once it has taken charge of the screen.
 e2e_start_window_manager() {
-    openbox --sm-disable >/dev/null 2>&1 &
-    WM_PID=$!
-    i=0
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        i=$((i + 1))
-        [ $i -le 150 ] || fail "openbox did not start"
-        sleep 0.1
-    done
+    e2e_poll "$POLL_SECONDS" e2e_window_manager_running || fail "the window manager did not start"
+}
+# Starts openbox again when it has ended (it could not reach the display).
+e2e_window_manager_running() {
+    if [ -z "$WM_PID" ] || ! kill -0 "$WM_PID" 2>/dev/null; then
+        openbox >>"$E2E_WORK/openbox.txt" 2>&1 &
+        WM_PID=$!
+    fi
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
 # e2e_wait_exit PID SECONDS: waits for the process to end, at most SECONDS;
@@ -153,6 +165,16 @@ e2e_start_clock() {
     SAMPLER_PID=$!
 }
 
+# e2e_start_focused_clock [LINE...]: writes a settings file of these lines
+# (none: no file), starts the clock at the real time and sets MAIN to its
+# window once that holds the keyboard focus (a window manager gives it).
+e2e_start_focused_clock() {
+    rm -f "$INI"
+    [ $# -eq 0 ] || printf '%s\r\n' "$@" >"$INI"
+    e2e_start_clock ""
+    MAIN=$(e2e_wait_active Vellmor) || fail "the clock's window never had the focus"
+}
+
 # Sleeps until OFFSET seconds of clock time after the start instant.
 e2e_sleep_until() {
     delay=$(awk -v t0="$T0" -v off="$1" -v now="$(e2e_now)" 'BEGIN { d = t0 + off - now; print (d > 0 ? d : 0) }')
@@ -163,9 +185,10 @@ e2e_sleep_until() {
 e2e_offset_now() { awk -v t0="$T0" -v now="$(e2e_now)" 'BEGIN { printf "%.3f\n", now - t0 }'; }
 
 # Ends the clock as the desktop would (SIGTERM: the window closes, settings
-# are saved) and checks that it exits with status 0.
+# are saved) and checks that it exits with status 0 within SECONDS (120).
 e2e_stop_clock() {
     kill -TERM "$CLOCK_PID"
+    e2e_poll "${1:-120}" e2e_clock_ended || fail "still running ${1:-120} s after SIGTERM"
     status=0
     wait "$CLOCK_PID" || status=$?
     CLOCK_PID=""
@@ -173,6 +196,8 @@ e2e_stop_clock() {
     wait "$SAMPLER_PID" 2>/dev/null || true
     SAMPLER_PID=""
 }
+
+e2e_clock_ended() { ! kill -0 "$CLOCK_PID" 2>/dev/null; }
 
 # The ids of the program's visible top-level windows.
 e2e_windows() { xdotool search --onlyvisible --classname vellmor 2>/dev/null || true; }
@@ -205,6 +230,41 @@ e2e_expect_before() {
 # e2e_wait_gone WINDOW [SECONDS]: waits until the window is no longer shown.
 e2e_window_gone() { ! e2e_windows | grep -qx "$1"; }
 e2e_wait_gone() { poll_until "${2:-$POLL_SECONDS}" e2e_window_gone "$1"; }
+
+# e2e_wait_active TITLE [SECONDS] [NOT]: echoes the id of our window with
+# that title, other than window NOT, once it holds the keyboard focus (keys
+# sent now reach it). A message box has the title of the main window.
+e2e_wait_active() { e2e_poll "${2:-$POLL_SECONDS}" e2e_active_titled "$1" "${3:-}"; }
+e2e_active_titled() {
+    w=$(xdotool getactivewindow 2>/dev/null || true)
+    [ -n "$w" ] && [ "$w" != "$2" ] && e2e_windows | grep -qx "$w" &&
+        [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && echo "$w"
+}
+
+# True while one of our pop-up menus is open.
+e2e_menu_shown() {
+    for w in $(e2e_windows); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q POPUP_MENU && return 0
+    done
+    return 1
+}
+
+# e2e_menu MENU ITEM: chooses a menu item with the keyboard, as Alt+MENU
+# then ITEM, the letters of their mnemonics; the clock's window must hold
+# the focus.
+e2e_menu() {
+    xdotool key "alt+$1"
+    e2e_poll "$POLL_SECONDS" e2e_menu_shown || fail "Alt+$1 opened no menu"
+    xdotool key "$2"
+}
+
+# e2e_expect_saved LINE...: the settings file holds each line, byte for
+# byte but for its line end.
+e2e_expect_saved() {
+    for line in "$@"; do
+        tr -d '\r' <"$INI" | grep -qxF "$line" || fail "the settings file lacks \"$line\""
+    done
+}
 
 # e2e_shot WINDOW NAME: screenshot of one window into $E2E_WORK/NAME.png.
 e2e_shot() { import -window "$1" "$E2E_WORK/$2.png"; }

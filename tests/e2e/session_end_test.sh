@@ -22,7 +22,7 @@ xdotool windowactivate --sync "$WIN"
 xdotool key alt+f
 sleep 0.3  # the menu maps before it takes the next key
 xdotool key l
-DLG=$(e2e_wait_window "アラームの設定" 20) || fail "the alarm dialog did not open"
+DLG=$(e2e_wait_window "アラームの設定") || fail "the alarm dialog did not open"
 xdotool windowactivate --sync "$DLG"
 
 # The template measures 123 x 75 dialog units; clicks go to the middle of

@@ -27,7 +27,7 @@ else
 fi
 
 # -ac lets the unprivileged user in.
-scratch_display -ac -screen 0 640x480x24
+scratch_display -noreset -ac -screen 0 640x480x24
 
 # Starts the clock with the given environment, waits for its window, closes it
 # as the desktop would (SIGTERM), and checks that it exited normally.

@@ -123,17 +123,19 @@ scratch_stop() {
 
 # scratch_display [XVFB ARGS...]: starts Xvfb on a free display, waits until it
 # answers, and exports DISPLAY. Without arguments the screen is 800 x 600 in
-# 24-bit colour (Xvfb's own default has 8 bits). The number is taken with the X lock file
+# 24-bit colour (Xvfb's own default has 8 bits) and the server never resets,
+# as a desktop's does not (by default it resets whenever its last client
+# leaves). The number is taken with the X lock file
 # (/tmp/.X<n>-lock), as xvfb-run -a and every server given a number take
 # theirs: a server started with -displayfd takes no lock, so another test's
 # xvfb-run could start a second server on the same number and take over its
 # socket.
 scratch_display() {
-    [ $# -gt 0 ] || set -- -screen 0 800x600x24
+    [ $# -gt 0 ] || set -- -noreset -screen 0 800x600x24
     _scratch_n=$((200 + $$ % 500))
     _scratch_tries=0
     while [ "$_scratch_tries" -lt 20 ]; do
-        Xvfb ":$_scratch_n" -noreset -nolisten tcp "$@" >/dev/null 2>&1 &
+        Xvfb ":$_scratch_n" -nolisten tcp "$@" >/dev/null 2>&1 &
         SCRATCH_XVFB_PID=$!
         if poll_until "$POLL_SECONDS" scratch_display_answers "$_scratch_n"; then
             export DISPLAY=":$_scratch_n"

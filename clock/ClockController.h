@@ -110,7 +110,7 @@ private:
     int strikesLeft = 0;     // strikes still to sound in this series
     std::array<int, kTokiCount> strikeCounts{};  // strikes per toki
     int animationStep = 0;   // 0..29, selects the bell frame
-    int joyaMenuItems = 0;   // "除夜の鐘中止" items (each with its separator) in the menu
+    int joyaMenuItems = 0;   // stop items (each with its separator) in the menu
 
     // What the tick last drew, so that an unchanged text is not drawn again.
     std::string drawnTime;   // empty: nothing on the window

@@ -32,8 +32,6 @@ constexpr int kFormHeightDu = 101;
 // The pictures need at least this much room (face 180 x 200).
 constexpr int kMinClientWidth = 180;
 constexpr int kMinClientHeight = 200;
-// twelveShiDisplay of the fixed-hour system; the chart then uses plain names.
-constexpr int kFixedHourDisplay = 4;
 
 wxColour ToColour(Rgb c)
 {

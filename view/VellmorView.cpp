@@ -117,10 +117,9 @@ void CVellmorView::LoadPictures()
 void CVellmorView::CreateFonts()
 {
     const wxString serif = SerifFace();
-    fonts_[ClockFont::Large] = MakeCellHeightFont(canvas_, serif, serif, 24, 700, true);
-    fonts_[ClockFont::Medium] = MakeCellHeightFont(canvas_, serif, serif, 16, 700, false);
-    const wxString gothic = JapaneseGothicFace();
-    fonts_[ClockFont::Small] = MakeCellHeightFont(canvas_, gothic, gothic, 12, 500, false);
+    fonts_[ClockFont::Large] = MakeCellHeightFont(canvas_, serif, 24, 700, true);
+    fonts_[ClockFont::Medium] = MakeCellHeightFont(canvas_, serif, 16, 700, false);
+    fonts_[ClockFont::Small] = MakeCellHeightFont(canvas_, JapaneseGothicFace(), 12, 500, false);
     wxClientDC dc(canvas_);
     for (const auto& font : fonts_) {
         dc.SetFont(font.second);

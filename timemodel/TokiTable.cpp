@@ -6,56 +6,39 @@ namespace {
 
 constexpr double kOneThird = 0.3333333333333333;
 
+// Cuts the quarter from entry first (at minute start) to entry first + 6 (at
+// minute end) into six parts. The middle entry is made whole first and its
+// neighbours measured from it; the outer entries from the quarter's ends.
+void CutQuarter(TokiBoundaries& e, std::size_t first, int start, int end, double halfSpan)
+{
+    const double third = halfSpan * kOneThird;
+    e[first + 3] = WholeMinute(start + halfSpan);
+    e[first + 1] = WholeMinute(start + third);
+    e[first + 2] = WholeMinute(e[first + 3] - third);
+    e[first + 4] = WholeMinute(e[first + 3] + third);
+    e[first + 5] = WholeMinute(end - third);
+}
+
 }  // namespace
 
-// In each quarter the middle entry is made whole first and its neighbours
-// measured from it; the outer entries from the quarter's ends. Only the
-// afternoon half-span is an integer division (it loses its half minute); the
-// others keep the fraction.
 TokiBoundaries ComputeTokiBoundaries(const SolarDay& day)
 {
     TokiBoundaries e{};
     const int v = day.transit;
     const int a = day.dawn;
     const int c = day.dusk;
+    e[0] = v - 720;
     e[6] = a;
     e[12] = v;
     e[18] = c;
-
-    e[0] = v - 720;
     e[24] = v + 720;
 
-    const double h = (v - a) * 0.5;  // morning
-    e[9] = WholeMinute(a + h);
-    const double eh = h * kOneThird;
-    e[7] = WholeMinute(a + eh);
-    e[8] = WholeMinute(e[9] - eh);
-    e[10] = WholeMinute(e[9] + eh);
-    e[11] = WholeMinute(v - eh);
-
-    const int q = (c - v) / 2;  // afternoon
-    e[15] = WholeMinute(v + q);
-    const double o = q * kOneThird;
-    e[13] = WholeMinute(v + o);
-    e[14] = WholeMinute(e[15] - o);
-    e[16] = WholeMinute(e[15] + o);
-    e[17] = WholeMinute(c - o);
-
-    const double r = (a - e[0]) * 0.5;  // night before dawn
-    e[3] = WholeMinute(e[0] + r);
-    const double s = r * kOneThird;
-    e[1] = WholeMinute(e[0] + s);
-    e[2] = WholeMinute(e[3] - s);
-    e[4] = WholeMinute(e[3] + s);
-    e[5] = WholeMinute(a - s);
-
-    const double y = (v + 720 - c) * 0.5;  // night after dusk
-    e[21] = WholeMinute(c + y);
-    const double z = y * kOneThird;
-    e[19] = WholeMinute(c + z);
-    e[20] = WholeMinute(e[21] - z);
-    e[22] = WholeMinute(e[21] + z);
-    e[23] = WholeMinute(v + 720 - z);
+    CutQuarter(e, 0, e[0], a, (a - e[0]) * 0.5);  // night before dawn
+    CutQuarter(e, 6, a, v, (v - a) * 0.5);        // morning
+    // Only the afternoon's half-span is an integer division: it loses its
+    // half minute.
+    CutQuarter(e, 12, v, c, (c - v) / 2);
+    CutQuarter(e, 18, c, v + 720, (v + 720 - c) * 0.5);  // night after dusk
 
     // WholeMinute() rounds negative values up, so where a quarter is (nearly)
     // empty (dawn on the temporal midnight, far north or south) an inner

@@ -3,9 +3,9 @@
 #include "ClockPlatform.h"
 #include "EmbeddedImage.h"
 #include "MenuIds.h"
+#include "ModalRun.h"
 
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
 
 long MainFrameStyle()
 {
@@ -60,13 +60,14 @@ void CMainFrame::OnHelp(wxCommandEvent&)
 {
     // There is no help viewer for the old help-file format here; a short
     // summary of the menu stands in for it.
-    wxMessageBox(wxString::FromUTF8(
-                     "鐘をつく: 鐘を 1 回つきます（Shift を押しながらで除夜の鐘）。\n"
-                     "設定: 鐘の間隔と回数、十二支の表示、現在地を設定します。\n"
-                     "アラーム: アラームの時刻と On/Off を設定します。\n"
-                     "ときの情報: 今日の不定時法の刻を表示します。\n"
-                     "鐘の絵をダブルクリックすると鐘が止まります。"),
-                 "Vellmor", wxOK | wxICON_INFORMATION, this);
+    ShowMessageBox(this,
+                   wxString::FromUTF8(
+                       "鐘をつく: 鐘を 1 回つきます（Shift を押しながらで除夜の鐘）。\n"
+                       "設定: 鐘の間隔と回数、十二支の表示、現在地を設定します。\n"
+                       "アラーム: アラームの時刻と On/Off を設定します。\n"
+                       "ときの情報: 今日の不定時法の刻を表示します。\n"
+                       "鐘の絵をダブルクリックすると鐘が止まります。"),
+                   "Vellmor", wxOK | wxICON_INFORMATION);
 }
 
 void CMainFrame::OnMaximize(wxMaximizeEvent&)

@@ -2,10 +2,10 @@
 
 #include "DialogResources.h"
 #include "InputRules.h"
+#include "ModalRun.h"
 #include "ShiftJisInputLimit.h"
 
 #include <wx/checkbox.h>
-#include <wx/msgdlg.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
@@ -75,8 +75,8 @@ Control* DataExchange::Find(int id) const
 bool DataExchange::Reject(wxTextCtrl& edit, const std::string& message)
 {
     failed_ = true;
-    wxMessageBox(wxString::FromUTF8(message), wxString::FromUTF8(kMessageCaption),
-                 wxOK | wxICON_EXCLAMATION, &dialog_);
+    ShowMessageBox(&dialog_, wxString::FromUTF8(message), wxString::FromUTF8(kMessageCaption),
+                   wxOK | wxICON_EXCLAMATION);
     edit.SetFocus();
     edit.SelectAll();
     return false;
@@ -162,8 +162,13 @@ void DataExchange::Check(int id, int& value)
         return;
     }
     if (direction_ == Direction::ToControls) {
-        // 2, possible only from a hand-edited file, counts as off everywhere
-        // else in the clock, so it shows unchecked like any other value but 1.
+        // A value a check box cannot hold, from a hand-edited file, becomes
+        // 0 in the field too, so that whatever the dialog derives from the
+        // field at opening agrees with the box. 2 stays: it counts as off
+        // everywhere else in the clock, so it shows unchecked.
+        if (value < 0 || value > 2) {
+            value = 0;
+        }
         box->SetValue(value == 1);
         return;
     }

@@ -37,7 +37,8 @@ public:
     // A radio group, given by its first button: the index of the checked
     // button, -1 when none is. An index outside the group checks none.
     void Radio(int firstId, int& index);
-    // A check box: 1 checked, 0 unchecked. Any value but 1 shows unchecked.
+    // A check box: 1 checked, 0 unchecked. Into the box, a value outside
+    // 0..2 is first replaced by 0; 2 shows unchecked.
     void Check(int id, int& value);
 
 private:

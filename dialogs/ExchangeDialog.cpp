@@ -2,6 +2,7 @@
 
 #include "DataExchange.h"
 #include "DialogResources.h"
+#include "ModalRun.h"
 
 #include <wx/button.h>
 
@@ -26,33 +27,9 @@ int CExchangeDialog::ShowModal()
     if (!created_) {
         return wxID_CANCEL;
     }
-    // The main window may be told to close while this dialog runs (the
-    // program is asked to end). Destroying it now would destroy this dialog,
-    // a child of it, inside its own modal loop, and pull the opener's state
-    // from under it. Instead the run ends as if cancelled, and the close is
-    // asked for again once the opener has had this dialog's answer. Handlers
-    // bound later run first: a nested dialog ends first and passes the close
-    // on to the one below it.
-    wxWindow* top = GetParent();
-    while (top && top->GetParent()) {
-        top = top->GetParent();  // the main window, also over a nested dialog
-    }
-    bool closeAsked = false;
-    const auto holdClose = [this, &closeAsked](wxCloseEvent&) {
-        closeAsked = true;
-        Finish(wxID_CANCEL);
-    };
-    if (top) {
-        top->Bind(wxEVT_CLOSE_WINDOW, holdClose);
-    }
-    const int code = wxDialog::ShowModal();
-    if (top) {
-        top->Unbind(wxEVT_CLOSE_WINDOW, holdClose);
-        if (closeAsked) {
-            top->CallAfter([top] { top->Close(true); });
-        }
-    }
-    return code;
+    // Asked to end while the dialog waits: it ends as if cancelled.
+    ModalCloseGuard guard(*this, wxID_CANCEL);
+    return wxDialog::ShowModal();
 }
 
 void CExchangeDialog::DoDataExchange(DataExchange&)
@@ -75,12 +52,7 @@ bool CExchangeDialog::TransferDataFromWindow()
 
 void CExchangeDialog::Finish(int code)
 {
-    SetReturnCode(code);
-    if (IsModal()) {
-        EndModal(code);
-    } else {
-        Hide();
-    }
+    EndDialogRun(*this, code);
 }
 
 void CExchangeDialog::OnOK()

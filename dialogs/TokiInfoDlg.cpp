@@ -45,11 +45,16 @@ CTokiInfoDlg::CTokiInfoDlg(wxWindow* owner)
             PaintChart(dc);
         });
         Bind(wxEVT_CHAR_HOOK, &CTokiInfoDlg::OnKey, this);
+        // GTK hands a window's keys to the widget holding its focus, and the
+        // client area of a dialog never takes the focus by itself. With no
+        // control to hold it, Enter and Esc would go nowhere.
+        SetCanFocus(true);
     }
 }
 
 void CTokiInfoDlg::OnOpen()
 {
+    SetFocus();
     measuringFont_ = CellHeightFont(*this, kMeasuringFontTenths);
     headingFont_ = CellHeightFont(*this, kHeadingFontTenths);
     wxClientDC dc(this);

@@ -8,7 +8,7 @@ build-essential cmake ninja-build pkg-config
 libwxgtk3.2-dev libsdl2-dev libsdl2-mixer-dev libx11-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 clang libclang-rt-14-dev
-xvfb xauth x11-apps xdotool openbox imagemagick sox faketime valgrind
+xvfb xauth x11-apps x11-utils xdotool openbox imagemagick sox faketime valgrind strace
 fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
 python3-pil python3-numpy
 desktop-file-utils appstream

@@ -6,6 +6,7 @@
 #include "ClockFonts.h"
 #include "EmbeddedImage.h"
 #include "MenuIds.h"
+#include "ModalRun.h"
 #include "SettingsDlg.h"
 #include "SoundPlayer.h"
 #include "TokiInfoDlg.h"
@@ -16,8 +17,6 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
-#include <wx/generic/msgdlgg.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 #include <wx/window.h>
@@ -244,31 +243,10 @@ void CVellmorView::ShowMessage(const std::string& text, const std::string& capti
         it->second->Start(period);
     }
     const long style = wxOK | (icon == MessageIcon::Exclamation ? wxICON_EXCLAMATION : wxICON_NONE);
-    // The toolkit's own dialog, not the native one: only it can be ended
-    // from outside its loop.
-    wxGenericMessageDialog box(canvas_, wxString::FromUTF8(text),
-                               caption.empty() ? wxTheApp->GetAppDisplayName()
-                                               : wxString::FromUTF8(caption),
-                               style);
-    // Told to close while the box waits (the program is asked to end): the
-    // box ends as if OK was pressed and the close is asked for again once the
-    // caller is done with it, so nothing is destroyed under the box's loop.
-    wxWindow* top = GetFrame();
-    bool closeAsked = false;
-    const auto holdClose = [&box, &closeAsked](wxCloseEvent&) {
-        closeAsked = true;
-        box.EndModal(wxID_OK);
-    };
-    if (top) {
-        top->Bind(wxEVT_CLOSE_WINDOW, holdClose);
-    }
-    box.ShowModal();
-    if (top) {
-        top->Unbind(wxEVT_CLOSE_WINDOW, holdClose);
-        if (closeAsked) {
-            top->CallAfter([top] { top->Close(true); });
-        }
-    }
+    // Told to close while the box waits (the program is asked to end), the
+    // box ends as if OK was pressed and the close follows once the caller is
+    // done with it.
+    ShowMessageBox(canvas_, wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
 }
 
 wxMenu* CVellmorView::FirstPopup() const

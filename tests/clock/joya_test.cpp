@@ -203,6 +203,43 @@ TEST_F(NewYearsEve, CountNeverGoesBelowZeroWhenABoxHoldsTheLastStrike)
     EXPECT_EQ(Countdowns().back(), " 除夜の鐘 残り  1 ");
 }
 
+// At 24°N 153°E toki 0 of 31 December begins at 22:51. Its boundary strikes
+// the ordinary chime of 暁九つ; the 108 bells wait for the first tick of hour 23.
+TEST_F(NewYearsEve, FarEastWaitsForHour23ThoughTokiZeroBeginsAt2251)
+{
+    settings.latitudeDegrees = 24;
+    settings.latitudeMinutes = 0;
+    settings.longitudeDegrees = 153;
+    settings.longitudeMinutes = 0;
+    Start(At(2006, 12, 31, 22, 49, 57));
+    const LocalTime hour23 = At(2006, 12, 31, 23, 0, 0);
+    RunUntilMs(MsOf(hour23) - 1);
+
+    const long long boundary = MsOf(At(2006, 12, 31, 22, 51, 0));
+    std::vector<long long> nineStrokes;
+    for (int k = 0; k < 9; ++k) {
+        nineStrokes.push_back(boundary + 1600 + 6000LL * k);
+    }
+    EXPECT_EQ(platform.SoundTimes("Gooohn.wav"), nineStrokes);
+    EXPECT_TRUE(platform.StartsOf(kJoyaTimer).empty());
+    EXPECT_EQ(controller.JoyaLeft(), 0);
+    EXPECT_EQ(controller.JoyaArmed(), 1);
+    EXPECT_EQ(platform.menu, kPlainMenu);
+    EXPECT_TRUE(Countdowns().empty());
+
+    RunUntil(hour23);
+    const auto joyaStarts = platform.StartsOf(kJoyaTimer);
+    ASSERT_EQ(joyaStarts.size(), 1u);
+    EXPECT_EQ(joyaStarts[0].atMs, MsOf(hour23));
+    EXPECT_EQ(controller.JoyaLeft(), 108);
+    EXPECT_EQ(platform.menu.front(), kStopItem);
+    EXPECT_EQ(Countdowns(), std::vector<std::string>{" 除夜の鐘 残り108 "});
+
+    RunUntil(At(2006, 12, 31, 23, 0, 20));
+    EXPECT_EQ(StrikesBetween(MsOf(hour23), platform.nowMs),
+              std::vector<long long>{MsOf(hour23) + 15000 + 1600});
+}
+
 using JoyaByHand = ClockRig;
 
 TEST_F(JoyaByHand, ShiftStrikeStartsTheFullSequenceOnAnyDay)

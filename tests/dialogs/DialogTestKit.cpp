@@ -102,7 +102,7 @@ void ClickRadio(wxWindow& dialog, int id)
     return ::testing::AssertionSuccess();
 }
 
-int ExpectMessage::OnInvoked(wxMessageDialog* box) const
+int ExpectMessage::OnInvoked(wxGenericMessageDialog* box) const
 {
     EXPECT_EQ(box->GetMessage().utf8_string(), text_);
     EXPECT_EQ(box->GetCaption().utf8_string(), kMessageCaption);

@@ -7,6 +7,8 @@
 
 #include <wx/checkbox.h>
 #include <wx/frame.h>
+#include <wx/msgdlg.h>
+#include <wx/generic/msgdlgg.h>
 #include <wx/radiobut.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
@@ -62,9 +64,9 @@ void ClickRadio(wxWindow& dialog, int id);
 // Whether the edit has the focus with its whole text selected.
 ::testing::AssertionResult FocusedWithAllSelected(wxTextCtrl& edit);
 
-// Expects a message box: its text, the caption "Vellmor", the exclamation
-// icon and a single OK button. Answers OK.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+// Expects a message box (ShowMessageBox): its text, the caption "Vellmor",
+// the exclamation icon and a single OK button. Answers OK.
+class ExpectMessage : public wxExpectModalBase<wxGenericMessageDialog, ExpectMessage> {
 public:
     // shown, if given, counts the boxes answered.
     explicit ExpectMessage(std::string text, int* shown = nullptr)
@@ -73,7 +75,7 @@ public:
     }
 
 protected:
-    int OnInvoked(wxMessageDialog* box) const override;
+    int OnInvoked(wxGenericMessageDialog* box) const override;
 
 private:
     std::string text_;

@@ -36,16 +36,22 @@ protected:
 
 TEST_F(AlarmDialogTest, OpensWithTheFieldsAndEditsEnabledOnlyWhenOn)
 {
-    Open(0, 7, 5);
-    EXPECT_FALSE(Get<wxCheckBox>(*dialog_, kIdAlarmEnable).GetValue());
-    EXPECT_EQ(EditText(*dialog_, kIdAlarmHour), "7");
-    EXPECT_EQ(EditText(*dialog_, kIdAlarmMinutes), "5");
-    EXPECT_TRUE(TimeEditsEnabled(false));
-    dialog_->Destroy();
-
-    Open(1, 12, 0);
-    EXPECT_TRUE(Get<wxCheckBox>(*dialog_, kIdAlarmEnable).GetValue());
-    EXPECT_TRUE(TimeEditsEnabled(true));
+    // A value the box cannot hold, from a hand-edited file, opens as off.
+    const struct {
+        int enable;
+        bool on;
+    } cases[] = {{0, false}, {1, true}, {5, false}, {-1, false}, {3, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("Enable=" + std::to_string(c.enable));
+        Open(c.enable, 7, 5);
+        EXPECT_EQ(Get<wxCheckBox>(*dialog_, kIdAlarmEnable).GetValue(), c.on);
+        EXPECT_EQ(dialog_->fields.alarmEnable, c.on ? 1 : 0);
+        EXPECT_EQ(EditText(*dialog_, kIdAlarmHour), "7");
+        EXPECT_EQ(EditText(*dialog_, kIdAlarmMinutes), "5");
+        EXPECT_TRUE(TimeEditsEnabled(c.on));
+        dialog_->Destroy();
+        Settle();
+    }
 }
 
 TEST_F(AlarmDialogTest, EveryClickOnTheBoxSwitchesTheEditsAndReadsTheControls)

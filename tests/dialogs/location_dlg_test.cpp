@@ -104,6 +104,20 @@ TEST_F(LocationDialogTest, DoubleClickOnlySelectsAndEnterIsOk)
     EXPECT_EQ(dialog_->chosenRow, "秋田\t+39:43\t+140:07\t+09");
 }
 
+TEST_F(LocationDialogTest, EscIsCancelAndHandsBackNothing)
+{
+    Open();
+    TabbedListBox& list = *dialog_->listBox;
+    wxUIActionSimulator input;
+    input.MouseMove(list.ClientToScreen(list.GetItemRect(2).GetPosition() + wxPoint(20, 4)));
+    input.MouseClick();  // without a window manager, a click gives the keyboard
+    EXPECT_TRUE(SettleUntil([&] { return list.GetSelection() == 2; }));
+    input.Char(WXK_ESCAPE);
+    EXPECT_TRUE(SettleUntil([&] { return !dialog_->IsShown(); }));
+    EXPECT_EQ(dialog_->GetReturnCode(), wxID_CANCEL);
+    EXPECT_EQ(dialog_->chosenRow, "");
+}
+
 TEST_F(LocationDialogTest, EnterWithoutASelectionKeepsTheDialogOpen)
 {
     Open();

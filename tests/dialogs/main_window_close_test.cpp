@@ -1,6 +1,6 @@
 // The main window told to close (the program asked to end) while dialogs
-// are open over it: they end first, innermost first, and the close goes
-// through only once their openers have returned.
+// or message boxes are open over it: they end first, innermost first, and
+// the close goes through only once their openers have returned.
 #include "DialogIds.h"
 #include "DialogTestKit.h"
 #include "LocationDlg.h"
@@ -12,6 +12,26 @@
 namespace {
 
 using MainWindowCloseTest = DialogTest;
+
+// Expects a message box. Where a user would now see it, the main window is
+// told to close; the code the box then ends with goes to *code.
+class CloseWhileTheMessageWaits
+    : public wxExpectModalBase<wxGenericMessageDialog, CloseWhileTheMessageWaits> {
+public:
+    CloseWhileTheMessageWaits(wxWindow& mainWindow, int* code) : main_(mainWindow), code_(code) {}
+
+protected:
+    int OnInvoked(wxGenericMessageDialog* box) const override
+    {
+        main_.Close(true);
+        *code_ = box->GetReturnCode();
+        return *code_;
+    }
+
+private:
+    wxWindow& main_;
+    int* code_;
+};
 
 TEST_F(MainWindowCloseTest, OpenDialogsEndBeforeTheMainWindowCloses)
 {
@@ -40,6 +60,33 @@ TEST_F(MainWindowCloseTest, OpenDialogsEndBeforeTheMainWindowCloses)
                   }));
     EXPECT_EQ(settingsCode, wxID_CANCEL);
     EXPECT_EQ(settings.fields.city, "");  // nothing was read
+    EXPECT_EQ(closes, 0);
+    Settle();
+    EXPECT_EQ(closes, 1);
+}
+
+TEST_F(MainWindowCloseTest, AMessageOverADialogEndsFirstThenTheDialog)
+{
+    int closes = 0;
+    owner_->Bind(wxEVT_CLOSE_WINDOW, [&closes](wxCloseEvent&) { ++closes; });
+
+    CSettingsDlg settings(owner_);
+    settings.fields.longitudeDegrees = 200;  // rejected at OK
+    int settingsCode = 0;
+    int boxCode = 0;
+    wxTEST_DIALOG(settingsCode = settings.ShowModal(),
+                  ExpectDialog<CSettingsDlg>([&](CSettingsDlg& dialog) {
+                      ClickButton(dialog, wxID_OK);
+                      // The message has ended; the settings dialog ends next.
+                      EXPECT_EQ(boxCode, wxID_OK);
+                      EXPECT_TRUE(dialog.IsShown());
+                      EXPECT_EQ(closes, 0);
+                      Settle();
+                      EXPECT_FALSE(dialog.IsShown());
+                      EXPECT_EQ(closes, 0);
+                  }),
+                  CloseWhileTheMessageWaits(*owner_, &boxCode));
+    EXPECT_EQ(settingsCode, wxID_CANCEL);
     EXPECT_EQ(closes, 0);
     Settle();
     EXPECT_EQ(closes, 1);

@@ -10,6 +10,7 @@
 #include <wx/radiobut.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,38 @@ TEST_F(SettingsDialogTest, ClickedRadioButtonsUncheckTheRestOfTheirGroupOnly)
     EXPECT_EQ(CheckedIn(*dialog_, kIntervalGroup), 3);
     EXPECT_EQ(CheckedIn(*dialog_, kCountGroup), 0);
     EXPECT_EQ(CheckedIn(*dialog_, kTwelveShiGroup), 0);
+}
+
+// Real mouse clicks through the display server, on radio buttons of each
+// group, the check box and OK.
+TEST_F(SettingsDialogTest, ClickedChoicesAreReadAtAClickOnOk)
+{
+    Open(YokohamaFields());
+    wxUIActionSimulator input;
+    const auto click = [&](int id) {
+        wxWindow& control = *dialog_->FindWindow(id);
+        const wxRect box = control.GetScreenRect();
+        input.MouseMove(box.GetLeftTop() + wxPoint(std::min(8, box.width / 2), box.height / 2));
+        input.MouseClick();
+    };
+    click(kIdChimeEveryHalfHour);
+    EXPECT_TRUE(SettleUntil([&] { return CheckedIn(*dialog_, kIntervalGroup) == 3; }));
+    click(kIdCountSilent);
+    EXPECT_TRUE(SettleUntil([&] { return CheckedIn(*dialog_, kCountGroup) == 0; }));
+    click(kIdFixedHours);
+    EXPECT_TRUE(SettleUntil([&] { return CheckedIn(*dialog_, kTwelveShiGroup) == 1; }));
+    click(kIdAddText);
+    EXPECT_TRUE(SettleUntil([&] { return Get<wxCheckBox>(*dialog_, kIdAddText).GetValue(); }));
+    EXPECT_EQ(CheckedIn(*dialog_, kIntervalGroup), 3);
+
+    click(wxID_OK);
+    EXPECT_TRUE(SettleUntil([&] { return !dialog_->IsShown(); }));
+    EXPECT_EQ(dialog_->GetReturnCode(), wxID_OK);
+    const SettingsFields& f = dialog_->fields;
+    EXPECT_EQ(f.chimeIndex, 3);
+    EXPECT_EQ(f.chimeCountIndex, 0);
+    EXPECT_EQ(f.twelveShiIndex, 1);
+    EXPECT_EQ(f.addText, 1);
 }
 
 TEST_F(SettingsDialogTest, OkReadsEveryControlBack)

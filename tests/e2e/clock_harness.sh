@@ -10,6 +10,8 @@
 # instant it was started at.
 
 set -eu
+. "$(dirname "${BASH_SOURCE[0]}")/../support/poll.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../support/own_display.sh"
 
 PROGRAM=$1
 ONSETS_TOOL=$2
@@ -23,11 +25,13 @@ INI="$E2E_WORK/vellmor.ini"
 cp "$PROGRAM" "$CLOCK"
 
 export TZ=Asia/Tokyo
-# A user of our own: nothing of the machine's user is read or written.
-export HOME="$E2E_WORK/home" XDG_CONFIG_HOME="$E2E_WORK/home/.config"
 export XDG_RUNTIME_DIR="$E2E_WORK/run"
-mkdir -p "$XDG_CONFIG_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# A home of its own: tests running side by side share no lock, settings or
+# window manager configuration.
+export HOME="$E2E_WORK/home"
+export XDG_CONFIG_HOME="$HOME/.config" XDG_CACHE_HOME="$HOME/.cache"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SOUND"
 export NO_AT_BRIDGE=1 GDK_BACKEND=x11
 FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
@@ -50,12 +54,13 @@ fail() {
 
 e2e_cleanup() {
     status=$?
-    # Any of them may have ended already.
+    # A process may have ended already; under set -e a failing kill would end
+    # the cleanup early and leave the X server running.
     [ -z "$CLOCK_PID" ] || kill -KILL "$CLOCK_PID" 2>/dev/null || true
     for pid in "$SAMPLER_PID" "$WM_PID" "$XVFB_PID"; do
         [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
     done
-    wait 2>/dev/null
+    wait 2>/dev/null || true
     if [ "$status" -eq 0 ]; then
         rm -rf "$E2E_WORK"
         echo PASS
@@ -67,35 +72,34 @@ trap e2e_cleanup EXIT
 
 e2e_now() { date +%s.%N; }
 
-# True when |value - expected| <= tolerance.
-e2e_near() { awk -v v="$1" -v e="$2" -v t="$3" 'BEGIN { d = v - e; exit !(d <= t && -d <= t) }'; }
+# e2e_poll SECONDS COMMAND...: runs the command every 0.1 s until it
+# succeeds (true) or SECONDS of wall-clock time have passed (false).
+e2e_poll() {
+    _e2e_seconds=$1
+    shift
+    poll_until "$_e2e_seconds" e2e_not_yet "$@"
+}
+e2e_not_yet() { "$@" || return 1; }
 
 # A display of our own: a GTK client run under libfaketime can spoil the
 # server for the clients that follow it.
 e2e_start_display() {
-    Xvfb -displayfd 9 -screen 0 800x600x24 -nolisten tcp 9>"$E2E_WORK/display" \
-        >/dev/null 2>&1 &
-    XVFB_PID=$!
-    i=0
-    while [ ! -s "$E2E_WORK/display" ]; do
-        i=$((i + 1))
-        [ $i -le 100 ] || fail "Xvfb did not start"
-        sleep 0.1
-    done
-    export DISPLAY=":$(cat "$E2E_WORK/display")"
+    own_display_start -screen 0 800x600x24 || fail "Xvfb did not start"
+    XVFB_PID=$OWN_DISPLAY_PID
 }
 
-# A window manager on the display, as on a desktop: it decorates and focuses
-# new windows, so that keys typed reach them.
+# A window manager on the display, as on a desktop: it gives each new window
+# the keyboard focus. Returns once it has taken charge of the screen.
 e2e_start_window_manager() {
-    openbox --sm-disable >/dev/null 2>&1 &
-    WM_PID=$!
-    i=0
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        i=$((i + 1))
-        [ $i -le 150 ] || fail "openbox did not start"
-        sleep 0.1
-    done
+    e2e_poll "$POLL_SECONDS" e2e_window_manager_running || fail "the window manager did not start"
+}
+# Starts openbox again when it has ended (it could not reach the display).
+e2e_window_manager_running() {
+    if [ -z "$WM_PID" ] || ! kill -0 "$WM_PID" 2>/dev/null; then
+        openbox >>"$E2E_WORK/openbox.txt" 2>&1 &
+        WM_PID=$!
+    fi
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
 # e2e_wait_exit PID SECONDS: waits for the process to end, at most SECONDS;
@@ -137,9 +141,14 @@ e2e_start_clock() {
             FAKETIME_CACHE_DURATION=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
             $CLOCK_WRAPPER "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
     elif [ -n "$instant" ]; then
-        # The clock's PID is the program's own (env execs it); GLib's timers
-        # keep the real pace.
-        env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$instant" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        # The clock's time is the real time moved by a fixed offset, so that
+        # it reads INSTANT at T0 however long the process takes to start (an
+        # "@" start instant would begin when the library loads, seconds after
+        # T0 on a busy machine). The clock's PID is the program's own (env
+        # execs it); GLib's timers keep the real pace.
+        shift_by=$(awk -v at="$(date -d "$instant" +%s)" -v t0="$T0" \
+            'BEGIN { printf "%+.3f", at - t0 }')
+        env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="$shift_by" FAKETIME_DONT_FAKE_MONOTONIC=1 \
             $CLOCK_WRAPPER "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
     else
         $CLOCK_WRAPPER "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
@@ -156,6 +165,16 @@ e2e_start_clock() {
     SAMPLER_PID=$!
 }
 
+# e2e_start_focused_clock [LINE...]: writes a settings file of these lines
+# (none: no file), starts the clock at the real time and sets MAIN to its
+# window once that holds the keyboard focus (a window manager gives it).
+e2e_start_focused_clock() {
+    rm -f "$INI"
+    [ $# -eq 0 ] || printf '%s\r\n' "$@" >"$INI"
+    e2e_start_clock ""
+    MAIN=$(e2e_wait_active Vellmor) || fail "the clock's window never had the focus"
+}
+
 # Sleeps until OFFSET seconds of clock time after the start instant.
 e2e_sleep_until() {
     delay=$(awk -v t0="$T0" -v off="$1" -v now="$(e2e_now)" 'BEGIN { d = t0 + off - now; print (d > 0 ? d : 0) }')
@@ -166,9 +185,10 @@ e2e_sleep_until() {
 e2e_offset_now() { awk -v t0="$T0" -v now="$(e2e_now)" 'BEGIN { printf "%.3f\n", now - t0 }'; }
 
 # Ends the clock as the desktop would (SIGTERM: the window closes, settings
-# are saved) and checks that it exits with status 0.
+# are saved) and checks that it exits with status 0 within SECONDS (120).
 e2e_stop_clock() {
     kill -TERM "$CLOCK_PID"
+    e2e_poll "${1:-120}" e2e_clock_ended || fail "still running ${1:-120} s after SIGTERM"
     status=0
     wait "$CLOCK_PID" || status=$?
     CLOCK_PID=""
@@ -177,35 +197,72 @@ e2e_stop_clock() {
     SAMPLER_PID=""
 }
 
+e2e_clock_ended() { ! kill -0 "$CLOCK_PID" 2>/dev/null; }
+
 # The ids of the program's visible top-level windows.
 e2e_windows() { xdotool search --onlyvisible --classname vellmor 2>/dev/null || true; }
 
+# e2e_titled_window TITLE: echoes the id of the visible window with that
+# title; status 1 while there is none, 2 when the clock has ended.
+e2e_titled_window() {
+    for w in $(e2e_windows); do
+        if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ]; then
+            echo "$w"
+            return 0
+        fi
+    done
+    kill -0 "$CLOCK_PID" 2>/dev/null || return 2
+    return 1
+}
+
 # e2e_wait_window TITLE [SECONDS]: echoes the id of the visible window with
 # that title once it shows.
-e2e_wait_window() {
-    limit=$(( ${2:-15} * 10 ))
-    i=0
-    while [ $i -lt $limit ]; do
-        for w in $(e2e_windows); do
-            if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ]; then
-                echo "$w"
-                return 0
-            fi
-        done
-        sleep 0.1
-        i=$((i + 1))
+e2e_wait_window() { poll_until "${2:-$POLL_SECONDS}" e2e_titled_window "$1"; }
+
+# e2e_expect_before OFFSET WHAT: fails, saying so, when the clock's time has
+# already passed OFFSET, too late for a state the test must see before it.
+e2e_expect_before() {
+    now=$(e2e_offset_now)
+    awk -v n="$now" -v o="$1" 'BEGIN { exit !(n < o) }' ||
+        fail "$2 came at $now s, after $1 s: the start was too slow for this test"
+}
+
+# e2e_wait_gone WINDOW [SECONDS]: waits until the window is no longer shown.
+e2e_window_gone() { ! e2e_windows | grep -qx "$1"; }
+e2e_wait_gone() { poll_until "${2:-$POLL_SECONDS}" e2e_window_gone "$1"; }
+
+# e2e_wait_active TITLE [SECONDS] [NOT]: echoes the id of our window with
+# that title, other than window NOT, once it holds the keyboard focus (keys
+# sent now reach it). A message box has the title of the main window.
+e2e_wait_active() { e2e_poll "${2:-$POLL_SECONDS}" e2e_active_titled "$1" "${3:-}"; }
+e2e_active_titled() {
+    w=$(xdotool getactivewindow 2>/dev/null || true)
+    [ -n "$w" ] && [ "$w" != "$2" ] && e2e_windows | grep -qx "$w" &&
+        [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && echo "$w"
+}
+
+# True while one of our pop-up menus is open.
+e2e_menu_shown() {
+    for w in $(e2e_windows); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q POPUP_MENU && return 0
     done
     return 1
 }
 
-# e2e_wait_gone WINDOW [SECONDS]: waits until the window is no longer shown.
-e2e_wait_gone() {
-    limit=$(( ${2:-5} * 10 ))
-    i=0
-    while e2e_windows | grep -qx "$1"; do
-        i=$((i + 1))
-        [ $i -le $limit ] || return 1
-        sleep 0.1
+# e2e_menu MENU ITEM: chooses a menu item with the keyboard, as Alt+MENU
+# then ITEM, the letters of their mnemonics; the clock's window must hold
+# the focus.
+e2e_menu() {
+    xdotool key "alt+$1"
+    e2e_poll "$POLL_SECONDS" e2e_menu_shown || fail "Alt+$1 opened no menu"
+    xdotool key "$2"
+}
+
+# e2e_expect_saved LINE...: the settings file holds each line, byte for
+# byte but for its line end.
+e2e_expect_saved() {
+    for line in "$@"; do
+        tr -d '\r' <"$INI" | grep -qxF "$line" || fail "the settings file lacks \"$line\""
     done
 }
 
@@ -222,13 +279,24 @@ e2e_find() {
     esac
 }
 
-# e2e_view_origin SHOT: sets VIEW_X, VIEW_Y, the view's top left in window
-# screenshots, found from the face's top rows (nothing is drawn over them).
-e2e_view_origin() {
-    convert "$PICTURES/face.png" -crop 180x4+0+0 +repage "$E2E_WORK/face-top.png"
-    at=$(e2e_find "$1" "$E2E_WORK/face-top.png") || fail "no face in $1"
+# e2e_find_view SHOT: sets VIEW_X, VIEW_Y, the view's top left in window
+# screenshots, found from the face's top rows (nothing is drawn over them);
+# fails when the face is not in SHOT.
+e2e_find_view() {
+    [ -s "$E2E_WORK/face-top.png" ] ||
+        convert "$PICTURES/face.png" -crop 180x4+0+0 +repage "$E2E_WORK/face-top.png"
+    at=$(e2e_find "$1" "$E2E_WORK/face-top.png") || return 1
     VIEW_X=${at% *}
     VIEW_Y=${at#* }
+}
+e2e_view_origin() { e2e_find_view "$1" || fail "no face in $1"; }
+
+# e2e_wait_painted WINDOW NAME: takes screenshots NAME.png until one shows the
+# face (the view paints face and pictures at once from its backing picture),
+# then sets VIEW_X, VIEW_Y. A window may map well before its first paint.
+e2e_wait_painted() {
+    painted() { e2e_shot "$1" "$2" 2>/dev/null && e2e_find_view "$E2E_WORK/$2.png" || return 1; }
+    poll_until "$POLL_SECONDS" painted "$1" "$2" || fail "window $1 never painted"
 }
 
 # e2e_frame_shown SHOT X Y W H STRIP: echoes which frame of the picture
@@ -286,19 +354,26 @@ e2e_onsets_between() {
     e2e_onsets | awk -v a="$1" -v b="$2" '$1 >= a && $1 < b'
 }
 
-# e2e_expect_onsets FROM TO TOLERANCE EXPECTED...: the onsets in [FROM, TO)
-# are exactly the expected offsets, each within TOLERANCE seconds.
+# e2e_expect_onsets FROM TO LATE EXPECTED...: the onsets in [FROM, TO) are
+# exactly the expected offsets, each at most 0.3 s early and at most LATE
+# seconds late, where a sound's lateness counts from that of the sound before
+# it. A sound can only come late: the second is noticed by the next 250 ms
+# tick, the audio goes out a buffer later, and on a busy machine timers fire
+# late, which adds up along a series (a 6 s strike cycle is 30 steps of a
+# 200 ms timer). Early only by the recording's timing.
 e2e_expect_onsets() {
-    from=$1 to=$2 tol=$3
+    from=$1 to=$2 late=$3
     shift 3
     found=$(e2e_onsets_between "$from" "$to" | tr '\n' ' ')
     echo "sounds between $from and $to s: [ $found]"
-    awk -v got="$found" -v want="$*" -v tol="$tol" 'BEGIN {
+    awk -v got="$found" -v want="$*" -v late="$late" 'BEGIN {
         n = split(got, g, " ")
         if (n != split(want, w, " ")) exit 1
+        before = 0
         for (i = 1; i <= n; i++) {
-            d = g[i] - w[i]
-            if (d > tol || -d > tol) exit 1
+            d = (g[i] - w[i]) - before
+            if (d > late || d < -0.3) exit 1
+            before = g[i] - w[i]
         }
-    }' || fail "sounds at [ $found] between $from and $to s, expected [$*] (within $tol s)"
+    }' || fail "sounds at [ $found] between $from and $to s, expected [$*] (each at most $late s late)"
 }

@@ -22,7 +22,7 @@ xdotool windowactivate --sync "$WIN"
 xdotool key alt+f
 sleep 0.3  # the menu maps before it takes the next key
 xdotool key l
-DLG=$(e2e_wait_window "アラームの設定" 20) || fail "the alarm dialog did not open"
+DLG=$(e2e_wait_window "アラームの設定") || fail "the alarm dialog did not open"
 xdotool windowactivate --sync "$DLG"
 
 # The template measures 123 x 75 dialog units; clicks go to the middle of
@@ -39,7 +39,7 @@ type_into_du() {  # type_into_du X Y TEXT: replaces an edit's text by TEXT
 type_into_du 25 37 7    # hour edit, 15,30 20x14
 type_into_du 60 37 45   # minute edit, 50,30 20x14
 click_du 102 25         # OK, 90,10 25x30
-e2e_wait_gone "$DLG" 10 || fail "OK did not close the alarm dialog"
+e2e_wait_gone "$DLG" || fail "OK did not close the alarm dialog"
 
 confirmed() { grep -q $'^Hour=7\r$' "$INI" && grep -q $'^Minutes=45\r$' "$INI"; }
 i=0
@@ -53,18 +53,18 @@ saved_at_ok=$(stat -c %i "$INI")
 case "${SESSION_END:?}" in
 hangup)
     kill -HUP "$CLOCK_PID"
-    e2e_wait_exit "$CLOCK_PID" 20
+    e2e_wait_exit "$CLOCK_PID" 60
     [ "$EXIT_STATUS" -eq 0 ] || fail "status $EXIT_STATUS after SIGHUP"
     ;;
 display)
     kill "$XVFB_PID"
     XVFB_PID=""
-    e2e_wait_exit "$CLOCK_PID" 20
+    e2e_wait_exit "$CLOCK_PID" 60
     echo "status $EXIT_STATUS after the display was lost"
     ;;
 kill)
     kill -KILL "$CLOCK_PID"
-    e2e_wait_exit "$CLOCK_PID" 20
+    e2e_wait_exit "$CLOCK_PID" 60
     ;;
 *) fail "unknown SESSION_END=$SESSION_END" ;;
 esac

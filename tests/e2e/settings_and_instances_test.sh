@@ -33,7 +33,7 @@ e2e_start_display
 
 for display in "" "$DISPLAY"; do
     status=0
-    DISPLAY=$display timeout 10 "$CLOCK" /RegServer || status=$?
+    DISPLAY=$display timeout "$POLL_SECONDS" "$CLOCK" /RegServer || status=$?
     [ "$status" -eq 0 ] || fail "/RegServer (DISPLAY='$display') ended with status $status"
 done
 [ -z "$(e2e_windows)" ] || fail "/RegServer left a window"
@@ -41,11 +41,11 @@ cmp -s "$ORIGINAL" "$INI" || fail "/RegServer touched the settings file"
 
 e2e_start_clock ""
 e2e_wait_window Vellmor >/dev/null || fail "no window titled Vellmor"
-start=$(date +%s)
+# It ends by itself, never entering its main loop.
 status=0
-timeout 10 "$CLOCK" || status=$?
+timeout "$POLL_SECONDS" "$CLOCK" || status=$?
+[ "$status" -ne 124 ] || fail "second copy still running after $POLL_SECONDS s"
 [ "$status" -eq 0 ] || fail "second copy ended with status $status"
-[ $(($(date +%s) - start)) -le 5 ] || fail "second copy took more than 5 s to end"
 [ "$(e2e_windows | wc -l)" -eq 1 ] || fail "second copy showed a window"
 e2e_stop_clock
 

@@ -68,7 +68,7 @@ xprop -id "$BOX" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG ||
 [ "$(xdotool getwindowname "$BOX")" = "Vellmor" ] || fail "box caption '$(xdotool getwindowname "$BOX")'"
 xdotool windowactivate --sync "$BOX"
 xdotool key Return
-e2e_wait_exit $PID 15
+e2e_wait_exit $PID 60
 [ "$EXIT_STATUS" -ne 0 ] || fail "a file that could not be opened ended with status 0"
 [ "$EXIT_STATUS" -lt 128 ] || fail "ended by signal $((EXIT_STATUS - 128))"
 settings_untouched "a missing file"

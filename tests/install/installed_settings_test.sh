@@ -7,6 +7,8 @@
 # Usage: installed_settings_test.sh BUILD_DIR
 set -u
 BUILD="$1"
+. "$(dirname "$0")/../support/poll.sh"
+. "$(dirname "$0")/../support/own_display.sh"
 WORK=$(mktemp -d)
 chmod 755 "$WORK"
 XPID=""
@@ -32,14 +34,16 @@ else
     AS_USER=""
 fi
 
-# Xvfb picks a free display and writes its number to fd 3; -ac lets the
-# unprivileged user in.
-Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 640x480x24 3>"$WORK/display" 2>/dev/null &
-XPID=$!
-i=0
-while [ ! -s "$WORK/display" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
-[ -s "$WORK/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$WORK/display")"
+# -ac lets the unprivileged user in.
+own_display_start -ac -screen 0 640x480x24 || fail "Xvfb did not start"
+XPID=$OWN_DISPLAY_PID
+
+# Status 0 once the clock's window shows, 1 before, 2 when the clock ($PID) ended.
+clock_window() {
+    [ -n "$(xdotool search --onlyvisible --name '^Vellmor$' 2>/dev/null)" ] && return 0
+    kill -0 "$PID" 2>/dev/null || return 2
+    return 1
+}
 
 # Starts the clock with the given environment, waits for its window, closes it
 # as the desktop would (SIGTERM), and checks that it exited normally.
@@ -48,12 +52,10 @@ run_clock() {
     env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run" \
         SDL_AUDIODRIVER=dummy NO_AT_BRIDGE=1 "$@" &
     PID=$!
-    i=0
-    while [ -z "$(xdotool search --onlyvisible --name '^Vellmor$' 2>/dev/null)" ]; do
-        [ $i -lt 150 ] || fail "no window from $*"
-        kill -0 $PID 2>/dev/null || fail "the clock ended at start: $*"
-        sleep 0.1; i=$((i + 1))
-    done
+    poll_until "$POLL_SECONDS" clock_window || {
+        [ $? -eq 2 ] && fail "the clock ended at start: $*"
+        fail "no window from $*"
+    }
     kill -TERM $PID
     wait $PID; status=$?
     PID=""

@@ -1,6 +1,7 @@
 #include "CalendarFixture.h"
 
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -26,6 +27,12 @@ const TableCase kTables[] = {
      266, 1140},
 };
 
+// gtest names a failing case by this rather than by the bytes of the struct.
+void PrintTo(const TableCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class TableTest : public CalendarFixture, public ::testing::WithParamInterface<TableCase> {};
 
 TEST_P(TableTest, MatchesWorkedExampleToTheMinute)
@@ -41,8 +48,57 @@ TEST_P(TableTest, MatchesWorkedExampleToTheMinute)
     EXPECT_EQ(calendar.GetSunset(), c.sunset);
 }
 
-INSTANTIATE_TEST_SUITE_P(WorkedExamples, TableTest, ::testing::ValuesIn(kTables),
-                         [](const auto& param) { return std::string(param.param.name); });
+auto CaseName = [](const auto& param) { return std::string(param.param.name); };
+
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, TableTest, ::testing::ValuesIn(kTables), CaseName);
+
+// The corners of the accepted range: east longitudes 122 and 153 degrees (59
+// minutes), the northern and southern ends of Japan, and one short far-north
+// night. Worked out independently by tools/toki_reference_tables.py, which
+// re-derives the formulas without this code. East of 135 degrees the temporal
+// midnight falls before 00:00, so the entries after it are negative before they
+// are made whole, and adding 0.5 then dropping the fraction toward zero differs
+// from rounding down: entry 1 of 45°30'N 148°E on 21 June is -16.67 + 0.5,
+// giving -16 (23:44), where rounding down would give 23:43.
+const TableCase kEdgeTables[] = {
+    // -40.67 and -7.33 before they are made whole.
+    {"East153North45Jun21", 2006, 6, 21, 45, 30, 153, 59,
+     {-74, -40, -6, 26, 59, 93, 126, 213, 299, 386, 473, 559, 646,
+      732, 819, 905, 991, 1079, 1165, 1199, 1233, 1266, 1300, 1333, 1366},
+     175, 1117},
+    // Entry 1 is -4.00 before it is made whole: 23:57, not 23:56.
+    {"East153North45Dec31", 2006, 12, 31, 45, 30, 153, 59,
+     {-73, -3, 65, 134, 203, 272, 341, 392, 443, 494, 545, 596, 647,
+      698, 749, 800, 851, 902, 953, 1022, 1091, 1160, 1229, 1298, 1367},
+     384, 910},
+    // Toki 0 of New Year's Eve begins at 22:51 (entry 24); entry 1 is -7.67.
+    {"East153South24Dec31", 2006, 12, 31, 24, 0, 153, 0,
+     {-69, -7, 54, 115, 176, 238, 299, 358, 416, 475, 534, 592, 651,
+      709, 768, 826, 884, 944, 1002, 1064, 1126, 1187, 1249, 1310, 1371},
+     330, 971},
+    {"East148North45Jun21", 2006, 6, 21, 45, 30, 148, 0,
+     {-50, -16, 17, 50, 83, 117, 150, 237, 323, 410, 497, 583, 670,
+      756, 843, 929, 1015, 1103, 1189, 1223, 1257, 1290, 1324, 1357, 1390},
+     199, 1141},
+    // West of the meridian: the temporal midnight after 00:00, nothing negative.
+    {"West122North45Jun21", 2006, 6, 21, 45, 30, 122, 0,
+     {54, 87, 121, 154, 187, 221, 254, 341, 427, 514, 601, 687, 774,
+      860, 947, 1033, 1119, 1207, 1293, 1327, 1361, 1394, 1428, 1461, 1494},
+     303, 1245},
+    {"West122South24Dec21", 2006, 12, 21, 24, 0, 122, 0,
+     {50, 112, 174, 235, 297, 358, 419, 478, 537, 595, 654, 712, 770,
+      828, 887, 945, 1003, 1063, 1121, 1183, 1245, 1306, 1368, 1429, 1490},
+     450, 1090},
+    // Dawn itself is before midnight (-6.18), and so is the whole night
+    // quarter before it (-63.33, -50.67, -40.00, -27.33, -16.67).
+    {"East153North66May03", 2006, 5, 3, 66, 0, 153, 0,
+     {-75, -62, -50, -39, -26, -16, -5, 103, 212, 320, 428, 537, 645,
+      753, 862, 970, 1078, 1188, 1296, 1308, 1320, 1331, 1343, 1354, 1365},
+     118, 1172},
+};
+
+INSTANTIATE_TEST_SUITE_P(EdgesOfTheAcceptedRange, TableTest, ::testing::ValuesIn(kEdgeTables),
+                         CaseName);
 
 TEST(JulianDay, GregorianDatesAtZeroHoursUT)
 {

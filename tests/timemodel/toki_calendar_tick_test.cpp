@@ -200,6 +200,33 @@ TEST_F(CalendarFixture, NewYearsEveAtYokohama)
     EXPECT_EQ(TickAt(2007, 1, 1, 0, 0, 0), TICK_HOUR);  // a new year: no more bells
 }
 
+// Far east of the meridian (24°N 153°E) toki 0 begins at 22:51, before hour
+// 23: the boundary is reported alone, and the eve only from 23:00:00. Entry 1
+// (-7, so 23:53 of the next day's table too) ends toki 0 before midnight.
+TEST_F(CalendarFixture, NewYearsEveWaitsForHour23WhenTokiZeroBeginsBefore)
+{
+    calendar.SetAlarmTime(12, 0);
+    LocateAt(2006, 12, 31, 22, 45, 24, 0, 153, 0);
+    ASSERT_EQ(calendar.GetBoundary(24), 1371);  // 22:51
+    ASSERT_EQ(calendar.GetBoundary(1), -7);     // 23:53
+    constexpr int kTokiZero = 22 * 60 + 51;
+    constexpr int kTokiOne = 23 * 60 + 53;
+    for (int m = 22 * 60 + 46; m < 24 * 60; ++m) {
+        int expected = 0;
+        if (m == kTokiZero) {
+            expected = TICK_FULL_TOKI;
+        } else if (m == kTokiOne) {
+            expected = TICK_HALF_TOKI;
+        } else if (m >= 23 * 60 && m < kTokiOne) {
+            expected = TICK_JOYA | (m == 23 * 60 ? TICK_HOUR : 0) |
+                       (m == 23 * 60 + 30 ? TICK_HALF_HOUR : 0);
+        }
+        ASSERT_EQ(TickAt(2006, 12, 31, m / 60, m % 60, 0), expected)
+            << m / 60 << ":" << m % 60;
+        ASSERT_EQ(calendar.GetCurrentToki(), m < kTokiZero ? 23 : m < kTokiOne ? 0 : 1) << m;
+    }
+}
+
 TEST_F(CalendarFixture, NewYearsEveNeverComesWestOfTheMeridian)
 {
     calendar.SetAlarmTime(12, 0);

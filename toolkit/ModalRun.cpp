@@ -1,0 +1,71 @@
+#include "ModalRun.h"
+
+#include <wx/app.h>
+#include <wx/dialog.h>
+#include <wx/msgdlg.h>
+#include <wx/generic/msgdlgg.h>
+
+namespace {
+
+// The top of the owner chain: the main window, also for a box over a
+// nested dialog. A dialog made without an owner belongs to the main window.
+wxWindow* MainWindowAbove(wxWindow& dialog)
+{
+    wxWindow* top = dialog.GetParent();
+    while (top && top->GetParent()) {
+        top = top->GetParent();
+    }
+    if (!top && wxTheApp) {
+        top = wxTheApp->GetTopWindow();
+    }
+    return top == &dialog ? nullptr : top;
+}
+
+}  // namespace
+
+void EndDialogRun(wxDialog& dialog, int code)
+{
+    dialog.SetReturnCode(code);
+    if (dialog.IsModal()) {
+        dialog.EndModal(code);
+    } else if (dialog.IsShown()) {
+        dialog.Hide();
+    }
+}
+
+ModalCloseGuard::ModalCloseGuard(wxDialog& dialog, int closeCode)
+    : dialog_(dialog), closeCode_(closeCode), mainWindow_(MainWindowAbove(dialog))
+{
+    if (mainWindow_) {
+        mainWindow_->Bind(wxEVT_CLOSE_WINDOW, &ModalCloseGuard::OnMainWindowClose, this);
+    }
+}
+
+ModalCloseGuard::~ModalCloseGuard()
+{
+    if (!mainWindow_) {
+        return;
+    }
+    mainWindow_->Unbind(wxEVT_CLOSE_WINDOW, &ModalCloseGuard::OnMainWindowClose, this);
+    if (closeAsked_) {
+        wxWindow* top = mainWindow_;
+        top->CallAfter([top] { top->Close(true); });
+    }
+}
+
+void ModalCloseGuard::OnMainWindowClose(wxCloseEvent&)
+{
+    closeAsked_ = true;
+    EndDialogRun(dialog_, closeCode_);
+}
+
+int ShowMessageBox(wxWindow* parent, const wxString& text, const wxString& caption, long style)
+{
+    const wxString title =
+        caption.empty() && wxTheApp ? wxTheApp->GetAppDisplayName() : caption;
+    wxGenericMessageDialog box(parent, text, title, style);
+    // As Esc ends it: Cancel where the box has that button, else OK.
+    const int dismissed = (style & wxCANCEL) ? wxID_CANCEL : wxID_OK;
+    ModalCloseGuard guard(box, dismissed);
+    return box.ShowModal();
+}

@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <string>
 
+struct AlarmFields;
+struct SettingsFields;
+struct TokiChartData;
+
 // What the clock's logic needs from the window system. The wx view implements
 // it for real; tests implement it with fakes that record every call.
 // Coordinates are pixels in the view's client area, origin top left.
@@ -86,6 +90,14 @@ public:
     // keep firing meanwhile. An empty caption means the application title.
     virtual void ShowMessage(const std::string& text, const std::string& caption,
                              MessageIcon icon) = 0;
+
+    // The dialogs of the menu, run modally over the clock window; timers keep
+    // firing meanwhile. The settings and alarm dialogs edit fields and return
+    // true for OK (fields then hold what was confirmed), false for Cancel or
+    // any other end (fields unchanged).
+    virtual bool RunSettingsDialog(SettingsFields& fields) = 0;
+    virtual bool RunAlarmDialog(AlarmFields& fields) = 0;
+    virtual void RunTokiInfoDialog(const TokiChartData& chart) = 0;
 
     // Edits the first pop-up of the main menu.
     virtual void InsertMenuItem(int position, int commandId, const std::string& text) = 0;

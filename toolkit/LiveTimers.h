@@ -23,13 +23,16 @@ public:
     LiveTimers(const LiveTimers&) = delete;
     LiveTimers& operator=(const LiveTimers&) = delete;
 
-    bool Has(int id) const { return id >= firstId_ && id - firstId_ < static_cast<int>(firing_.size()); }
+    bool Has(int id) const
+    {
+        return id >= firstId_ && id - firstId_ < static_cast<int>(firing_.size());
+    }
     // Starts (or restarts) timer id; false when it cannot be set or id is not the table's.
     bool Start(int id, int periodMs);
     void Stop(int id);
     void StopAll();
 
-    // The handler of timer id runs while a Firing lives.
+    // The handler of timer id (one of the table's) runs while a Firing lives.
     class Firing {
     public:
         Firing(LiveTimers& timers, int id);

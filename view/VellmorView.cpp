@@ -21,6 +21,7 @@
 #include <wx/image.h>
 #include <wx/menu.h>
 #include <wx/stdpaths.h>
+#include <wx/timer.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 

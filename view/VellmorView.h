@@ -7,7 +7,6 @@
 #include <wx/bitmap.h>
 #include <wx/docview.h>
 #include <wx/font.h>
-#include <wx/timer.h>
 
 #include <map>
 #include <memory>

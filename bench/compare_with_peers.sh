@@ -17,38 +17,27 @@ cd "$(dirname "$0")/.."
 PROGRAM=$(realpath "${1:-build/vellmor}")
 [ -x "$PROGRAM" ] || { echo "no program at $PROGRAM: run scripts/build.sh first" >&2; exit 1; }
 
-WORK=$(mktemp -d /tmp/vellmor-bench.XXXXXX)
-XVFB=""
-cleanup() {
-    for pid in $(cat "$WORK/pids" 2>/dev/null); do kill "$pid" 2>/dev/null || true; done
-    [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+. tests/support/scratch_clock.sh
+SCRATCH_PASS_MESSAGE=""
+scratch_begin bench "$PROGRAM"  # settings file in the scratch folder
+WORK="$SCRATCH"
 
 echo "Building the peers..." >&2
 c++ -O2 -std=c++17 bench/minimal_wx_window.cpp -o "$WORK/minimal_wx_window" \
     $(wx-config --cxxflags --libs core,base)
 c++ -O2 -std=c++17 bench/first_paint.cpp -o "$WORK/first_paint" -lX11
-cp "$PROGRAM" "$WORK/vellmor"  # settings file in the scratch folder
 
-Xvfb -displayfd 9 -screen 0 800x600x24 -nolisten tcp 9>"$WORK/display" >/dev/null 2>&1 &
-XVFB=$!
-while [ ! -s "$WORK/display" ]; do sleep 0.1; done
-export DISPLAY=":$(cat "$WORK/display")"
-export XDG_RUNTIME_DIR="$WORK/run" NO_AT_BRIDGE=1
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-# A sound device that is there and silent, as on a desktop.
-export SDL_AUDIODRIVER=dummy
+# One X server for all. Sounds go to SDL's dummy device (scratch_begin): a
+# device that is there and silent, as on a desktop.
+scratch_display
 
-CLOCK="$WORK/vellmor"
+CLOCK="$SCRATCH_CLOCK"
 MINIMAL="$WORK/minimal_wx_window"
 FACE_BLUE="26 38 104"  # painted first by both
 
-remember() { echo "$1" >>"$WORK/pids"; }
+remember() { scratch_track "$1"; }
 stop() {  # PID: ends a program as the desktop does and waits for it
-    kill -TERM "$1" 2>/dev/null || true
-    while kill -0 "$1" 2>/dev/null; do sleep 0.05; done
+    scratch_stop "$1" || { echo "$1 still runs $POLL_SECONDS s after SIGTERM" >&2; exit 1; }
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 

@@ -2,8 +2,17 @@
 # Installs what is missing, builds, and runs every test; then builds once more
 # with AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/) and
 # runs the tests again on that build.
+#
+# --quick, for the inner loop: builds, then runs only the unit and GUI tests
+# of the Release build (no end-to-end, install or fuzz tests, no sanitizer
+# build). Other ctest options may follow, e.g. --quick -R Settings.
 set -eu
 cd "$(dirname "$0")/.."
+QUICK=0
+if [ "${1:-}" = "--quick" ]; then
+    QUICK=1
+    shift
+fi
 ./scripts/install-deps.sh
 ./scripts/build.sh build
 
@@ -15,6 +24,12 @@ on_display() {
         "$@"
     fi
 }
+
+if [ "$QUICK" = 1 ]; then
+    cd build
+    on_display ctest --output-on-failure -j "$(nproc)" -L '^(unit|gui)$' "$@"
+    exit 0
+fi
 
 # Every test, the end-to-end ones and the program under valgrind included.
 (cd build && on_display ctest --output-on-failure -j "$(nproc)")
@@ -31,4 +46,4 @@ cmake --build build-sanitize -j "$(nproc)"
 export ASAN_OPTIONS=verify_asan_link_order=0
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan-toolkit.supp:print_suppressions=0"
 (cd build-sanitize && on_display ctest --output-on-failure -j "$(nproc)" \
-    -LE fuzz -E '^(install\.|e2e\.valgrind)')
+    -LE '^(fuzz|install)$' -E '^e2e\.valgrind')

@@ -3,39 +3,33 @@
 # title, the settings file written at exit, one copy at a time, a stale lock,
 # a file on the command line, and the registration switches.
 set -u
-PROGRAM="$1"
-. "$(dirname "$0")/../support/poll.sh"
-WORK=$(mktemp -d)
-export XDG_RUNTIME_DIR="$WORK/run"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-export SDL_AUDIODRIVER=dummy
-cp "$PROGRAM" "$WORK/vellmor"
-cd "$WORK"
-fail() { echo "FAIL: $*"; [ -n "${PID:-}" ] && kill -9 "$PID" 2>/dev/null; exit 1; }
+. "$(dirname "$0")/../support/scratch_clock.sh"
+scratch_begin program-start "$1"
+scratch_display
+cd "$SCRATCH" || exit 1
 
-# Echoes the id of the visible clock window; status 1 while there is none yet,
-# 2 when the clock ($PID) has already ended.
-clock_window() {
-    id=$(xdotool search --onlyvisible --name '^Vellmor$' 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$PID" 2>/dev/null || return 2
-    return 1
-}
+# start ARGS...: starts ./vellmor (or another copy) in the background as $PID.
+start() { "$@" & PID=$!; scratch_track $PID; }
+# Echoes the id of the clock's window once it shows; fails the test when it
+# does not, or when the clock ends first.
 wait_window() {
-    poll_until "$POLL_SECONDS" clock_window && return 0
-    [ $? -eq 2 ] && echo "the clock ended without a window" >&2 ||
-        echo "no window within $POLL_SECONDS s" >&2
-    return 1
+    scratch_wait_window Vellmor "$PID" && return 0
+    [ $? -eq 2 ] && fail "the clock ended without a window ($1)"
+    fail "no window titled Vellmor within $POLL_SECONDS s ($1)"
 }
-count_windows() { xdotool search --onlyvisible --name '^Vellmor$' 2>/dev/null | wc -l; }
+# Ends the clock as a desktop does and expects status 0.
+stop() {
+    scratch_stop $PID || fail "still running $POLL_SECONDS s after SIGTERM ($1)"
+    [ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS after SIGTERM ($1)"
+}
 
 # Registration switches end at once with status 0, with or without a display.
 env -u DISPLAY ./vellmor /RegServer; [ $? -eq 0 ] || fail "/RegServer status"
 env -u DISPLAY ./vellmor -unregserver; [ $? -eq 0 ] || fail "-unregserver status"
 [ -e vellmor.ini ] && fail "a registration run wrote settings"
 
-./vellmor & PID=$!
-WIN=$(wait_window) || fail "no window titled Vellmor"
+start ./vellmor
+WIN=$(wait_window "first start") || exit 1
 [ "$(xdotool getwindowname "$WIN")" = "Vellmor" ] || fail "title"
 
 # A second copy ends by itself (it never enters its main loop) with status 0
@@ -43,29 +37,27 @@ WIN=$(wait_window) || fail "no window titled Vellmor"
 timeout "$POLL_SECONDS" ./vellmor; status=$?
 [ $status -ne 124 ] || fail "second copy still running after $POLL_SECONDS s"
 [ $status -eq 0 ] || fail "second copy status $status"
-[ "$(count_windows)" -eq 1 ] || fail "second copy showed a window"
+[ "$(scratch_windows | wc -l)" -eq 1 ] || fail "second copy showed a window"
 
 # Closing (SIGTERM) saves the settings in the program's own file.
-kill -TERM $PID; wait $PID; status=$?
-[ $status -eq 0 ] || fail "exit status $status after SIGTERM"
+stop "first start"
 iconv -f CP932 -t UTF-8 vellmor.ini | grep -q '^City=横浜$' || fail "settings not saved"
 
 # A copy that crashed leaves its lock behind; the next start is not blocked.
-./vellmor & PID=$!
-wait_window >/dev/null || fail "restart"
-kill -9 $PID; wait $PID 2>/dev/null
+start ./vellmor
+wait_window restart >/dev/null || exit 1
+kill -9 $PID
+scratch_wait_exit $PID || fail "still running after SIGKILL"
 echo "any text" > notes.txt
-./vellmor notes.txt & PID=$!
-WIN=$(wait_window) || fail "start after a crash, with a file argument"
+start ./vellmor notes.txt
+WIN=$(wait_window "start after a crash, with a file argument") || exit 1
 [ "$(xdotool getwindowname "$WIN")" = "Vellmor" ] || fail "title with a file argument"
-kill -TERM $PID; wait $PID
+stop "with a file argument"
 
 # A renamed copy keeps its own settings file.
 cp vellmor other-clock
-./other-clock & PID=$!
-wait_window >/dev/null || fail "renamed copy"
-kill -TERM $PID; wait $PID
+start ./other-clock
+wait_window "renamed copy" >/dev/null || exit 1
+stop "renamed copy"
 [ -s other-clock.ini ] || fail "renamed copy did not use its own settings file"
-
-cd / && rm -rf "$WORK"
-echo PASS
+cd /

@@ -1,78 +1,24 @@
 // The clock window on a real (virtual) display: frame, menu, view adapter.
 #include "ClockPlatform.h"
-#include "MainFrame.h"
+#include "ClockWindowFixture.h"
+#include "GuiSettle.h"
 #include "MenuIds.h"
-#include "VellmorDoc.h"
-#include "VellmorDocManager.h"
-#include "VellmorView.h"
 
 #include <gtest/gtest.h>
 
-#include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
-#include <wx/init.h>
 #include <wx/menu.h>
 
-#include <cstdlib>
-#include <memory>
+#include <iterator>
 
 namespace {
 
-class ClockWindowTest : public ::testing::Test {
+class ClockWindowTest : public ClockWindowFixture {
 protected:
-    static void SetUpTestSuite()
-    {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        static int argc = 1;
-        static char name[] = "view_gui_tests";
-        static char* argv[] = {name, nullptr};
-        wxApp::SetInstance(new wxApp);  // owned by wx until wxEntryCleanup
-        ASSERT_TRUE(wxEntryStart(argc, argv));
-        wxTheApp->CallOnInit();
-        wxTheApp->SetAppName("Vellmor");
-        wxTheApp->SetAppDisplayName("Vellmor");
-        wxInitAllImageHandlers();
-    }
-    static void TearDownTestSuite() { wxEntryCleanup(); }
-
-    void SetUp() override
-    {
-        manager_ = std::make_unique<VellmorDocManager>();
-        new wxDocTemplate(manager_.get(), "Vellmor", "*.*", "", "", "Vellmor Document",
-                          "Vellmor View", wxCLASSINFO(CVellmorDoc), wxCLASSINFO(CVellmorView));
-        frame_ = new CMainFrame(manager_.get(), "Vellmor");  // destroyed in TearDown
-        wxTheApp->SetTopWindow(frame_);
-        ASSERT_NE(manager_->CreateNewDocument(), nullptr);
-        view_ = wxDynamicCast(manager_->GetCurrentView(), CVellmorView);
-        ASSERT_NE(view_, nullptr);
-        frame_->Show();
-        Settle();
-    }
-
-    void TearDown() override
-    {
-        manager_->CloseDocuments(true);
-        frame_->Destroy();
-        Settle();
-        manager_.reset();
-    }
-
-    static void Settle()
-    {
-        for (int i = 0; i < 5; ++i) {
-            wxTheApp->ProcessPendingEvents();
-            wxTheApp->Yield(true);
-        }
-    }
-
     wxMenu* FilePopup() { return frame_->GetMenuBar()->GetMenu(0); }
 
     wxImage Backing() { return view_->BackingStore().ConvertToImage(); }
-
-    std::unique_ptr<wxDocManager> manager_;
-    CMainFrame* frame_ = nullptr;
-    CVellmorView* view_ = nullptr;
 };
 
 TEST_F(ClockWindowTest, FrameTitleStyleMenuAndSize)

@@ -3,6 +3,8 @@
 // Helpers for scripting our dialogs under a real (virtual) display with wx's
 // own testing hooks (wx/testing.h).
 
+#include "GuiSettle.h"
+
 #include <gtest/gtest.h>
 
 #include <wx/checkbox.h>
@@ -16,12 +18,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-// Lets pending events run: paints, size changes, focus.
-void Settle();
-// Lets events run until done() holds, for input that travels through the
-// display server; false if it never does within a few hundred rounds.
-bool SettleUntil(const std::function<bool()>& done);
 
 // A frame standing in for the main window: the top window, owner of every
 // dialog opened without one. Its client area's top left corner is where

@@ -2,41 +2,29 @@
 // what goes into each dialog and what comes back.
 #include "AlarmDlg.h"
 #include "ClockPlatform.h"
+#include "ClockWindowFixture.h"
 #include "DialogIds.h"
 #include "DialogTestKit.h"
-#include "MainFrame.h"
 #include "MenuIds.h"
 #include "SettingsDlg.h"
 #include "TokiInfoDlg.h"
-#include "VellmorDoc.h"
-#include "VellmorDocManager.h"
-#include "VellmorView.h"
 
 #include <gtest/gtest.h>
 
-#include <wx/app.h>
 #include <wx/filename.h>
 
-#include <cstdlib>
-#include <memory>
+#include <string>
 
 namespace {
 
-class ViewExchangeTest : public ::testing::Test {
+class ViewExchangeTest : public ClockWindowFixture {
 protected:
     void SetUp() override
     {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        manager_ = std::make_unique<VellmorDocManager>();
-        new wxDocTemplate(manager_.get(), "Vellmor", "*.*", "", "", "Vellmor Document",
-                          "Vellmor View", wxCLASSINFO(CVellmorDoc), wxCLASSINFO(CVellmorView));
-        frame_ = new CMainFrame(manager_.get(), "Vellmor");  // destroyed in TearDown
-        wxTheApp->SetTopWindow(frame_);
-        ASSERT_NE(manager_->CreateNewDocument(), nullptr);
-        view_ = wxDynamicCast(manager_->GetCurrentView(), CVellmorView);
-        ASSERT_NE(view_, nullptr);
-        frame_->Show();
-        Settle();
+        ClockWindowFixture::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
         // The settings go to a scratch file when the view closes.
         iniPath_ = wxFileName::CreateTempFileName("vellmor-dialogs").utf8_string();
         Settings() = ClockSettings();
@@ -45,10 +33,7 @@ protected:
 
     void TearDown() override
     {
-        manager_->CloseDocuments(true);
-        frame_->Destroy();
-        Settle();
-        manager_.reset();
+        ClockWindowFixture::TearDown();
         wxRemoveFile(wxString::FromUTF8(iniPath_));
     }
 
@@ -69,9 +54,6 @@ protected:
     }
     bool FileIsEmpty() const { return wxFileName::GetSize(wxString::FromUTF8(iniPath_)) == 0; }
 
-    std::unique_ptr<wxDocManager> manager_;
-    CMainFrame* frame_ = nullptr;
-    CVellmorView* view_ = nullptr;
     std::string iniPath_;
 };
 

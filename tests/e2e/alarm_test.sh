@@ -9,7 +9,7 @@
 # busy machine.
 ALARM=30  # 10:01:00
 printf '[Alarm]\r\nEnable=1\r\nHour=10\r\nMinutes=1\r\n' >"$INI"
-e2e_start_display
+scratch_display
 e2e_start_clock "2006-01-01 10:00:30"
 WIN=$(e2e_wait_window Vellmor) || fail "no window titled Vellmor"
 e2e_wait_painted "$WIN" first
@@ -24,10 +24,10 @@ xdotool windowmove "$BOX" 300 300
 
 e2e_sleep_until $((ALARM + 3))
 e2e_shot "$WIN" behind1
-e2e_view_origin "$E2E_WORK/behind1.png"
+e2e_view_origin "$SCRATCH/behind1.png"
 time_moved() {
     e2e_shot "$WIN" behind2 || return 1
-    [ "$(e2e_differing "$E2E_WORK/behind1.png" "$E2E_WORK/behind2.png" 50 38 125 24)" -gt 10 ]
+    [ "$(e2e_differing "$SCRATCH/behind1.png" "$SCRATCH/behind2.png" 50 38 125 24)" -gt 10 ]
 }
 poll_until 10 time_moved || fail "the digital time stood still behind the alarm box"
 

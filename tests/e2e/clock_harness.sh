@@ -1,76 +1,43 @@
 # Sourced by the end-to-end tests (bash). Runs the real clock on a virtual
-# display of its own, from a scratch copy of its folder, with its wall clock
-# starting at a chosen instant (libfaketime, real pace afterwards) and what it
-# plays recorded (SDL's disk driver). The helpers look at it only from
-# outside: screenshots of the window, the recording, the settings file, exit
-# statuses.
+# display of its own, from a scratch copy of its folder (scratch_clock.sh),
+# with its wall clock starting at a chosen instant (libfaketime, real pace
+# afterwards) and what it plays recorded (SDL's disk driver). The helpers look
+# at it only from outside: screenshots of the window, the recording, the
+# settings file, exit statuses.
 #
 # Usage: . clock_harness.sh PROGRAM AUDIO_ONSETS PICTURES_DIR
+# then scratch_display, and scratch_window_manager for keys.
 # Times called "offsets" are seconds of the clock's own time since the
 # instant it was started at.
 
 set -eu
-. "$(dirname "${BASH_SOURCE[0]}")/../support/poll.sh"
-. "$(dirname "${BASH_SOURCE[0]}")/../support/own_display.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../support/scratch_clock.sh"
 
-PROGRAM=$1
 ONSETS_TOOL=$2
 PICTURES=$3
 
-E2E_WORK=$(mktemp -d /tmp/vellmor-e2e.XXXXXX)
-CLOCK="$E2E_WORK/vellmor"
-SOUND="$E2E_WORK/sound.raw"
-SOUND_MAP="$E2E_WORK/sound.map"
-INI="$E2E_WORK/vellmor.ini"
-cp "$PROGRAM" "$CLOCK"
+scratch_begin e2e "$1"
+CLOCK="$SCRATCH_CLOCK"
+SOUND="$SCRATCH/sound.raw"
+SOUND_MAP="$SCRATCH/sound.map"
+INI="$SCRATCH/vellmor.ini"
 
 export TZ=Asia/Tokyo
-export XDG_RUNTIME_DIR="$E2E_WORK/run"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-# A home of its own: tests running side by side share no lock, settings or
-# window manager configuration.
-export HOME="$E2E_WORK/home"
-export XDG_CONFIG_HOME="$HOME/.config" XDG_CACHE_HOME="$HOME/.cache"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SOUND"
-export NO_AT_BRIDGE=1 GDK_BACKEND=x11
-FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
 
 CLOCK_WRAPPER=""  # a command to run the clock under, such as valgrind
 # Set to 1 before e2e_start_clock to be able to move the clock's time while
 # it runs (e2e_move_clock).
 E2E_MOVABLE_TIME=0
-TIME_FILE="$E2E_WORK/faketime"
+TIME_FILE="$SCRATCH/faketime"
 CLOCK_PID=""
-XVFB_PID=""
-WM_PID=""
 SAMPLER_PID=""
 T0=""  # real time (epoch seconds) at which the clock was started
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-e2e_cleanup() {
-    status=$?
-    # A process may have ended already; under set -e a failing kill would end
-    # the cleanup early and leave the X server running.
-    [ -z "$CLOCK_PID" ] || kill -KILL "$CLOCK_PID" 2>/dev/null || true
-    for pid in "$SAMPLER_PID" "$WM_PID" "$XVFB_PID"; do
-        [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    if [ "$status" -eq 0 ]; then
-        rm -rf "$E2E_WORK"
-        echo PASS
-    else
-        echo "screenshots, recording and settings kept in $E2E_WORK" >&2
-    fi
-}
-trap e2e_cleanup EXIT
-
 e2e_now() { date +%s.%N; }
+
+# True when |value - expected| <= tolerance.
+e2e_near() { awk -v v="$1" -v e="$2" -v t="$3" 'BEGIN { d = v - e; exit !(d <= t && -d <= t) }'; }
 
 # e2e_poll SECONDS COMMAND...: runs the command every 0.1 s until it
 # succeeds (true) or SECONDS of wall-clock time have passed (false).
@@ -81,43 +48,21 @@ e2e_poll() {
 }
 e2e_not_yet() { "$@" || return 1; }
 
-# A display of our own: a GTK client run under libfaketime can spoil the
-# server for the clients that follow it.
-e2e_start_display() {
-    own_display_start -screen 0 800x600x24 || fail "Xvfb did not start"
-    XVFB_PID=$OWN_DISPLAY_PID
-}
-
-# A window manager on the display, as on a desktop: it gives each new window
-# the keyboard focus. Returns once it has taken charge of the screen.
-e2e_start_window_manager() {
-    e2e_poll "$POLL_SECONDS" e2e_window_manager_running || fail "the window manager did not start"
-}
-# Starts openbox again when it has ended (it could not reach the display).
-e2e_window_manager_running() {
-    if [ -z "$WM_PID" ] || ! kill -0 "$WM_PID" 2>/dev/null; then
-        openbox >>"$E2E_WORK/openbox.txt" 2>&1 &
-        WM_PID=$!
-    fi
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
-}
-
 # e2e_wait_exit PID SECONDS: waits for the process to end, at most SECONDS;
 # sets EXIT_STATUS. Fails when it is still running.
 e2e_wait_exit() {
-    i=0
-    while kill -0 "$1" 2>/dev/null; do
-        i=$((i + 1))
-        [ $i -le $(($2 * 10)) ] || fail "process $1 still running after $2 s"
-        sleep 0.1
-    done
-    EXIT_STATUS=0
-    wait "$1" 2>/dev/null || EXIT_STATUS=$?
+    scratch_wait_exit "$1" "$2" || fail "process $1 still running after $2 s"
     if [ "$1" = "$CLOCK_PID" ]; then
         CLOCK_PID=""
-        wait "$SAMPLER_PID" 2>/dev/null || true
-        SAMPLER_PID=""
+        e2e_end_sampler
     fi
+}
+
+# The sampler ends by itself once the clock has ended.
+e2e_end_sampler() {
+    wait "$SAMPLER_PID" 2>/dev/null || true
+    scratch_untrack "$SAMPLER_PID"
+    SAMPLER_PID=""
 }
 
 # e2e_move_clock SECONDS: moves the running clock's time by SECONDS (with
@@ -133,13 +78,13 @@ e2e_start_clock() {
     instant=$1
     shift
     T0=$(e2e_now)
-    echo "$T0" >"$E2E_WORK/t0"
+    echo "$T0" >"$SCRATCH/t0"
     if [ -n "$instant" ] && [ "$E2E_MOVABLE_TIME" = 1 ]; then
         # The offset from the real time, read again every second.
         echo "$(($(date -d "$instant" +%s) - ${T0%.*}))" >"$TIME_FILE"
-        env LD_PRELOAD="$FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$TIME_FILE" \
+        env LD_PRELOAD="$SCRATCH_FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$TIME_FILE" \
             FAKETIME_CACHE_DURATION=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
-            $CLOCK_WRAPPER "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
+            $CLOCK_WRAPPER "$CLOCK" "$@" 2>"$SCRATCH/stderr.txt" &
     elif [ -n "$instant" ]; then
         # The clock's time is the real time moved by a fixed offset, so that
         # it reads INSTANT at T0 however long the process takes to start (an
@@ -148,12 +93,13 @@ e2e_start_clock() {
         # execs it); GLib's timers keep the real pace.
         shift_by=$(awk -v at="$(date -d "$instant" +%s)" -v t0="$T0" \
             'BEGIN { printf "%+.3f", at - t0 }')
-        env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="$shift_by" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-            $CLOCK_WRAPPER "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
+        env LD_PRELOAD="$SCRATCH_FAKETIME_LIB" FAKETIME="$shift_by" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+            $CLOCK_WRAPPER "$CLOCK" "$@" 2>"$SCRATCH/stderr.txt" &
     else
-        $CLOCK_WRAPPER "$CLOCK" "$@" 2>"$E2E_WORK/stderr.txt" &
+        $CLOCK_WRAPPER "$CLOCK" "$@" 2>"$SCRATCH/stderr.txt" &
     fi
     CLOCK_PID=$!
+    scratch_track "$CLOCK_PID"
     # Maps the growing recording to real time: the disk driver writes at
     # about, not exactly, real-time pace.
     (
@@ -163,6 +109,7 @@ e2e_start_clock() {
         done
     ) >"$SOUND_MAP" &
     SAMPLER_PID=$!
+    scratch_track "$SAMPLER_PID"
 }
 
 # e2e_start_focused_clock [LINE...]: writes a settings file of these lines
@@ -187,37 +134,15 @@ e2e_offset_now() { awk -v t0="$T0" -v now="$(e2e_now)" 'BEGIN { printf "%.3f\n",
 # Ends the clock as the desktop would (SIGTERM: the window closes, settings
 # are saved) and checks that it exits with status 0 within SECONDS (120).
 e2e_stop_clock() {
-    kill -TERM "$CLOCK_PID"
-    e2e_poll "${1:-120}" e2e_clock_ended || fail "still running ${1:-120} s after SIGTERM"
-    status=0
-    wait "$CLOCK_PID" || status=$?
+    scratch_stop "$CLOCK_PID" "${1:-120}" || fail "still running ${1:-120} s after SIGTERM"
     CLOCK_PID=""
-    [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
-    wait "$SAMPLER_PID" 2>/dev/null || true
-    SAMPLER_PID=""
-}
-
-e2e_clock_ended() { ! kill -0 "$CLOCK_PID" 2>/dev/null; }
-
-# The ids of the program's visible top-level windows.
-e2e_windows() { xdotool search --onlyvisible --classname vellmor 2>/dev/null || true; }
-
-# e2e_titled_window TITLE: echoes the id of the visible window with that
-# title; status 1 while there is none, 2 when the clock has ended.
-e2e_titled_window() {
-    for w in $(e2e_windows); do
-        if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ]; then
-            echo "$w"
-            return 0
-        fi
-    done
-    kill -0 "$CLOCK_PID" 2>/dev/null || return 2
-    return 1
+    [ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS after SIGTERM"
+    e2e_end_sampler
 }
 
 # e2e_wait_window TITLE [SECONDS]: echoes the id of the visible window with
 # that title once it shows.
-e2e_wait_window() { poll_until "${2:-$POLL_SECONDS}" e2e_titled_window "$1"; }
+e2e_wait_window() { scratch_wait_window "$1" "$CLOCK_PID" "${2:-}"; }
 
 # e2e_expect_before OFFSET WHAT: fails, saying so, when the clock's time has
 # already passed OFFSET, too late for a state the test must see before it.
@@ -228,7 +153,7 @@ e2e_expect_before() {
 }
 
 # e2e_wait_gone WINDOW [SECONDS]: waits until the window is no longer shown.
-e2e_window_gone() { ! e2e_windows | grep -qx "$1"; }
+e2e_window_gone() { ! scratch_windows | grep -qx "$1"; }
 e2e_wait_gone() { poll_until "${2:-$POLL_SECONDS}" e2e_window_gone "$1"; }
 
 # e2e_wait_active TITLE [SECONDS] [NOT]: echoes the id of our window with
@@ -237,13 +162,13 @@ e2e_wait_gone() { poll_until "${2:-$POLL_SECONDS}" e2e_window_gone "$1"; }
 e2e_wait_active() { e2e_poll "${2:-$POLL_SECONDS}" e2e_active_titled "$1" "${3:-}"; }
 e2e_active_titled() {
     w=$(xdotool getactivewindow 2>/dev/null || true)
-    [ -n "$w" ] && [ "$w" != "$2" ] && e2e_windows | grep -qx "$w" &&
+    [ -n "$w" ] && [ "$w" != "$2" ] && scratch_windows | grep -qx "$w" &&
         [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && echo "$w"
 }
 
 # True while one of our pop-up menus is open.
 e2e_menu_shown() {
-    for w in $(e2e_windows); do
+    for w in $(scratch_windows); do
         xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q POPUP_MENU && return 0
     done
     return 1
@@ -266,8 +191,8 @@ e2e_expect_saved() {
     done
 }
 
-# e2e_shot WINDOW NAME: screenshot of one window into $E2E_WORK/NAME.png.
-e2e_shot() { import -window "$1" "$E2E_WORK/$2.png"; }
+# e2e_shot WINDOW NAME: screenshot of one window into $SCRATCH/NAME.png.
+e2e_shot() { import -window "$1" "$SCRATCH/$2.png"; }
 
 # e2e_find SHOT PICTURE: where PICTURE occurs exactly in SHOT, as "x y";
 # fails when it does not occur. ImageMagick prints "<differing pixels> @ x,y".
@@ -283,9 +208,9 @@ e2e_find() {
 # screenshots, found from the face's top rows (nothing is drawn over them);
 # fails when the face is not in SHOT.
 e2e_find_view() {
-    [ -s "$E2E_WORK/face-top.png" ] ||
-        convert "$PICTURES/face.png" -crop 180x4+0+0 +repage "$E2E_WORK/face-top.png"
-    at=$(e2e_find "$1" "$E2E_WORK/face-top.png") || return 1
+    [ -s "$SCRATCH/face-top.png" ] ||
+        convert "$PICTURES/face.png" -crop 180x4+0+0 +repage "$SCRATCH/face-top.png"
+    at=$(e2e_find "$1" "$SCRATCH/face-top.png") || return 1
     VIEW_X=${at% *}
     VIEW_Y=${at#* }
 }
@@ -295,15 +220,15 @@ e2e_view_origin() { e2e_find_view "$1" || fail "no face in $1"; }
 # face (the view paints face and pictures at once from its backing picture),
 # then sets VIEW_X, VIEW_Y. A window may map well before its first paint.
 e2e_wait_painted() {
-    painted() { e2e_shot "$1" "$2" 2>/dev/null && e2e_find_view "$E2E_WORK/$2.png" || return 1; }
+    painted() { e2e_shot "$1" "$2" 2>/dev/null && e2e_find_view "$SCRATCH/$2.png" || return 1; }
     poll_until "$POLL_SECONDS" painted "$1" "$2" || fail "window $1 never painted"
 }
 
 # e2e_frame_shown SHOT X Y W H STRIP: echoes which frame of the picture
 # strip (frames of W x H side by side) the view shows at (X, Y), or fails.
 e2e_frame_shown() {
-    convert "$1" -crop "$4x$5+$((VIEW_X + $2))+$((VIEW_Y + $3))" +repage "$E2E_WORK/region.png"
-    at=$(e2e_find "$PICTURES/$6" "$E2E_WORK/region.png") || return 1
+    convert "$1" -crop "$4x$5+$((VIEW_X + $2))+$((VIEW_Y + $3))" +repage "$SCRATCH/region.png"
+    at=$(e2e_find "$PICTURES/$6" "$SCRATCH/region.png") || return 1
     [ "${at#* }" -eq 0 ] || return 1
     echo $((${at% *} / $4))
 }
@@ -314,18 +239,18 @@ e2e_differing() {
     for s in 1 2; do
         eval "shot=\$$s"
         convert "$shot" -crop "$5x$6+$((VIEW_X + $3))+$((VIEW_Y + $4))" +repage \
-            "$E2E_WORK/diff$s.png"
+            "$SCRATCH/diff$s.png"
     done
-    compare -metric AE "$E2E_WORK/diff1.png" "$E2E_WORK/diff2.png" null: 2>&1 || true
+    compare -metric AE "$SCRATCH/diff1.png" "$SCRATCH/diff2.png" null: 2>&1 || true
 }
 
 # e2e_colour_count SHOT X Y W H R G B: echoes how many pixels of a region of
 # the view have exactly that colour.
 e2e_colour_count() {
-    region="$E2E_WORK/count.png"
+    region="$SCRATCH/count.png"
     convert "$1" -crop "$4x$5+$((VIEW_X + $2))+$((VIEW_Y + $3))" +repage "$region"
-    convert "$region" -fill "rgb($6,$7,$8)" -colorize 100 "$E2E_WORK/solid.png"
-    other=$(compare -metric AE "$region" "$E2E_WORK/solid.png" null: 2>&1 || true)
+    convert "$region" -fill "rgb($6,$7,$8)" -colorize 100 "$SCRATCH/solid.png"
+    other=$(compare -metric AE "$region" "$SCRATCH/solid.png" null: 2>&1 || true)
     echo $(($4 * $5 - other))
 }
 

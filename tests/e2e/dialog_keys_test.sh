@@ -7,8 +7,8 @@
 # has ended.
 . "$(dirname "$0")/clock_harness.sh" "$@"
 
-e2e_start_display
-e2e_start_window_manager
+scratch_display
+scratch_window_manager
 
 # open_with MENU ITEM TITLE: chooses the menu item from the focused clock
 # window and echoes the id of the window it opens, once that has the focus.

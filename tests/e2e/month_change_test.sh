@@ -8,7 +8,7 @@
 
 HALF_TOKI=140   # 07:03:00 of the new date, seconds after the start
 E2E_MOVABLE_TIME=1
-e2e_start_display
+scratch_display
 e2e_start_clock "2006-01-05 07:00:40"
 WIN=$(e2e_wait_window Vellmor) || fail "no window titled Vellmor"
 
@@ -23,12 +23,12 @@ awk -v t="$woke" 'BEGIN { exit !(t < 18) }' || fail "woke at $woke s, too late t
 
 e2e_sleep_until $((HALF_TOKI - 5))
 e2e_shot "$WIN" before
-e2e_view_origin "$E2E_WORK/before.png"
+e2e_view_origin "$SCRATCH/before.png"
 e2e_sleep_until $((HALF_TOKI + 4))
 e2e_shot "$WIN" after
 for check in "before 6" "after 7"; do
     set -- $check
-    toki=$(e2e_frame_shown "$E2E_WORK/$1.png" 5 94 31 54 toki.png) || fail "$1: no toki picture"
+    toki=$(e2e_frame_shown "$SCRATCH/$1.png" 5 94 31 54 toki.png) || fail "$1: no toki picture"
     [ "$toki" -eq "$2" ] || fail "$1: toki picture $toki, expected $2"
 done
 

@@ -8,14 +8,14 @@
 # machine.
 EVE=30  # 23:44:00
 ORANGE="255 127 0"
-e2e_start_display
+scratch_display
 e2e_start_clock "2006-12-31 23:43:30"
 WIN=$(e2e_wait_window Vellmor) || fail "no window titled Vellmor"
 e2e_wait_painted "$WIN" first
 e2e_expect_before $((EVE - 3)) "the first paint"
 
 # The band runs along the top left of the face, left of the branch picture.
-band() { e2e_colour_count "$E2E_WORK/$1.png" 0 0 118 40 $ORANGE; }
+band() { e2e_colour_count "$SCRATCH/$1.png" 0 0 118 40 $ORANGE; }
 
 e2e_sleep_until $((EVE - 3))
 e2e_shot "$WIN" before
@@ -28,7 +28,7 @@ poll_until 10 band_shown || fail "no countdown band by 23:44:10"
 e2e_sleep_until $((EVE + 15))
 counted() {
     e2e_shot "$WIN" counting || return 1
-    [ "$(e2e_differing "$E2E_WORK/started.png" "$E2E_WORK/counting.png" 0 0 118 40)" -gt 10 ]
+    [ "$(e2e_differing "$SCRATCH/started.png" "$SCRATCH/counting.png" 0 0 118 40)" -gt 10 ]
 }
 poll_until 10 counted || fail "the countdown did not change after the first strike"
 

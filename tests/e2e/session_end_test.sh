@@ -12,16 +12,14 @@
 
 # The alarm edits take input only while the alarm is on.
 printf '[Alarm]\r\nEnable=1\r\nHour=12\r\nMinutes=0\r\n' >"$INI"
-e2e_start_display
-e2e_start_window_manager
+scratch_display
+scratch_window_manager
 e2e_start_clock "2006-01-01 10:00:00"
 WIN=$(e2e_wait_window Vellmor) || fail "no window titled Vellmor"
 
 # ファイル(F) > アラーム(L), typed.
 xdotool windowactivate --sync "$WIN"
-xdotool key alt+f
-sleep 0.3  # the menu maps before it takes the next key
-xdotool key l
+e2e_menu f l
 DLG=$(e2e_wait_window "アラームの設定") || fail "the alarm dialog did not open"
 xdotool windowactivate --sync "$DLG"
 
@@ -42,12 +40,8 @@ click_du 102 25         # OK, 90,10 25x30
 e2e_wait_gone "$DLG" || fail "OK did not close the alarm dialog"
 
 confirmed() { grep -q $'^Hour=7\r$' "$INI" && grep -q $'^Minutes=45\r$' "$INI"; }
-i=0
-until confirmed; do
-    i=$((i + 1))
-    [ $i -le 100 ] || fail "the confirmed alarm time is not in the file after OK: $(tr -d '\r' <"$INI" | tr '\n' ' ')"
-    sleep 0.1
-done
+e2e_poll "$POLL_SECONDS" confirmed ||
+    fail "the confirmed alarm time is not in the file after OK: $(tr -d '\r' <"$INI" | tr '\n' ' ')"
 saved_at_ok=$(stat -c %i "$INI")
 
 case "${SESSION_END:?}" in
@@ -57,8 +51,8 @@ hangup)
     [ "$EXIT_STATUS" -eq 0 ] || fail "status $EXIT_STATUS after SIGHUP"
     ;;
 display)
-    kill "$XVFB_PID"
-    XVFB_PID=""
+    kill "$SCRATCH_XVFB_PID"
+    SCRATCH_XVFB_PID=""
     e2e_wait_exit "$CLOCK_PID" 60
     echo "status $EXIT_STATUS after the display was lost"
     ;;

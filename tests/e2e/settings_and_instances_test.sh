@@ -5,7 +5,7 @@
 # own and "Time Difference=8", comes back with all of its lines after SIGTERM.
 . "$(dirname "$0")/clock_harness.sh" "$@"
 
-ORIGINAL="$E2E_WORK/original.ini"
+ORIGINAL="$SCRATCH/original.ini"
 iconv -f UTF-8 -t CP932 <<'INI' | sed 's/$/\r/' >"$ORIGINAL"
 ; 時の鐘の設定 (手で書いたもの)
 [Time System]
@@ -29,14 +29,14 @@ Hour=7
 Minutes=30
 INI
 cp "$ORIGINAL" "$INI"
-e2e_start_display
+scratch_display
 
 for display in "" "$DISPLAY"; do
     status=0
     DISPLAY=$display timeout "$POLL_SECONDS" "$CLOCK" /RegServer || status=$?
     [ "$status" -eq 0 ] || fail "/RegServer (DISPLAY='$display') ended with status $status"
 done
-[ -z "$(e2e_windows)" ] || fail "/RegServer left a window"
+[ -z "$(scratch_windows)" ] || fail "/RegServer left a window"
 cmp -s "$ORIGINAL" "$INI" || fail "/RegServer touched the settings file"
 
 e2e_start_clock ""
@@ -46,7 +46,7 @@ status=0
 timeout "$POLL_SECONDS" "$CLOCK" || status=$?
 [ "$status" -ne 124 ] || fail "second copy still running after $POLL_SECONDS s"
 [ "$status" -eq 0 ] || fail "second copy ended with status $status"
-[ "$(e2e_windows | wc -l)" -eq 1 ] || fail "second copy showed a window"
+[ "$(scratch_windows | wc -l)" -eq 1 ] || fail "second copy showed a window"
 e2e_stop_clock
 
 # Every line of the original, in its order, byte for byte; the keys the

@@ -7,11 +7,11 @@
 # the clock's window. VELLMOR_VERSION is the version the build was given.
 . "$(dirname "$0")/clock_harness.sh" "$@"
 
-ORIGINAL="$E2E_WORK/original.ini"
+ORIGINAL="$SCRATCH/original.ini"
 printf '; by hand\r\n[Alarm]\r\nEnable=1\r\nHour=7\r\n' >"$ORIGINAL"
 cp "$ORIGINAL" "$INI"
-OUT="$E2E_WORK/stdout.txt"
-ERR="$E2E_WORK/stderr-run.txt"
+OUT="$SCRATCH/stdout.txt"
+ERR="$SCRATCH/stderr-run.txt"
 
 # run_without_display ARGS...: sets STATUS; output in $OUT and $ERR.
 run_without_display() {
@@ -45,24 +45,27 @@ for option in -x --bogus; do
 done
 [ -z "$(ls -A "$XDG_RUNTIME_DIR")" ] || fail "a start without a display left $(ls -A "$XDG_RUNTIME_DIR")"
 
-e2e_start_display
-e2e_start_window_manager
+scratch_display
+scratch_window_manager
 
 # A file that cannot be opened: one message box, not the clock's window; OK
 # (Return, typed) ends the program with a failure status.
-"$CLOCK" "$E2E_WORK/missing.txt" 2>"$E2E_WORK/stderr.txt" &
+"$CLOCK" "$SCRATCH/missing.txt" 2>"$SCRATCH/stderr.txt" &
 PID=$!
-BOX=""
-i=0
-while [ -z "$BOX" ]; do
-    i=$((i + 1))
-    [ $i -le 150 ] || fail "no message box for a missing file"
-    kill -0 $PID 2>/dev/null || fail "ended without a message box"
-    BOX=$(e2e_windows | head -1)
-    sleep 0.1
-done
+scratch_track $PID
+# Echoes the program's first window once it shows; status 2 once it ended.
+first_window() {
+    w=$(scratch_windows | head -1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    kill -0 $PID 2>/dev/null || return 2
+    return 1
+}
+BOX=$(poll_until "$POLL_SECONDS" first_window) || {
+    [ $? -eq 2 ] && fail "ended without a message box"
+    fail "no message box for a missing file"
+}
 sleep 0.5  # a second window, had one been made, would be mapped by now
-[ "$(e2e_windows | wc -l)" -eq 1 ] || fail "more than the message box shown"
+[ "$(scratch_windows | wc -l)" -eq 1 ] || fail "more than the message box shown"
 xprop -id "$BOX" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG ||
     fail "the window shown is not a message box"
 [ "$(xdotool getwindowname "$BOX")" = "Vellmor" ] || fail "box caption '$(xdotool getwindowname "$BOX")'"

@@ -5,8 +5,8 @@
 # The windows are opened with the keyboard under a window manager.
 . "$(dirname "$0")/clock_harness.sh" "$@"
 
-e2e_start_display
-e2e_start_window_manager
+scratch_display
+scratch_window_manager
 
 # terminate_over WHAT: SIGTERM with WHAT open; then the file is saved (it
 # gains the keys it lacked).

@@ -9,7 +9,7 @@
 # already shows the toki that begins at it, and strikes nothing. The clock
 # must be up before 06:14:00; the start leaves 30 s for a busy machine.
 BOUNDARY=90  # 06:15:00
-e2e_start_display
+scratch_display
 e2e_start_clock "2006-01-01 06:13:30"
 WIN=$(e2e_wait_window Vellmor) || fail "no window titled Vellmor"
 e2e_wait_painted "$WIN" first
@@ -21,13 +21,13 @@ e2e_shot "$WIN" before
 e2e_sleep_until "$BOUNDARY"
 toki_shown() {
     e2e_shot "$WIN" after || return 1
-    [ "$(e2e_frame_shown "$E2E_WORK/after.png" 5 94 31 54 toki.png)" = "$1" ]
+    [ "$(e2e_frame_shown "$SCRATCH/after.png" 5 94 31 54 toki.png)" = "$1" ]
 }
 poll_until 10 toki_shown 6 || true  # the checks below say what is wrong
 
 for check in "before 5" "after 6"; do
     set -- $check
-    shot="$E2E_WORK/$1.png"
+    shot="$SCRATCH/$1.png"
     toki=$(e2e_frame_shown "$shot" 5 94 31 54 toki.png) || fail "$1: no toki picture"
     branch=$(e2e_frame_shown "$shot" 119 5 29 29 branch.png) || fail "$1: no branch picture"
     [ "$toki" -eq "$2" ] || fail "$1: toki picture $toki, expected $2"

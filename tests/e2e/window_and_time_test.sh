@@ -4,11 +4,11 @@
 # and toki pictures of toki 12, and a digital time that advances.
 . "$(dirname "$0")/clock_harness.sh" "$@"
 
-e2e_start_display
+scratch_display
 e2e_start_clock "2006-01-01 12:00:10"
 WIN=$(e2e_wait_window Vellmor) || fail "no window titled Vellmor"
 e2e_wait_painted "$WIN" first
-FIRST="$E2E_WORK/first.png"
+FIRST="$SCRATCH/first.png"
 # The time: black digits right of (50, 38), drawn by the first tick.
 digits_shown() {
     e2e_shot "$WIN" first || return 1
@@ -28,7 +28,7 @@ TABLE
 # A little later the digits differ.
 time_moved() {
     e2e_shot "$WIN" second || return 1
-    [ "$(e2e_differing "$FIRST" "$E2E_WORK/second.png" 50 38 125 24)" -gt 10 ]
+    [ "$(e2e_differing "$FIRST" "$SCRATCH/second.png" 50 38 125 24)" -gt 10 ]
 }
 poll_until 10 time_moved || fail "the digital time did not advance in 10 s"
 e2e_stop_clock

@@ -5,8 +5,10 @@
 # Usage: installed_layout_test.sh BUILD_DIR SOURCE_DIR VERSION APP_ID
 set -u
 BUILD="$1" SOURCE="$2" VERSION="$3" APP_ID="$4"
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+. "$(dirname "$0")/../support/scratch_clock.sh"
+scratch_begin installed-layout
+WORK="$SCRATCH"
+# Every check is made; any that failed fails the test at the end.
 FAILED=0
 fail() { echo "FAIL: $*"; FAILED=1; }
 
@@ -81,5 +83,4 @@ done
 about=$(echo "$VERSION" | awk -F. '{ printf "V.%s.%s%s", $1, $2, $3 }')
 grep -aq "Vellmor (Vellmor.exe)  $about" "$PREFIX/bin/vellmor" || fail "about text does not say $about"
 
-[ $FAILED -eq 0 ] && echo PASS
 exit $FAILED

@@ -4,8 +4,10 @@
 # Usage: package_test.sh BUILD_DIR VERSION
 set -u
 BUILD="$1" VERSION="$2"
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+. "$(dirname "$0")/../support/scratch_clock.sh"
+scratch_begin package
+WORK="$SCRATCH"
+# Every check is made; any that failed fails the test at the end.
 FAILED=0
 fail() { echo "FAIL: $*"; FAILED=1; }
 
@@ -22,5 +24,4 @@ DESTDIR="$WORK/dest" cmake --install "$BUILD" --prefix /usr >/dev/null 2>&1 || f
 (cd "$WORK/dest" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$WORK/install.list"
 diff "$WORK/install.list" "$WORK/package.list" || fail "package contents differ from the install"
 
-[ $FAILED -eq 0 ] && echo PASS
 exit $FAILED

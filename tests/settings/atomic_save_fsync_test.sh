@@ -13,8 +13,10 @@ strace -qq -o /dev/null true 2>/dev/null || { echo "SKIP: strace may not trace h
 # traced process may not do; leaks are not this test's business.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}${ASAN_OPTIONS:+:}detect_leaks=0"
 
-WORK=$(cd "$(mktemp -d)" && pwd -P)
-trap 'rm -rf "$WORK"' EXIT
+. "$(dirname "$0")/../support/scratch_clock.sh"
+scratch_begin save-fsync
+# strace shows the folder as the kernel names it: without symbolic links.
+WORK=$(cd "$SCRATCH" && pwd -P)
 printf '[Alarm]\nHour=7\n' > "$WORK/vellmor.ini"
 TRACE="$WORK/trace"
 strace -f -qq -y -o "$TRACE" \
@@ -49,4 +51,3 @@ awk -v dir="$WORK" -v target="$WORK/vellmor.ini" '
         if (!fileSynced) { print "FAIL: " renamed " not synced between its last write and the rename"; exit 1 }
         if (!dirSynced) { print "FAIL: the folder not synced after the rename"; exit 1 }
     }' "$TRACE" || { echo "--- trace:"; cat "$TRACE"; exit 1; }
-echo PASS

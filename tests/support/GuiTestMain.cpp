@@ -1,6 +1,12 @@
-// Runs the dialog tests inside a wx application on the display ($DISPLAY,
-// Xvfb under ctest). A failed wx assertion, such as an expected dialog that
-// never came, fails the running test instead of opening a box.
+// The main() of every GUI test executable: runs the tests inside a wx
+// application on the display ($DISPLAY; ctest's runs are put on Xvfb when
+// there is none).
+//
+// Listing the tests (--gtest_list_tests, which ctest runs to learn them)
+// opens no display, so the tests can be listed on a machine without one.
+// A failed wx assertion fails the running test instead of opening a box, and
+// a modal dialog that no test expected fails it and is answered with Cancel
+// instead of waiting for a user who never comes.
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
@@ -8,6 +14,8 @@
 #include <wx/image.h>
 #include <wx/init.h>
 #include <wx/modalhook.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -19,8 +27,9 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
         << msg.utf8_string();
 }
 
-// Consulted after wx's testing hook: a modal dialog that no test expected
-// fails the test and is answered with Cancel instead of waiting for a user.
+// Registered first, so it is consulted after the hooks of wx/testing.h that
+// a test registers with wxTEST_DIALOG: it sees only the dialogs no test
+// expected.
 class RefuseUnexpectedDialogs : public wxModalDialogHook {
 protected:
     int Enter(wxDialog* dialog) override
@@ -36,6 +45,11 @@ protected:
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests)) {
+        return RUN_ALL_TESTS();  // prints the names and runs nothing
+    }
+    // Sounds go nowhere: no test plays on the machine's speakers.
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
     wxApp::SetInstance(new wxApp);  // owned by wx until wxEntryCleanup
     if (!wxEntryStart(argc, argv)) {
         return 1;

@@ -12,7 +12,7 @@ libz-mingw-w64-dev
 wine wine64
 googletest
 dpkg-dev make xz-utils
-xvfb xauth imagemagick
+cmake xvfb xauth xdotool imagemagick
 "
 
 SUDO=""

@@ -49,6 +49,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # .exe. -static also makes the linker take libz.a over libz.dll.a, which
 # libz-mingw-w64-dev installs side by side.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Debian's MinGW runtime and libstdc++ carry debug info, about 6 MB of every
+# program: release builds drop it.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 
 # Test programs (add_test, gtest_discover_tests) run through Wine.
 find_program(VELLMOR_WINE NAMES wine wine64)

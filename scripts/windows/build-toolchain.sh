@@ -51,8 +51,9 @@ png_version="$(newest_source_version libpng1.6)"
 expat_version="$(newest_source_version expat)"
 gcc_version="$(installed_version g++-mingw-w64-x86-64-posix)"
 gtest_version="$(installed_version googletest)"
-[ -n "$gcc_version" ] && [ -n "$gtest_version" ] ||
+if [ -z "$gcc_version" ] || [ -z "$gtest_version" ]; then
     die "g++-mingw-w64-x86-64-posix or googletest missing (run scripts/windows/install-deps.sh)"
+fi
 
 key="wx${wx_version}_png${png_version}_expat${expat_version}_gcc${gcc_version}_gtest${gtest_version}_r${RECIPE}"
 key="$(printf '%s' "$key" | tr -c 'A-Za-z0-9.+_-' '_')"

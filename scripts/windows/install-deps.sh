@@ -19,6 +19,7 @@ SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
 
+# shellcheck source=/dev/null
 . /etc/os-release
 suite="${VERSION_CODENAME:?no VERSION_CODENAME in /etc/os-release}"
 src_file=/etc/apt/sources.list.d/vellmor-deb-src.sources

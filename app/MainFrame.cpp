@@ -30,7 +30,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
 wxMenuBar* CMainFrame::CreateClockMenuBar()
 {
     auto* file = new wxMenu;  // owned by the menu bar
-    file->Append(ToMenuId(kCmdStopJoya), wxString::FromUTF8("除夜の鐘中止"));
+    file->Append(ToMenuId(kCmdStopJoya), wxString::FromUTF8(kStopJoyaItemText));
     file->Append(ToMenuId(kCmdStrike), wxString::FromUTF8("鐘をつく(&D)"));
     file->Append(ToMenuId(kCmdSettings), wxString::FromUTF8("設定(&S)"));
     file->Append(ToMenuId(kCmdAlarm), wxString::FromUTF8("アラーム(&L)"),

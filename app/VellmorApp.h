@@ -9,7 +9,8 @@ class InstanceGuard;
 class wxDocManager;
 
 // Starts and ends the program: one copy at a time, the document/view
-// machinery with the clock window, and the sound player the view uses.
+// machinery with the clock window (whose view owns the sound player), and
+// saving the settings when the program is told to end.
 class CVellmorApp : public wxApp {
 public:
     CVellmorApp();

@@ -3,16 +3,15 @@
 #include "CityRowSplit.h"
 #include "CityTable.h"
 #include "ClockSource.h"
+#include "LeadingInt.h"
 #include "TokiCalendar.h"
 #include "TokiNames.h"
 #include "VellmorVersion.h"
 
-#include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <ostream>
+#include <string_view>
 
 namespace {
 
@@ -36,27 +35,18 @@ const char* const kUsage =
     "  --json  print one JSON object instead of the table; latitude and longitude\n"
     "          are [degrees, minutes], each part with the angle's sign\n";
 
-// Parses an optionally signed decimal integer that fills the whole text.
+// Parses an optionally signed decimal integer of at most 11 characters that
+// fills the whole text and lies in the 32-bit range.
 bool ParseInt(const std::string& text, int& value)
 {
-    if (text.empty() || text.size() > 11) {
+    if (text.size() > 11) {
         return false;
     }
-    std::size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    if (i == text.size()) {
+    const DecimalScan number = ScanSignedDecimal(text);
+    if (number.digits == 0 || number.end != text.size() || number.overflow) {
         return false;
     }
-    for (std::size_t j = i; j < text.size(); ++j) {
-        if (text[j] < '0' || text[j] > '9') {
-            return false;
-        }
-    }
-    errno = 0;
-    const long long v = std::strtoll(text.c_str(), nullptr, 10);
-    if (errno != 0 || v < INT_MIN || v > INT_MAX) {
-        return false;
-    }
-    value = static_cast<int>(v);
+    value = number.value;
     return true;
 }
 
@@ -114,9 +104,10 @@ bool ParseDate(const std::string& text, int& y, int& m, int& d)
             return false;
         }
     }
-    y = std::atoi(text.substr(0, 4).c_str());
-    m = std::atoi(text.substr(5, 2).c_str());
-    d = std::atoi(text.substr(8, 2).c_str());
+    const std::string_view digits(text);
+    y = ReadLeadingInt(digits.substr(0, 4));
+    m = ReadLeadingInt(digits.substr(5, 2));
+    d = ReadLeadingInt(digits.substr(8, 2));
     return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= DaysInMonth(y, m);
 }
 

@@ -60,6 +60,15 @@ bool ClockController::OnCommand(int commandId)
     case kCmdStopJoya:
         StopJoya();
         return true;
+    case kCmdSettings:
+        RunSettingsExchange();
+        return true;
+    case kCmdAlarm:
+        RunAlarmExchange();
+        return true;
+    case kCmdTokiInfo:
+        RunTokiInfo();
+        return true;
     default:
         return false;
     }

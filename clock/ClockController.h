@@ -11,18 +11,9 @@
 
 // The clock view's decisions, free of any toolkit: the tick and its event
 // dispatch, drawing of the face, pictures and texts, the bell's strike series,
-// the New Year's Eve sequence and the alarm. All calls arrive on one thread;
-// message boxes shown through the platform may re-enter OnTimer while open.
-//
-// The dialog commands (kCmdSettings, kCmdAlarm, kCmdTokiInfo) belong to the
-// view, which owns the dialogs; OnCommand returns false for them. The view
-// runs them as:
-//   settings: StopBell(); dialog on Settings(); on OK ApplyLocation() and
-//             Settings().Save(); Invalidate.
-//   alarm:    StopBell(); dialog on Settings(); on OK Settings().Save();
-//             ApplyAlarmTime() (OK or Cancel); Invalidate.
-//   info:     Calendar().LoadPlainNames() when Settings().twelveShiDisplay is
-//             4, else LoadBranchNames(); dialog from Calendar() and Settings().
+// the New Year's Eve sequence, the alarm, and the exchanges with the dialogs
+// of the menu. All calls arrive on one thread; message boxes and dialogs run
+// through the platform may re-enter OnTimer while open.
 class ClockController {
 public:
     static constexpr int kAnimationSteps = 30;  // one strike cycle, 6 s
@@ -48,7 +39,8 @@ public:
 
     // A firing of timer id (kBaseTimer, kAnimationTimer or kJoyaTimer).
     void OnTimer(int id);
-    // kCmdStrike and kCmdStopJoya; returns false for every other id.
+    // kCmdStrike, kCmdStopJoya, kCmdSettings, kCmdAlarm and kCmdTokiInfo;
+    // returns false for every other id.
     bool OnCommand(int commandId);
     // Redraws everything the full paint shows. The time and the countdown are
     // not part of it: the next tick draws them again.
@@ -78,9 +70,19 @@ public:
     void DrawTime();
     void DrawCountdown();
 
-    // After the settings dialog's OK: the new place goes to the time model.
+    // The dialog commands. The settings and alarm dialogs stop the bell and
+    // edit copies of the settings; OK copies them back, hands them to the
+    // time model and saves the settings file at once; the view is repainted
+    // after either answer. The alarm time goes to the time model after Cancel
+    // too. The information dialog leaves the bell going and shows today's
+    // table, with plain toki names under the fixed-hour display.
+    void RunSettingsExchange();
+    void RunAlarmExchange();
+    void RunTokiInfo();
+
+    // The place of the settings goes to the time model.
     void ApplyLocation();
-    // After the alarm dialog (OK or Cancel): the alarm time goes to the time model.
+    // The alarm time of the settings goes to the time model.
     void ApplyAlarmTime();
 
     ClockSettings& Settings() { return settings; }
@@ -110,7 +112,7 @@ private:
     int strikesLeft = 0;     // strikes still to sound in this series
     std::array<int, kTokiCount> strikeCounts{};  // strikes per toki
     int animationStep = 0;   // 0..29, selects the bell frame
-    int joyaMenuItems = 0;   // "除夜の鐘中止" items (each with its separator) in the menu
+    int joyaMenuItems = 0;   // stop items (each with its separator) in the menu
 
     // What the tick last drew, so that an unchanged text is not drawn again.
     std::string drawnTime;   // empty: nothing on the window

@@ -15,7 +15,6 @@ constexpr int kBranchSize = 29, kBranchX = 119, kBranchY = 5;
 constexpr int kTokiWidth = 31, kTokiHeight = 54, kTokiX = 5, kTokiY = 94;
 constexpr int kTimeX = 50, kTimeY = 38;
 constexpr int kAlarmX = 5, kAlarmY = 72;
-constexpr int kFixedHourDisplay = 4;  // twelveShiDisplay: branch sign by clock hour
 
 }  // namespace
 

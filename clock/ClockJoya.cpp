@@ -3,7 +3,6 @@
 
 namespace {
 
-const char* const kStopJoyaText = "除夜の鐘中止";
 const char* const kJoyaTimerFailure = "Cannot set Joya timer! ";
 
 }  // namespace
@@ -14,7 +13,7 @@ void ClockController::StartJoya()
     joyaLeft = kJoyaStrikes;
     // Each start adds its own item with a separator below it at the top.
     platform_.InsertMenuSeparator(0);
-    platform_.InsertMenuItem(0, kCmdStopJoya, kStopJoyaText);
+    platform_.InsertMenuItem(0, kCmdStopJoya, kStopJoyaItemText);
     ++joyaMenuItems;
     if (!platform_.StartTimer(kJoyaTimer, kJoyaTimerPeriodMs)) {
         // The sequence stays running without strikes until the user stops it.

@@ -3,16 +3,24 @@
 #include <cstdint>
 #include <string>
 
+struct AlarmFields;
+struct SettingsFields;
+struct TokiChartData;
+
 // What the clock's logic needs from the window system. The wx view implements
 // it for real; tests implement it with fakes that record every call.
 // Coordinates are pixels in the view's client area, origin top left.
 
-// Timer ids and periods of the clock.
+// Timer ids and periods of the clock. The ids run from kBaseTimer without
+// gaps; a new one goes before kTimerIdEnd, and tables by id have kTimerCount
+// entries.
 enum ClockTimer : int {
     kBaseTimer = 1,       // the tick, every 250 ms, for the window's life
     kAnimationTimer = 2,  // one bell animation step, every 200 ms
     kJoyaTimer = 3,       // one New Year's Eve strike, every 15000 ms
+    kTimerIdEnd,          // one past the last id
 };
+constexpr int kTimerCount = kTimerIdEnd - kBaseTimer;
 constexpr int kBaseTimerPeriodMs = 250;
 constexpr int kAnimationTimerPeriodMs = 200;
 constexpr int kJoyaTimerPeriodMs = 15000;
@@ -22,12 +30,15 @@ enum ClockCommand : int {
     kCmdAlarm = 32771,      // "アラーム(&L)"
     kCmdSettings = 32773,   // "設定(&S)"
     kCmdStrike = 32774,     // "鐘をつく(&D)"
-    kCmdStopJoya = 32776,   // "除夜の鐘中止"
+    kCmdStopJoya = 32776,   // kStopJoyaItemText
     kCmdTokiInfo = 32777,   // "ときの情報(&I)"
     kCmdExit = 57665,       // "終了(&X)"
     kCmdAbout = 57664,      // "ﾊﾞｰｼﾞｮﾝ情報(&A)..."
     kCmdHelp = 57667,       // "ヘルプ(&H)"
 };
+// The text of kCmdStopJoya, the item at the top of the first pop-up while a
+// New Year's Eve sequence runs.
+constexpr const char* kStopJoyaItemText = "除夜の鐘中止";
 
 // The four pictures. Strips hold equal frames side by side from x = 0.
 enum class ClockPicture {
@@ -79,6 +90,14 @@ public:
     // keep firing meanwhile. An empty caption means the application title.
     virtual void ShowMessage(const std::string& text, const std::string& caption,
                              MessageIcon icon) = 0;
+
+    // The dialogs of the menu, run modally over the clock window; timers keep
+    // firing meanwhile. The settings and alarm dialogs edit fields and return
+    // true for OK (fields then hold what was confirmed), false for Cancel or
+    // any other end (fields unchanged).
+    virtual bool RunSettingsDialog(SettingsFields& fields) = 0;
+    virtual bool RunAlarmDialog(AlarmFields& fields) = 0;
+    virtual void RunTokiInfoDialog(const TokiChartData& chart) = 0;
 
     // Edits the first pop-up of the main menu.
     virtual void InsertMenuItem(int position, int commandId, const std::string& text) = 0;

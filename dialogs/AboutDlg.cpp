@@ -41,7 +41,7 @@ CAboutDlg::CAboutDlg(wxWindow* owner)
     if (!CreateFromTemplate(owner, kAboutTemplate)) {
         return;
     }
-    if (auto* name = wxDynamicCast(FindWindow("name"), wxStaticText)) {
+    if (auto* name = dynamic_cast<wxStaticText*>(FindWindow("name"))) {
         name->SetLabelText(NameAndVersion());
     }
     if (wxWindow* box = FindWindow("icon_container")) {

@@ -67,7 +67,7 @@ DataExchange::DataExchange(wxWindow& dialog, Direction direction)
 template <class Control>
 Control* DataExchange::Find(int id) const
 {
-    auto* control = wxDynamicCast(dialog_.FindWindow(id), Control);
+    auto* control = dynamic_cast<Control*>(dialog_.FindWindow(id));
     wxASSERT_MSG(control, "the template lacks a control this dialog exchanges");
     return control;
 }

@@ -28,7 +28,7 @@ int CExchangeDialog::ShowModal()
         return wxID_CANCEL;
     }
     // Asked to end while the dialog waits: it ends as if cancelled.
-    ModalCloseGuard guard(*this, wxID_CANCEL);
+    ModalRun run(*this, wxID_CANCEL);
     return wxDialog::ShowModal();
 }
 

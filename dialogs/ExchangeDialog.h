@@ -16,7 +16,7 @@ public:
     bool TransferDataToWindow() override;
     bool TransferDataFromWindow() override;
     // Cancel at once when the template could not be loaded. A close request
-    // to the main window ends the run as Cancel (ModalCloseGuard).
+    // to the main window ends the run as Cancel (ModalRun).
     int ShowModal() override;
 
     // Ends the dialog with code: a modal run returns it from ShowModal; a

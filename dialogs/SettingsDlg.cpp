@@ -52,7 +52,7 @@ void CSettingsDlg::OnChooseCity()
 
 void CSettingsDlg::PutEditText(int id, const std::string& text)
 {
-    if (auto* edit = wxDynamicCast(FindWindow(id), wxTextCtrl)) {
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(FindWindow(id))) {
         edit->ChangeValue(wxString::FromUTF8(text));
         if (id == kIdCity) {
             LimitShiftJisInput(*edit, kPlaceNameMaxBytes);

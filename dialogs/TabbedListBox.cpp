@@ -28,8 +28,8 @@ TabbedListBox::TabbedListBox(wxWindow* parent, wxWindowID id, int tabStopDu)
 void TabbedListBox::OnKeyDown(wxKeyEvent& event)
 {
     const int key = event.GetKeyCode();
-    auto* top = wxDynamicCast(wxGetTopLevelParent(this), wxTopLevelWindow);
-    auto* button = top ? wxDynamicCast(top->GetDefaultItem(), wxButton) : nullptr;
+    auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(this));
+    auto* button = top ? dynamic_cast<wxButton*>(top->GetDefaultItem()) : nullptr;
     if ((key != WXK_RETURN && key != WXK_NUMPAD_ENTER) || !button || !button->IsEnabled()) {
         event.Skip();
         return;

@@ -1,5 +1,6 @@
 #include "TokiInfoDlg.h"
 
+#include "ClockFonts.h"
 #include "DialogIds.h"
 
 #include <wx/dcclient.h>
@@ -19,29 +20,19 @@ const wxColour kBandColours[] = {{0, 0, 200},    {40, 40, 255},  {90, 90, 255},
 const wxColour kTextBackground(200, 200, 200);
 const wxColour kHeadingText(128, 0, 0);
 
-// A font whose character cell is the height a size in tenths of a point has
-// on this display: DPI * tenths / 720 pixels, truncated. The face is the
-// dialog's Japanese gothic: the toolkit's default face takes its line height
-// from Latin metrics and leaves the Japanese glyphs, drawn from a fallback
-// font, too small to read in that cell.
-wxFont CellHeightFont(const wxWindow& window, int tenths)
+// A font whose character cell is at most the height a size in tenths of a
+// point has on this display: DPI * tenths / 720 pixels, truncated. The face
+// is the dialog's Japanese gothic: the toolkit's default face takes its line
+// height from Latin metrics and leaves the Japanese glyphs, drawn from a
+// fallback font, too small to read in that cell.
+wxFont CellHeightFont(wxWindow& window, int tenths)
 {
     int dpi = window.GetDPI().y;
     if (dpi <= 0) {
         dpi = kFallbackDpi;
     }
-    const int cellHeight = dpi * tenths / 720;
-    wxClientDC dc(const_cast<wxWindow*>(&window));
-    wxFont font;
-    // A pixel size sets the em height, and the cell is taller: shrink to fit.
-    for (int pixels = cellHeight; pixels > 1; --pixels) {
-        font = wxFont(wxFontInfo(wxSize(0, pixels)).FaceName(window.GetFont().GetFaceName()));
-        dc.SetFont(font);
-        if (dc.GetCharHeight() <= cellHeight) {
-            break;
-        }
-    }
-    return font;
+    return MakeCellHeightFont(&window, window.GetFont().GetFaceName(), dpi * tenths / 720,
+                              wxFONTWEIGHT_NORMAL, false);
 }
 
 }  // namespace

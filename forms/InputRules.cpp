@@ -3,7 +3,6 @@
 #include "LeadingInt.h"
 #include "ShiftJis.h"
 
-#include <climits>
 #include <vector>
 
 const char* const kNotIntegerMessage = "整数を入力してください。";
@@ -65,23 +64,15 @@ InputCheck ParseDialogInt(std::string_view text)
         ++i;
     }
     const bool startsWithZero = i < window.size() && window[i] == '0';
-    bool negative = false;
-    if (i < window.size() && (window[i] == '+' || window[i] == '-')) {
-        negative = window[i] == '-';
-        ++i;
-    }
-    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-    long long magnitude = 0;
-    for (; i < window.size() && window[i] >= '0' && window[i] <= '9'; ++i) {
-        magnitude = AccumulateDigit(magnitude, window[i] - '0', limit);
-    }
+    const DecimalScan number = ScanSignedDecimal(window, i);
+    i = number.end;
     while (i < window.size() && IsBlank(window[i])) {
         ++i;
     }
-    if (i < window.size() || (magnitude == 0 && !startsWithZero)) {
+    if (i < window.size() || (number.value == 0 && !startsWithZero)) {
         return Rejected(InputError::NotInteger, kNotIntegerMessage);
     }
-    return Accepted(static_cast<int>(negative ? -magnitude : magnitude));
+    return Accepted(number.value);
 }
 
 InputCheck CheckIntRange(int value, int low, int high)

@@ -9,8 +9,6 @@ namespace {
 // Chime masks of the four interval buttons, by index.
 constexpr std::array<int, 4> kChimeMasks = {1, 3, 4, 12};
 constexpr int kHalfTokiIndex = 1;
-constexpr int kTemporalDisplay = 3;
-constexpr int kFixedHourDisplay = 4;
 
 }  // namespace
 
@@ -39,7 +37,7 @@ int TwelveShiIndexFromDisplay(int twelveShiDisplay)
 
 int TwelveShiDisplayFromIndex(int index)
 {
-    return index == 1 ? kFixedHourDisplay : kTemporalDisplay;
+    return index == 1 ? kFixedHourDisplay : kTemporalHourDisplay;
 }
 
 SettingsFields SettingsFieldsFrom(const ClockSettings& settings)

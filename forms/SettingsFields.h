@@ -23,9 +23,9 @@ struct SettingsFields {
 int ChimeIndexFromMask(int chime);
 // The mask for an interval button; an index outside 0..3 keeps oldChime.
 int ChimeMaskFromIndex(int index, int oldChime);
-// 1 (定時法) for the fixed-hour display 4, otherwise 0.
+// 1 (定時法) for kFixedHourDisplay, otherwise 0.
 int TwelveShiIndexFromDisplay(int twelveShiDisplay);
-// 4 for index 1, otherwise 3.
+// kFixedHourDisplay for index 1, otherwise kTemporalHourDisplay.
 int TwelveShiDisplayFromIndex(int index);
 
 // What the clock puts into the dialog before it opens.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TokiTable.h"
+
 #include <array>
 #include <string>
 
@@ -7,7 +9,7 @@ class TokiCalendar;
 struct ClockSettings;
 
 // The 25 boundaries of the day's table, 暁九つ to the next 暁九つ.
-constexpr int kChartBoundaryCount = 25;
+constexpr int kChartBoundaryCount = kTokiBoundaryCount;
 
 // What the toki-information chart shows, taken from the time model and the
 // settings when the dialog is opened. Times are whole minutes after

@@ -3,6 +3,12 @@
 #include <iosfwd>
 #include <string>
 
+// Values of twelveShiDisplay. It is also a mask of tick events: the temporal
+// value redraws the branch sign at every toki boundary, the fixed-hour value
+// at every clock hour (TICK_HOUR).
+constexpr int kTemporalHourDisplay = 3;  // branch sign of the current toki
+constexpr int kFixedHourDisplay = 4;     // branch sign of the clock hour; plain toki names
+
 // The persisted configuration of the clock and the path of its INI file.
 // Numbers are taken from the file as they are: no ranges are enforced here
 // (the dialogs apply the only limits). The file is CP932 on disk; city is
@@ -11,7 +17,7 @@ struct ClockSettings {
     // Sections "Time System" and "Time Display".
     int chime = 3;              // mask of tick events on which the bell strikes
     int chimeCount = 2;         // 0 silent, 1 one stroke, 2 the toki's count
-    int twelveShiDisplay = 3;   // 3 temporal hours, 4 fixed hours; also a mask
+    int twelveShiDisplay = kTemporalHourDisplay;  // or kFixedHourDisplay
     int joya = 32;              // mask that starts the New Year's Eve bells; 0 off
     int addText = 0;            // 1 = the toki is also drawn as text
     // Section "Location": north latitude and east longitude.

@@ -2,21 +2,10 @@
 
 #include <climits>
 
-long long AccumulateDigit(long long magnitude, int digit, long long limit)
+DecimalScan ScanSignedDecimal(std::string_view text, std::size_t start)
 {
-    if (magnitude > (limit - digit) / 10) {
-        return limit;
-    }
-    return magnitude * 10 + digit;
-}
-
-int ReadLeadingInt(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
-                               text[i] == '\v' || text[i] == '\f' || text[i] == '\r')) {
-        ++i;
-    }
+    DecimalScan scan;
+    std::size_t i = start;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
@@ -26,7 +15,26 @@ int ReadLeadingInt(std::string_view text)
     const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
     long long magnitude = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        magnitude = AccumulateDigit(magnitude, text[i] - '0', limit);
+        const int digit = text[i] - '0';
+        ++scan.digits;
+        if (magnitude > (limit - digit) / 10) {
+            magnitude = limit;  // stays there for the digits that follow
+            scan.overflow = true;
+        } else {
+            magnitude = magnitude * 10 + digit;
+        }
     }
-    return static_cast<int>(negative ? -magnitude : magnitude);
+    scan.value = static_cast<int>(negative ? -magnitude : magnitude);
+    scan.end = i;
+    return scan;
+}
+
+int ReadLeadingInt(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
+                               text[i] == '\v' || text[i] == '\f' || text[i] == '\r')) {
+        ++i;
+    }
+    return ScanSignedDecimal(text, i).value;
 }

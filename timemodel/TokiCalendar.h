@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ClockSource.h"
+#include "SolarDay.h"
+#include "TokiTable.h"
 
 #include <array>
 #include <memory>
@@ -20,15 +22,15 @@ enum TickEvent : int {
     TICK_JOYA = 0x20,       // 31 December, toki 0 current, clock hour 23
 };
 
-// The traditional time model for one place: the day's table of 25 temporal-hour
-// boundaries computed from the sun, the current toki, and the once-a-minute
-// clock events.
+// The traditional time model for one place, as it ticks: the table of the
+// clock's date (computed by the pure functions of TokiTable.h), the current
+// toki, and the once-a-minute clock events.
 //
 // All times are whole minutes of local clock time counted from 00:00 of the
 // table's date. They may be negative (before that midnight) or 1440 and more.
 class TokiCalendar {
 public:
-    static constexpr int kBoundaryCount = 25;
+    static constexpr int kBoundaryCount = kTokiBoundaryCount;
     static constexpr int kNoBoundary = 9999;  // value of a cleared entry
 
     explicit TokiCalendar(std::shared_ptr<const ClockSource> clock = SystemClock());
@@ -72,38 +74,20 @@ public:
     // Entry i of the names last loaded; empty before the first load or out of range.
     std::string GetTokiName(int i) const;
 
-    // Degrees to radians with the model's truncated factor.
-    static double DegToRad(double degrees);
-    // Julian date of 0h UT at the start of a proleptic Gregorian civil date.
-    static double JulianDay(double year, double month, double day);
-
 private:
-    void StoreLocation(int latDeg, int latMin, int lonDeg, int lonMin, int timeDiff);
     void ReadClock();
-    void ComputeNoonJD();
-    void ClearBoundaries();
-    void ComputeBoundaries();
-    void ComputeSolarInstants();
-    void FillQuarters();
+    void ComputeTable();
     void LocateToki(int offsetMinutes);
     void UpdateNextBoundaryClock();
 
     std::shared_ptr<const ClockSource> clock_;
 
-    // Location, as entered and derived.
-    int latDegrees = 0;
-    int latMinutes = 0;
-    int lonDegrees = 0;
-    int lonMinutes = 0;
-    double latitudeRad = 0.0;
-    double longitudeRad = 0.0;  // east positive
-    int timeDiffHours = 0;
-    double timeDiffDays = 0.0;
+    SolarPlace place;
     double noonJD = 0.0;  // Julian date of 12:00 local clock time of the table's date
 
     int alarmAtHour = 0;
     int alarmAtMinute = 0;
-    std::array<int, kBoundaryCount> boundaries{};
+    TokiBoundaries boundaries{};
     int nextBoundary = 0;  // 0..23; 0 also stands for entry 24 (same clock time)
     TokiIndex currentToki = 0;
     int nextBoundaryHour = 0;

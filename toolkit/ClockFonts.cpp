@@ -32,14 +32,12 @@ wxString JapaneseGothicFace()
                            "Noto Sans CJK JP", "DejaVu Sans"});
 }
 
-wxFont MakeCellHeightFont(wxWindow* window, const wxString& face, const wxString& fallbackFace,
-                          int cellHeight, int weight, bool italic)
+wxFont MakeCellHeightFont(wxWindow* window, const wxString& face, int cellHeight, int weight,
+                          bool italic)
 {
-    const wxString name =
-        (face.empty() || !wxFontEnumerator::IsValidFacename(face)) ? fallbackFace : face;
     wxClientDC dc(window);
     const auto fontOf = [&](int points) {
-        wxFont font(wxFontInfo(points).FaceName(name).Italic(italic).Encoding(wxFONTENCODING_DEFAULT));
+        wxFont font(wxFontInfo(points).FaceName(face).Italic(italic).Encoding(wxFONTENCODING_DEFAULT));
         font.SetNumericWeight(weight);
         return font;
     };

@@ -1,5 +1,7 @@
 #include "ModalRun.h"
 
+#include "LiveTimers.h"
+
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/msgdlg.h>
@@ -33,27 +35,28 @@ void EndDialogRun(wxDialog& dialog, int code)
     }
 }
 
-ModalCloseGuard::ModalCloseGuard(wxDialog& dialog, int closeCode)
+ModalRun::ModalRun(wxDialog& dialog, int closeCode)
     : dialog_(dialog), closeCode_(closeCode), mainWindow_(MainWindowAbove(dialog))
 {
+    LiveTimers::HandOverAllFiring();
     if (mainWindow_) {
-        mainWindow_->Bind(wxEVT_CLOSE_WINDOW, &ModalCloseGuard::OnMainWindowClose, this);
+        mainWindow_->Bind(wxEVT_CLOSE_WINDOW, &ModalRun::OnMainWindowClose, this);
     }
 }
 
-ModalCloseGuard::~ModalCloseGuard()
+ModalRun::~ModalRun()
 {
     if (!mainWindow_) {
         return;
     }
-    mainWindow_->Unbind(wxEVT_CLOSE_WINDOW, &ModalCloseGuard::OnMainWindowClose, this);
+    mainWindow_->Unbind(wxEVT_CLOSE_WINDOW, &ModalRun::OnMainWindowClose, this);
     if (closeAsked_) {
         wxWindow* top = mainWindow_;
         top->CallAfter([top] { top->Close(true); });
     }
 }
 
-void ModalCloseGuard::OnMainWindowClose(wxCloseEvent&)
+void ModalRun::OnMainWindowClose(wxCloseEvent&)
 {
     closeAsked_ = true;
     EndDialogRun(dialog_, closeCode_);
@@ -66,6 +69,6 @@ int ShowMessageBox(wxWindow* parent, const wxString& text, const wxString& capti
     wxGenericMessageDialog box(parent, text, title, style);
     // As Esc ends it: Cancel where the box has that button, else OK.
     const int dismissed = (style & wxCANCEL) ? wxID_CANCEL : wxID_OK;
-    ModalCloseGuard guard(box, dismissed);
+    ModalRun run(box, dismissed);
     return box.ShowModal();
 }

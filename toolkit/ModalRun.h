@@ -10,22 +10,26 @@ class wxWindow;
 // shown modelessly is hidden and keeps it as its return code.
 void EndDialogRun(wxDialog& dialog, int code);
 
-// Keeps the program's main window open while one modal run waits over it.
+// One modal run of a dialog or message box, for the life of this object,
+// which is put around the dialog's ShowModal. Every dialog and message box of
+// the clock runs in one, so that while it waits:
 //
-// The main window may be told to close while a dialog or message box runs
-// modally (the program is asked to end). Destroying it then would destroy
-// the dialog, a child of it, inside its own modal loop, pull the opener's
-// state from under it, or leave the program waiting for a user who is gone.
-// While a guard lives, that close instead ends the run with closeCode, as if
-// the user had cancelled it; once the guard is gone (the opener has had the
-// answer) the close is asked for again. Guards made later act first: a box
-// over a dialog ends first and passes the close on to the dialog below it.
-class ModalCloseGuard {
+// - The clock keeps going: the timers of every LiveTimers table keep firing,
+//   also when the run was started inside one of their own handlers.
+// - A close request to the program's main window (the program is asked to
+//   end) ends the run. Destroying the window then would destroy the dialog, a
+//   child of it, inside its own modal loop, pull the opener's state from
+//   under it, or leave the program waiting for a user who is gone. Instead
+//   the run ends with closeCode, as if the user had cancelled it; once the
+//   run is over (the opener has had the answer) the close is asked for
+//   again. Runs made later act first: a box over a dialog ends first and
+//   passes the close on to the dialog below it.
+class ModalRun {
 public:
-    ModalCloseGuard(wxDialog& dialog, int closeCode);
-    ~ModalCloseGuard();
-    ModalCloseGuard(const ModalCloseGuard&) = delete;
-    ModalCloseGuard& operator=(const ModalCloseGuard&) = delete;
+    ModalRun(wxDialog& dialog, int closeCode);
+    ~ModalRun();
+    ModalRun(const ModalRun&) = delete;
+    ModalRun& operator=(const ModalRun&) = delete;
 
 private:
     void OnMainWindowClose(wxCloseEvent& event);
@@ -36,8 +40,8 @@ private:
     bool closeAsked_ = false;
 };
 
-// A message box (wxOK, wxICON_EXCLAMATION ... as for wxMessageBox) run
-// modally under a ModalCloseGuard; a close request ends it as Esc would.
-// The toolkit's own box, not the native one: only it can be ended from
-// outside its loop. An empty caption stands for the program's title.
+// A message box (wxOK, wxICON_EXCLAMATION ... as for wxMessageBox) in a
+// ModalRun; a close request ends it as Esc would. The toolkit's own box, not
+// the native one: only it can be ended from outside its loop. An empty
+// caption stands for the program's title.
 int ShowMessageBox(wxWindow* parent, const wxString& text, const wxString& caption, long style);

@@ -3,12 +3,15 @@
 #include <algorithm>
 
 #include "AlarmDlg.h"
+#include "AlarmFields.h"
 #include "ClockFonts.h"
 #include "EmbeddedImage.h"
 #include "MenuIds.h"
 #include "ModalRun.h"
 #include "SettingsDlg.h"
+#include "SettingsFields.h"
 #include "SoundPlayer.h"
+#include "TokiChartData.h"
 #include "TokiInfoDlg.h"
 
 #include <wx/app.h>
@@ -18,10 +21,15 @@
 #include <wx/image.h>
 #include <wx/menu.h>
 #include <wx/stdpaths.h>
+#include <wx/timer.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
 wxIMPLEMENT_DYNAMIC_CLASS(CVellmorView, wxView);
+
+// The timer table has a slot for every id by itself; this stops the build
+// when an id is added, so that whoever adds it also looks at OnTimerEvent.
+static_assert(kTimerCount == kJoyaTimer - kBaseTimer + 1, "a timer id was added");
 
 namespace {
 
@@ -31,12 +39,23 @@ constexpr int kFormHeightDu = 101;
 // The pictures need at least this much room (face 180 x 200).
 constexpr int kMinClientWidth = 180;
 constexpr int kMinClientHeight = 200;
-// twelveShiDisplay of the fixed-hour system; the chart then uses plain names.
-constexpr int kFixedHourDisplay = 4;
 
 wxColour ToColour(Rgb c)
 {
     return wxColour(c.red, c.green, c.blue);
+}
+
+// Runs a dialog that edits a copy of fields; OK puts the copy back.
+template <class Dialog, class Fields>
+bool RunFieldsDialog(wxWindow* owner, Fields& fields)
+{
+    Dialog dialog(owner);
+    dialog.fields = fields;
+    if (dialog.ShowModal() != wxID_OK) {
+        return false;
+    }
+    fields = dialog.fields;
+    return true;
 }
 
 const char* PictureFile(ClockPicture picture)
@@ -118,10 +137,9 @@ void CVellmorView::LoadPictures()
 void CVellmorView::CreateFonts()
 {
     const wxString serif = SerifFace();
-    fonts_[ClockFont::Large] = MakeCellHeightFont(canvas_, serif, serif, 24, 700, true);
-    fonts_[ClockFont::Medium] = MakeCellHeightFont(canvas_, serif, serif, 16, 700, false);
-    const wxString gothic = JapaneseGothicFace();
-    fonts_[ClockFont::Small] = MakeCellHeightFont(canvas_, gothic, gothic, 12, 500, false);
+    fonts_[ClockFont::Large] = MakeCellHeightFont(canvas_, serif, 24, 700, true);
+    fonts_[ClockFont::Medium] = MakeCellHeightFont(canvas_, serif, 16, 700, false);
+    fonts_[ClockFont::Small] = MakeCellHeightFont(canvas_, JapaneseGothicFace(), 12, 500, false);
     wxClientDC dc(canvas_);
     for (const auto& font : fonts_) {
         dc.SetFont(font.second);
@@ -155,9 +173,7 @@ bool CVellmorView::OnClose(bool deleteWindow)
     if (!wxView::OnClose(deleteWindow)) {
         return false;
     }
-    for (auto& timer : timers_) {
-        timer.second->Stop();
-    }
+    timers_.StopAll();
     if (sound_) {
         sound_->Stop();
     }
@@ -175,38 +191,25 @@ void CVellmorView::SaveSettings() const
 
 bool CVellmorView::StartTimer(int id, int periodMs)
 {
-    auto& timer = timers_[id];
-    if (!timer) {
-        timer = std::make_unique<wxTimer>(this, id);
-    }
-    return timer->Start(periodMs);
+    return timers_.Start(id, periodMs);
 }
 
 void CVellmorView::StopTimer(int id)
 {
-    const auto it = timers_.find(id);
-    if (it != timers_.end()) {
-        it->second->Stop();
-    }
+    timers_.Stop(id);
 }
 
 void CVellmorView::OnTimerEvent(wxTimerEvent& event)
 {
     const int id = event.GetId();
-    if (id < 0 || id >= static_cast<int>(firing_.size())) {
+    if (!timers_.Has(id)) {
         return;
     }
-    // A fixed counter per id: the tick runs four times a second and must
-    // not touch the heap.
-    ++firing_[static_cast<std::size_t>(id)];
+    // The tick runs four times a second: nothing here touches the heap.
+    const LiveTimers::Firing firing(timers_, id);
     controller_->OnTimer(id);
     if (id == kBaseTimer) {
         sound_->ReleaseDeviceWhenIdle();
-    }
-    --firing_[static_cast<std::size_t>(id)];
-    if (!retiredTimers_.empty() &&
-        std::all_of(firing_.begin(), firing_.end(), [](int n) { return n == 0; })) {
-        retiredTimers_.clear();  // no handler of theirs is running any more
     }
 }
 
@@ -227,29 +230,28 @@ void CVellmorView::StopSound()
 void CVellmorView::ShowMessage(const std::string& text, const std::string& caption,
                                MessageIcon icon)
 {
-    // The toolkit does not fire a timer again while its own handler runs, and
-    // a message box shown from a tick would stop the clock until it closes.
-    // Hand every timer that is firing now over to a fresh timer of the same
-    // id and period, so that the clock keeps ticking behind the box.
-    for (int id = 0; id < static_cast<int>(firing_.size()); ++id) {
-        if (firing_[static_cast<std::size_t>(id)] == 0) {
-            continue;
-        }
-        auto it = timers_.find(id);
-        if (it == timers_.end() || !it->second->IsRunning()) {
-            continue;
-        }
-        const int period = it->second->GetInterval();
-        it->second->Stop();
-        retiredTimers_.push_back(std::move(it->second));
-        it->second = std::make_unique<wxTimer>(this, id);
-        it->second->Start(period);
-    }
     const long style = wxOK | (icon == MessageIcon::Exclamation ? wxICON_EXCLAMATION : wxICON_NONE);
-    // Told to close while the box waits (the program is asked to end), the
-    // box ends as if OK was pressed and the close follows once the caller is
-    // done with it.
+    // The timers keep firing behind the box. Told to close while the box
+    // waits (the program is asked to end), the box ends as if OK was pressed
+    // and the close follows once the caller is done with it.
     ShowMessageBox(canvas_, wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
+}
+
+bool CVellmorView::RunSettingsDialog(SettingsFields& fields)
+{
+    return RunFieldsDialog<CSettingsDlg>(GetFrame(), fields);
+}
+
+bool CVellmorView::RunAlarmDialog(AlarmFields& fields)
+{
+    return RunFieldsDialog<CAlarmDlg>(GetFrame(), fields);
+}
+
+void CVellmorView::RunTokiInfoDialog(const TokiChartData& chart)
+{
+    CTokiInfoDlg dialog(GetFrame());
+    dialog.data = chart;
+    dialog.ShowModal();
 }
 
 wxMenu* CVellmorView::FirstPopup() const
@@ -367,61 +369,5 @@ void CVellmorView::OnDoubleClick(wxMouseEvent& event)
 
 void CVellmorView::OnMenuCommand(wxCommandEvent& event)
 {
-    switch (FromMenuId(event.GetId())) {
-    case kCmdSettings:
-        OnSettings();
-        break;
-    case kCmdAlarm:
-        OnAlarm();
-        break;
-    case kCmdTokiInfo:
-        OnTokiInfo();
-        break;
-    default:
-        controller_->OnCommand(FromMenuId(event.GetId()));
-        break;
-    }
-}
-
-void CVellmorView::OnSettings()
-{
-    controller_->StopBell();
-    CSettingsDlg dialog(GetFrame());
-    dialog.fields = SettingsFieldsFrom(controller_->Settings());
-    if (dialog.ShowModal() == wxID_OK) {
-        CopySettingsFieldsBack(dialog.fields, controller_->Settings());
-        controller_->ApplyLocation();
-        // A confirmed change is on disk at once: a crash, a kill or a power
-        // cut before the clock closes does not lose it.
-        SaveSettings();
-    }
-    Invalidate();
-}
-
-void CVellmorView::OnAlarm()
-{
-    controller_->StopBell();
-    CAlarmDlg dialog(GetFrame());
-    dialog.fields = AlarmFieldsFrom(controller_->Settings());
-    if (dialog.ShowModal() == wxID_OK) {
-        CopyAlarmFieldsBack(dialog.fields, controller_->Settings());
-        SaveSettings();  // on disk at once, as after the settings dialog
-    }
-    // Cancel too: the time model is given the (unchanged) alarm time again.
-    controller_->ApplyAlarmTime();
-    Invalidate();
-}
-
-void CVellmorView::OnTokiInfo()
-{
-    // The bell goes on striking behind the chart.
-    TokiCalendar& calendar = controller_->Calendar();
-    if (controller_->Settings().twelveShiDisplay == kFixedHourDisplay) {
-        calendar.LoadPlainNames();
-    } else {
-        calendar.LoadBranchNames();
-    }
-    CTokiInfoDlg dialog(GetFrame());
-    dialog.data = MakeTokiChartData(calendar, controller_->Settings());
-    dialog.ShowModal();
+    controller_->OnCommand(FromMenuId(event.GetId()));
 }

@@ -2,16 +2,14 @@
 
 #include "ClockController.h"
 #include "ClockPlatform.h"
+#include "LiveTimers.h"
 
 #include <wx/bitmap.h>
 #include <wx/docview.h>
 #include <wx/font.h>
-#include <wx/timer.h>
 
-#include <array>
 #include <map>
 #include <memory>
-#include <vector>
 
 class SoundPlayer;
 class wxPaintEvent;
@@ -20,8 +18,8 @@ class wxTimerEvent;
 class wxWindow;
 
 // The clock window's content. Puts the controller's decisions on the screen
-// and the speakers: timers, sounds, message boxes, the menu, the pictures and
-// texts. Everything is drawn into a backing bitmap and copied to the window
+// and the speakers: timers, sounds, message boxes and dialogs, the menu, the
+// pictures and texts. Everything is drawn into a backing bitmap and copied to the window
 // in its paint handler, so exposing the window never loses a picture.
 class CVellmorView : public wxView, public ClockPlatform {
 public:
@@ -50,6 +48,9 @@ public:
     void StopSound() override;
     void ShowMessage(const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
+    bool RunSettingsDialog(SettingsFields& fields) override;
+    bool RunAlarmDialog(AlarmFields& fields) override;
+    void RunTokiInfoDialog(const TokiChartData& chart) override;
     void InsertMenuItem(int position, int commandId, const std::string& text) override;
     void InsertMenuSeparator(int position) override;
     void RemoveMenuItemById(int commandId) override;
@@ -69,9 +70,6 @@ private:
     void OnDoubleClick(wxMouseEvent& event);
     void OnTimerEvent(wxTimerEvent& event);
     void OnMenuCommand(wxCommandEvent& event);
-    void OnSettings();
-    void OnAlarm();
-    void OnTokiInfo();
     wxMenu* FirstPopup() const;
     void RefreshArea(const wxRect& area);
 
@@ -84,11 +82,9 @@ private:
     std::map<ClockPicture, wxBitmap> pictures_;
     std::map<ClockFont, wxFont> fonts_;
     std::map<ClockFont, int> textHeights_;  // pixels of a line of text
-    std::map<int, std::unique_ptr<wxTimer>> timers_;
-    // Timers whose firing is being handled right now (ids), and timers
-    // replaced while they fired; see ShowMessage.
-    std::array<int, kJoyaTimer + 1> firing_{};  // by timer id: handlers now running
-    std::vector<std::unique_ptr<wxTimer>> retiredTimers_;
+    // Every timer of the clock, by id; they keep firing behind message boxes
+    // and dialogs.
+    LiveTimers timers_{*this, kBaseTimer, kTimerCount};
 
     wxDECLARE_DYNAMIC_CLASS(CVellmorView);
 };

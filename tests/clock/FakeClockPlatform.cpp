@@ -58,6 +58,32 @@ void FakeClockPlatform::ShowMessage(const std::string& text, const std::string& 
     calls.push_back("message closed");
 }
 
+bool FakeClockPlatform::RunSettingsDialog(SettingsFields& fields)
+{
+    calls.push_back("settings dialog");
+    const bool ok = onSettingsDialog && onSettingsDialog(fields);
+    calls.push_back(ok ? "settings dialog ok" : "settings dialog cancel");
+    return ok;
+}
+
+bool FakeClockPlatform::RunAlarmDialog(AlarmFields& fields)
+{
+    calls.push_back("alarm dialog");
+    const bool ok = onAlarmDialog && onAlarmDialog(fields);
+    calls.push_back(ok ? "alarm dialog ok" : "alarm dialog cancel");
+    return ok;
+}
+
+void FakeClockPlatform::RunTokiInfoDialog(const TokiChartData& chart)
+{
+    calls.push_back("toki info dialog");
+    charts.push_back(chart);
+    if (onTokiInfoDialog) {
+        onTokiInfoDialog(chart);
+    }
+    calls.push_back("toki info dialog closed");
+}
+
 void FakeClockPlatform::InsertMenuItem(int position, int commandId, const std::string& text)
 {
     calls.push_back("insert item " + std::to_string(position));
@@ -184,4 +210,5 @@ void FakeClockPlatform::ClearRecords()
     timerStarts.clear();
     timerStops.clear();
     invalidations.clear();
+    charts.clear();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "AlarmFields.h"
 #include "ClockPlatform.h"
+#include "SettingsFields.h"
+#include "TokiChartData.h"
 
 #include <functional>
 #include <map>
@@ -51,6 +54,9 @@ public:
     void StopSound() override;
     void ShowMessage(const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
+    bool RunSettingsDialog(SettingsFields& fields) override;
+    bool RunAlarmDialog(AlarmFields& fields) override;
+    void RunTokiInfoDialog(const TokiChartData& chart) override;
     void InsertMenuItem(int position, int commandId, const std::string& text) override;
     void InsertMenuSeparator(int position) override;
     void RemoveMenuItemById(int commandId) override;
@@ -80,6 +86,11 @@ public:
     bool shiftDown = false;
     std::set<int> failingTimers;                    // StartTimer of these fails
     std::function<void(const Message&)> onMessage;  // runs while the box is "open"
+    // The user in the settings and alarm dialogs: edits the fields and
+    // answers OK (true) or Cancel (false). Unset: Cancel.
+    std::function<bool(SettingsFields&)> onSettingsDialog;
+    std::function<bool(AlarmFields&)> onAlarmDialog;
+    std::function<void(const TokiChartData&)> onTokiInfoDialog;
 
     // State and records.
     std::map<int, Timer> timers;
@@ -94,4 +105,5 @@ public:
     std::vector<Text> texts;
     std::vector<TimerCall> timerStarts, timerStops;
     std::vector<long long> invalidations;
+    std::vector<TokiChartData> charts;  // every information dialog shown
 };

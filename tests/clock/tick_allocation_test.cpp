@@ -18,6 +18,9 @@ public:
     void PlaySound(const std::string&, SoundMode) override { ++sounds; }
     void StopSound() override {}
     void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
+    bool RunSettingsDialog(SettingsFields&) override { return false; }
+    bool RunAlarmDialog(AlarmFields&) override { return false; }
+    void RunTokiInfoDialog(const TokiChartData&) override {}
     void InsertMenuItem(int, int, const std::string&) override {}
     void InsertMenuSeparator(int) override {}
     void RemoveMenuItemById(int) override {}

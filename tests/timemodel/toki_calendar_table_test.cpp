@@ -110,7 +110,7 @@ TEST(JulianDay, GregorianDatesAtZeroHoursUT)
         {2006, 3, 1, 2453795.5}, {2000, 2, 29, 2451603.5},
     };
     for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(TokiCalendar::JulianDay(c.y, c.m, c.d), c.jd) << c.y << "-" << c.m;
+        EXPECT_DOUBLE_EQ(JulianDay(c.y, c.m, c.d), c.jd) << c.y << "-" << c.m;
     }
 }
 

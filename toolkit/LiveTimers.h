@@ -1,0 +1,61 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+class wxEvtHandler;
+class wxTimer;
+
+// Timers by id, firstId .. firstId + count - 1, each sending its events to
+// one handler with its id, that keep firing through every modal run
+// (ModalRun).
+//
+// The toolkit does not fire a timer again while its own handler runs, so a
+// message box shown from a tick would stop the clock until it closed. When a
+// modal run starts, every timer of the table whose handler is running is
+// handed over to a fresh timer of the same id and period; the old one is kept
+// until no handler of the table runs any more. The handler brackets its work
+// with a Firing; counting the firings touches no heap.
+class LiveTimers {
+public:
+    LiveTimers(wxEvtHandler& owner, int firstId, int count);
+    ~LiveTimers();
+    LiveTimers(const LiveTimers&) = delete;
+    LiveTimers& operator=(const LiveTimers&) = delete;
+
+    bool Has(int id) const
+    {
+        return id >= firstId_ && id - firstId_ < static_cast<int>(firing_.size());
+    }
+    // Starts (or restarts) timer id; false when it cannot be set or id is not the table's.
+    bool Start(int id, int periodMs);
+    void Stop(int id);
+    void StopAll();
+
+    // The handler of timer id (one of the table's) runs while a Firing lives.
+    class Firing {
+    public:
+        Firing(LiveTimers& timers, int id);
+        ~Firing();
+        Firing(const Firing&) = delete;
+        Firing& operator=(const Firing&) = delete;
+
+    private:
+        LiveTimers& timers_;
+        std::size_t slot_;
+    };
+
+    // Hands the firing timers of every table over to fresh ones; a modal run
+    // calls it as it starts.
+    static void HandOverAllFiring();
+
+private:
+    std::size_t Slot(int id) const { return static_cast<std::size_t>(id - firstId_); }
+    void HandOverFiring();
+
+    wxEvtHandler& owner_;
+    int firstId_;
+    std::vector<std::unique_ptr<wxTimer>> timers_;   // by slot; made on the first Start
+    std::vector<int> firing_;                        // by slot: handlers running now
+    std::vector<std::unique_ptr<wxTimer>> retired_;  // handed over while they fired
+};

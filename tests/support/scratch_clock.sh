@@ -135,7 +135,7 @@ scratch_display() {
     _scratch_n=$((200 + $$ % 500))
     _scratch_tries=0
     while [ "$_scratch_tries" -lt 20 ]; do
-        Xvfb ":$_scratch_n" -nolisten tcp "$@" >/dev/null 2>&1 &
+        Xvfb ":$_scratch_n" -nolisten tcp "$@" >>"$SCRATCH/xvfb.txt" 2>&1 &
         SCRATCH_XVFB_PID=$!
         if poll_until "$POLL_SECONDS" scratch_display_answers "$_scratch_n"; then
             export DISPLAY=":$_scratch_n"

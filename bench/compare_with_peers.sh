@@ -39,9 +39,13 @@ MINIMAL="$WORK/minimal_wx_window"
 FACE_BLUE="26 38 104"  # painted first by both
 
 remember() { scratch_track "$1"; }
-stop() {  # PID: ends a program as the desktop does and waits for it
-    scratch_stop "$1" || { echo "$1 still runs $POLL_SECONDS s after SIGTERM" >&2; exit 1; }
+# stop PID: ends a program as the desktop does and waits for it. The programs
+# first_paint starts are its children, not the script's, and still run here.
+stop() {
+    kill -TERM "$1" 2>/dev/null || true
+    poll_until "$POLL_SECONDS" gone "$1" || { echo "$1 still runs $POLL_SECONDS s after SIGTERM" >&2; exit 1; }
 }
+gone() { ! kill -0 "$1" 2>/dev/null; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # Milliseconds from start to first paint, median of 7 runs after one to warm

@@ -20,7 +20,7 @@ scratch_track $PID
 # The clock's window and the alarm box, two windows of the program.
 alarm_box_shown() {
     [ "$(scratch_windows | wc -l)" -ge 2 ] && return 0
-    kill -0 $PID 2>/dev/null || return 2
+    scratch_running $PID || return 2
     return 1
 }
 poll_until "$POLL_SECONDS" alarm_box_shown || fail "no alarm box"

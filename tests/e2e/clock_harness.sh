@@ -103,7 +103,7 @@ e2e_start_clock() {
     # Maps the growing recording to real time: the disk driver writes at
     # about, not exactly, real-time pace.
     (
-        while kill -0 "$CLOCK_PID" 2>/dev/null; do
+        while scratch_running "$CLOCK_PID"; do
             echo "$(e2e_now) $(stat -c %s "$SOUND" 2>/dev/null || echo 0)"
             sleep 0.2
         done

@@ -57,7 +57,7 @@ scratch_track $PID
 first_window() {
     w=$(scratch_windows | head -1)
     [ -n "$w" ] && { echo "$w"; return 0; }
-    kill -0 $PID 2>/dev/null || return 2
+    scratch_running $PID || return 2
     return 1
 }
 BOX=$(poll_until "$POLL_SECONDS" first_window) || {

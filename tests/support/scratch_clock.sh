@@ -78,10 +78,10 @@ scratch_begin() {
 scratch_end() {
     _scratch_status=$?
     for _scratch_pid in $SCRATCH_PIDS; do
-        kill -KILL "$_scratch_pid" 2>/dev/null || true
+        scratch_signal KILL "$_scratch_pid"
     done
     for _scratch_pid in $SCRATCH_WM_PID $SCRATCH_XVFB_PID; do
-        kill "$_scratch_pid" 2>/dev/null || true
+        scratch_signal TERM "$_scratch_pid"
     done
     wait 2>/dev/null || true
     if [ "$_scratch_status" -eq 0 ]; then
@@ -102,8 +102,27 @@ scratch_untrack() {
     SCRATCH_PIDS=$_scratch_left
 }
 
+# scratch_running PID: status 0 while PID is a running process that this
+# script started. Once the shell has reaped a child that ended, the kernel may
+# give its number to any new process (numbers wrap at 32768, within minutes on
+# a busy machine), so a remembered number is taken as ours only while its
+# parent is this script.
+scratch_running() {
+    [ -n "$1" ] || return 1
+    _scratch_ps=$(ps -o ppid=,stat= -p "$1" 2>/dev/null) || return 1
+    # shellcheck disable=SC2086
+    set -- $_scratch_ps
+    [ "$1" = "$$" ] && [ "${2#Z}" = "$2" ]
+}
 # scratch_ended PID: status 0 once the process has ended, 1 while it runs.
-scratch_ended() { ! kill -0 "$1" 2>/dev/null; }
+scratch_ended() { ! scratch_running "$1"; }
+# scratch_signal SIGNAL PID: sends SIGNAL (TERM, KILL, ...) to the process
+# while it is ours and running; never to another process given its number.
+scratch_signal() {
+    if scratch_running "$2"; then
+        kill "-$1" "$2" 2>/dev/null || true
+    fi
+}
 
 # scratch_wait_exit PID [SECONDS]: waits for the process to end, at most
 # SECONDS ($POLL_SECONDS), and sets EXIT_STATUS; returns 1 while it still runs.
@@ -117,7 +136,7 @@ scratch_wait_exit() {
 # scratch_stop PID [SECONDS]: ends the program as a desktop does (SIGTERM) and
 # waits for it as scratch_wait_exit does.
 scratch_stop() {
-    kill -TERM "$1" 2>/dev/null || true
+    scratch_signal TERM "$1"
     scratch_wait_exit "$@"
 }
 
@@ -142,7 +161,7 @@ scratch_display() {
             return 0
         fi
         # Taken by another server (ours ended at once), or ours never answered.
-        kill "$SCRATCH_XVFB_PID" 2>/dev/null || true
+        scratch_signal TERM "$SCRATCH_XVFB_PID"
         wait "$SCRATCH_XVFB_PID" 2>/dev/null || true
         _scratch_n=$((_scratch_n + 1))
         _scratch_tries=$((_scratch_tries + 1))
@@ -155,7 +174,7 @@ scratch_display() {
 # taken). The lock names the server that owns the number; without that check a
 # client could reach another server that already had it.
 scratch_display_answers() {
-    kill -0 "$SCRATCH_XVFB_PID" 2>/dev/null || return 2
+    scratch_running "$SCRATCH_XVFB_PID" || return 2
     [ "$( { tr -d ' ' <"/tmp/.X$1-lock"; } 2>/dev/null)" = "$SCRATCH_XVFB_PID" ] || return 1
     DISPLAY=":$1" xdotool getdisplaygeometry >/dev/null 2>&1 || return 1
 }
@@ -169,7 +188,7 @@ scratch_window_manager() {
 }
 # Starts openbox again when it has ended (it could not reach the display).
 scratch_window_manager_running() {
-    if [ -z "$SCRATCH_WM_PID" ] || ! kill -0 "$SCRATCH_WM_PID" 2>/dev/null; then
+    if ! scratch_running "$SCRATCH_WM_PID"; then
         openbox >>"$SCRATCH/openbox.txt" 2>&1 &
         SCRATCH_WM_PID=$!
     fi
@@ -190,7 +209,7 @@ scratch_titled_window() {
             return 0
         fi
     done
-    [ -z "${2:-}" ] || kill -0 "$2" 2>/dev/null || return 2
+    [ -z "${2:-}" ] || scratch_running "$2" || return 2
     return 1
 }
 

@@ -81,7 +81,7 @@ xclock -update 1 2>/dev/null & XCLOCK_PID=$!; remember $XCLOCK_PID
 sleep 70
 all_running() {  # the figures of a program that ended would be nonsense
     for pid in $CLOCK_PID $MINIMAL_PID $FLOOR_PID $WXCLOCK_PID $XCLOCK_PID; do
-        kill -0 "$pid" 2>/dev/null || { echo "a program ended before its time: $(cat "$WORK/pids")" >&2; exit 1; }
+        kill -0 "$pid" 2>/dev/null || { echo "process $pid ended before its time" >&2; exit 1; }
     done
 }
 all_running

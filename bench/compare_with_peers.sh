@@ -27,6 +27,9 @@ PROGRAM=$(realpath "${1:-build/vellmor}")
 SCRATCH_PASS_MESSAGE=""
 scratch_begin bench "$PROGRAM"  # settings file in the scratch folder
 WORK="$SCRATCH"
+# Idle means no bell: a strike at a toki's start, with its sounds and
+# animation, would otherwise fall into the measured minutes now and then.
+printf '[Time System]\r\nChime=0\r\n' >"$SCRATCH/vellmor.ini"
 
 echo "Building the peers..." >&2
 c++ -O2 -std=c++17 bench/minimal_wx_window.cpp -o "$WORK/minimal_wx_window" \

@@ -18,7 +18,15 @@ class ClockWindowTest : public ClockWindowFixture {
 protected:
     wxMenu* FilePopup() { return frame_->GetMenuBar()->GetMenu(0); }
 
-    wxImage Backing() { return view_->BackingStore().ConvertToImage(); }
+    // The backing store in logical pixels; at a scale of 2 it has twice as many.
+    wxImage Backing()
+    {
+        const wxBitmap& backing = view_->BackingStore();
+        const wxImage image = backing.ConvertToImage();
+        return backing.GetScaleFactor() == 1.0
+                   ? image
+                   : image.Scale(backing.GetLogicalWidth(), backing.GetLogicalHeight());
+    }
 };
 
 TEST_F(ClockWindowTest, FrameTitleStyleMenuAndSize)

@@ -72,7 +72,8 @@ void OnDisplayConnectionLost(std::function<void()> lastWords)
 {
     gLastWords = std::move(lastWords);
     gToolkitHandler = XSetIOErrorHandler(&OnIoError);
-    // GLib takes one writer for the life of the process.
+    // GLib takes one writer for the life of the process, and aborts when a
+    // second is set: wxApp::GTKAllowDiagnosticsControl() would set wx's own.
     static const bool writerSet = (g_log_set_writer_func(&WriteLog, nullptr, nullptr), true);
     (void)writerSet;
 }

@@ -25,6 +25,8 @@ wayland_start() {
     WESTON_PID=$!
     scratch_track "$WESTON_PID"
     poll_until "$POLL_SECONDS" wayland_ready || skip "weston did not start (see weston.txt)"
+    # The X server under an x11-backend weston, for keys (wayland_keys).
+    WAYLAND_X_DISPLAY=${DISPLAY:-}
     unset DISPLAY
     export GDK_BACKEND=wayland WAYLAND_DISPLAY="$WAYLAND_SOCKET" WAYLAND_DEBUG=1
 }
@@ -61,3 +63,17 @@ wayland_wait_painted() {
 wayland_face_shown() {
     wayland_shot "$1" && $FIND_FACE "$SCRATCH/$1.png" "$PICTURES" 1 >/dev/null
 }
+
+# wayland_keys KEY...: types keys, as xdotool names them, on the X server
+# under an x11-backend weston; weston hands them to the Wayland window that
+# has its keyboard focus. X gives the keyboard to the window under the
+# pointer when no window manager runs: the pointer goes over weston's first.
+wayland_keys() {
+    DISPLAY=$WAYLAND_X_DISPLAY xdotool mousemove 320 240
+    for key in "$@"; do
+        DISPLAY=$WAYLAND_X_DISPLAY xdotool key "$key"
+        sleep 0.3
+    done
+}
+# True once one of the clock's windows has had the keyboard focus.
+wayland_keyboard_entered() { grep -a -q 'wl_keyboard@[0-9]*\.enter(' "$SCRATCH/stderr.txt"; }

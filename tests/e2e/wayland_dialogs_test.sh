@@ -20,12 +20,12 @@ e2e_expect_before "$ALARM" "the first paint"
 
 # Alt+F, S: the settings dialog, a child of the clock's window; Esc closes it.
 poll_until "$POLL_SECONDS" wayland_keyboard_entered || fail "the clock never had the keyboard"
-wayland_keys alt+f s
+wayland_menu f s
 SETTINGS=$(wayland_wait_toplevel "Vellmor の設定") || fail "Alt+F, S opened no settings dialog"
 grep -a -q "xdg_toplevel@$SETTINGS\.set_parent(xdg_toplevel@$MAIN)" "$SCRATCH/stderr.txt" ||
     fail "the settings dialog is not a child of the clock's window"
 wayland_shot settings || fail "no screenshot with the settings dialog"
-wayland_keys Escape
+wayland_x key Escape
 settings_closed() { grep -a -q "xdg_toplevel@$SETTINGS\.destroy()" "$SCRATCH/stderr.txt"; }
 poll_until "$POLL_SECONDS" settings_closed || fail "Esc did not close the settings dialog"
 e2e_expect_before "$ALARM" "closing the settings dialog"

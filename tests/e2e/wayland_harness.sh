@@ -25,7 +25,7 @@ wayland_start() {
     WESTON_PID=$!
     scratch_track "$WESTON_PID"
     poll_until "$POLL_SECONDS" wayland_ready || skip "weston did not start (see weston.txt)"
-    # The X server under an x11-backend weston, for keys (wayland_keys).
+    # The X server under an x11-backend weston, for keys (wayland_x).
     WAYLAND_X_DISPLAY=${DISPLAY:-}
     unset DISPLAY
     export GDK_BACKEND=wayland WAYLAND_DISPLAY="$WAYLAND_SOCKET" WAYLAND_DEBUG=1
@@ -64,16 +64,27 @@ wayland_face_shown() {
     wayland_shot "$1" && $FIND_FACE "$SCRATCH/$1.png" "$PICTURES" 1 >/dev/null
 }
 
-# wayland_keys KEY...: types keys, as xdotool names them, on the X server
-# under an x11-backend weston; weston hands them to the Wayland window that
-# has its keyboard focus. X gives the keyboard to the window under the
-# pointer when no window manager runs: the pointer goes over weston's first.
-wayland_keys() {
+# wayland_x KEY...: xdotool on the X server under an x11-backend weston;
+# weston hands its keys to the Wayland window that has the keyboard focus. X
+# gives the keyboard to the window under the pointer when no window manager
+# runs: the pointer goes over weston's first.
+wayland_x() {
     DISPLAY=$WAYLAND_X_DISPLAY xdotool mousemove 320 240
-    for key in "$@"; do
-        DISPLAY=$WAYLAND_X_DISPLAY xdotool key "$key"
-        sleep 0.3
-    done
+    DISPLAY=$WAYLAND_X_DISPLAY xdotool "$@"
 }
 # True once one of the clock's windows has had the keyboard focus.
 wayland_keyboard_entered() { grep -a -q 'wl_keyboard@[0-9]*\.enter(' "$SCRATCH/stderr.txt"; }
+wayland_popups() { grep -a -c '\.get_popup(' "$SCRATCH/stderr.txt" || true; }
+
+# wayland_menu MENU ITEM: chooses a menu item with the keyboard, as Alt+MENU
+# then ITEM, the letters of their mnemonics. Alt and MENU are held until the
+# menu has asked for its pop-up: weston ends a pop-up's grab at once when the
+# key press it was asked for is older than the keys' release.
+wayland_menu() {
+    _wayland_popups=$(wayland_popups)
+    wayland_x keydown alt keydown "$1"
+    _wayland_more_popups() { [ "$(wayland_popups)" -gt "$_wayland_popups" ]; }
+    poll_until "$POLL_SECONDS" _wayland_more_popups || fail "Alt+$1 opened no menu"
+    wayland_x keyup "$1" keyup alt
+    wayland_x key "$2"
+}

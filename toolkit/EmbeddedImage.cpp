@@ -48,9 +48,12 @@ wxBitmapBundle LoadEmbeddedBundle(const char* name)
 
 wxBitmap LoadEmbeddedPicture(const char* name, double scale)
 {
+    if (scale == 1.0) {
+        return LoadEmbeddedPng(name);  // the 2x version is not even decoded
+    }
     const wxBitmapBundle bundle = LoadEmbeddedBundle(name);
-    if (!bundle.IsOk() || scale == 1.0) {
-        return bundle.GetBitmap(wxDefaultSize);
+    if (!bundle.IsOk()) {
+        return wxBitmap();
     }
     const wxSize single = bundle.GetDefaultSize();
     return bundle.GetBitmap(wxSize(wxRound(single.x * scale), wxRound(single.y * scale)));

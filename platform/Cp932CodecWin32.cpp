@@ -71,6 +71,13 @@ bool IsLeadByte(unsigned char b)
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
+// The half-width katakana; the other single bytes above ASCII (0x80, 0xA0,
+// 0xFD to 0xFF) are no characters, though Windows maps them to private ones.
+bool IsSingleByteKana(unsigned char b)
+{
+    return b >= 0xA1 && b <= 0xDF;
+}
+
 }  // namespace
 
 std::string ConvertUtf8ToCp932(std::string_view utf8)
@@ -110,7 +117,8 @@ std::string ConvertCp932ToUtf8(std::string_view cp932)
         // A lead byte whose trail byte is invalid is replaced alone, and the
         // next byte is decoded afresh.
         const int width = IsLeadByte(b) && pos + 1 < cp932.size() ? 2 : 1;
-        const wchar_t wide = DecodeCp932(cp932.data() + pos, width);
+        const bool mayDecode = IsLeadByte(b) || IsSingleByteKana(b);
+        const wchar_t wide = mayDecode ? DecodeCp932(cp932.data() + pos, width) : 0;
         if (wide != 0) {
             AppendUtf8(out, wide);
             pos += static_cast<std::size_t>(width);

@@ -23,11 +23,40 @@ TEST(IniPath, TheExecutablesDirectoryAndBaseNameWithIni)
     }
 }
 
+// Windows names folders with "\" as well as "/", and programs with ".exe".
+TEST(IniPath, WindowsPathsKeepTheirFolderAndLoseTheirExtension)
+{
+    if (kPathSeparator != '\\') {
+        GTEST_SKIP() << "a backslash is part of a file name here";
+    }
+    const struct {
+        const char* exe;
+        const char* ini;
+    } cases[] = {
+        {"C:\\Program Files\\Vellmor\\vellmor.exe", "C:\\Program Files\\Vellmor\\vellmor.ini"},
+        {"C:\\v.1\\clock2.exe", "C:\\v.1\\clock2.ini"},
+        {"C:\\v.1\\vellmor", "C:\\v.1\\vellmor.ini"},
+        {"D:/tools/vellmor.exe", "D:/tools/vellmor.ini"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IniPathForExecutable(c.exe), c.ini) << c.exe;
+    }
+    EXPECT_EQ(UserIniPathForExecutable("C:\\Program Files\\Vellmor\\clock2.exe",
+                                       "C:\\Users\\a\\AppData\\Roaming"),
+              "C:\\Users\\a\\AppData\\Roaming\\Vellmor\\clock2.ini");
+}
+
 TEST(IniPath, DefaultIsBesideTheRunningExecutable)
 {
     const std::string exe = RunningExecutablePath();
     ASSERT_FALSE(exe.empty());
-    EXPECT_EQ(exe.front(), '/');
+    // An absolute path: from the root, or from a drive on Windows.
+    if (kPathSeparator == '/') {
+        EXPECT_EQ(exe.front(), '/');
+    } else {
+        ASSERT_GE(exe.size(), 3u);
+        EXPECT_EQ(exe.substr(1, 2), ":\\");
+    }
     EXPECT_EQ(DefaultIniPath(), IniPathForExecutable(exe));
 }
 

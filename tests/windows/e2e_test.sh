@@ -35,6 +35,16 @@ cd "$app"
 
 scratch_display
 scratch_window_manager
+# Wine's desktop process belongs to the X display it first met: one left
+# from an earlier run, or started before this display, would put our
+# windows on a display that is gone; every Wine program from here on meets
+# this one.
+wineserver -k 2>/dev/null || true
+# A Windows of any language links a Japanese font to its menu font; Wine's
+# prefix has no such link, and the menu's katakana would show as boxes. The
+# link names IPA P Gothic (fonts-ipafont-gothic), the clock's own fallback.
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    /v Tahoma /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
 
 # A key the clock never writes, put in by hand: it must survive the save.
 printf '[Location]\r\nTime Difference=8\r\n' >"$app/vellmor.ini"
@@ -99,6 +109,18 @@ for line in '[Time System]' 'Chime=3' 'Joya=32' 'Time Difference=8' 'Enable=0' '
     tr -d '\r' <"$ini" | grep -qxF "$line" || fail "$line missing from the settings file"
 done
 echo "close: vellmor.ini written beside the program in CP932, Time Difference kept"
+
+# The end of the session (Wine's "log off": the end-session messages to every
+# window) saves as the close box does. The mutex went with the first copy.
+rm "$ini"
+wine ./vellmor.exe >>"$SCRATCH/clock.txt" 2>&1 &
+clock=$!
+scratch_track "$clock"
+poll_until "$POLL_SECONDS" window_shows >/dev/null || fail "no window at the second start"
+timeout "$POLL_SECONDS" wine wineboot --end-session || fail "wineboot --end-session: status $?"
+scratch_wait_exit "$clock" || fail "the clock outlived the session"
+tr -d '\r' <"$ini" | grep -qxF 'Chime=3' || fail "no settings file after the session ended"
+echo "session end: the clock ended and saved its settings"
 
 # vellmor-toki prints the same table as the Linux build, a Japanese city
 # name on the command line included. Windows ends lines with CR LF.

@@ -3,6 +3,7 @@
 #include "DisplayConnection.h"
 
 #include <wx/app.h>
+#include <wx/window.h>
 
 #include <csignal>
 #include <utility>

@@ -27,3 +27,14 @@ target_link_libraries(vellmor_sdl_mixer INTERFACE PkgConfig::SDL2_MIXER)
 pkg_check_modules(X11 REQUIRED IMPORTED_TARGET x11)
 add_library(vellmor_x11 INTERFACE)
 target_link_libraries(vellmor_x11 INTERFACE PkgConfig::X11)
+
+# GDK's X11 side, where the clock copies its time straight to its X window
+# (view/X11TextBlitter); without it the time is drawn through the toolkit.
+add_library(vellmor_gdk_x11 INTERFACE)
+if(wxWidgets_DEFINITIONS MATCHES "__WXGTK__")
+  pkg_check_modules(GDK_X11 IMPORTED_TARGET gdk-x11-3.0)
+endif()
+if(GDK_X11_FOUND)
+  target_compile_definitions(vellmor_gdk_x11 INTERFACE VELLMOR_X11_TEXT_BLIT=1)
+  target_link_libraries(vellmor_gdk_x11 INTERFACE PkgConfig::GDK_X11 PkgConfig::X11)
+endif()

@@ -10,6 +10,7 @@ struct LocalTime {
     int hour = 0;    // 0..23
     int minute = 0;  // 0..59
     int second = 0;  // 0..59 (a leap second 60 is passed through as read)
+    int microsecond = 0;  // 0..999999 into the second
 };
 
 // Where the time model reads "now". The real source reads the system's local
@@ -18,12 +19,19 @@ class ClockSource {
 public:
     virtual ~ClockSource() = default;
     virtual LocalTime Now() const = 0;
+    // Microseconds into the current second, 0..999999: what a timer that
+    // keeps step with the second needs, without breaking the time down.
+    virtual int MicrosecondOfSecond() const { return Now().microsecond; }
 };
 
-// Reads the system clock in the process's local time zone (TZ).
+// Reads the system clock in the process's local time zone (TZ), to the
+// microsecond. Not time(): on Linux that returns the kernel's coarse seconds,
+// which turn up to a scheduler tick (several milliseconds) after the true
+// second, and a tick in step with the second would still read the old one.
 class SystemClockSource final : public ClockSource {
 public:
     LocalTime Now() const override;
+    int MicrosecondOfSecond() const override;
 };
 
 // A clock that shows whatever it was last set to.

@@ -31,16 +31,33 @@ LiveTimers::~LiveTimers()
     tables.erase(std::remove(tables.begin(), tables.end(), this), tables.end());
 }
 
-bool LiveTimers::Start(int id, int periodMs)
+wxTimer* LiveTimers::TimerFor(int id)
 {
     if (!Has(id)) {
-        return false;
+        return nullptr;
     }
     auto& timer = timers_[Slot(id)];
     if (!timer) {
         timer = std::make_unique<wxTimer>(&owner_, id);
     }
-    return timer->Start(periodMs);
+    return timer.get();
+}
+
+bool LiveTimers::Start(int id, int periodMs)
+{
+    wxTimer* timer = TimerFor(id);
+    return timer && timer->Start(periodMs);
+}
+
+bool LiveTimers::StartOnce(int id, int delayMs)
+{
+    wxTimer* timer = TimerFor(id);
+    return timer && timer->StartOnce(delayMs);
+}
+
+bool LiveTimers::IsRunning(int id) const
+{
+    return Has(id) && timers_[Slot(id)] && timers_[Slot(id)]->IsRunning();
 }
 
 void LiveTimers::Stop(int id)
@@ -85,7 +102,7 @@ void LiveTimers::HandOverFiring()
 {
     for (std::size_t slot = 0; slot < firing_.size(); ++slot) {
         auto& timer = timers_[slot];
-        if (firing_[slot] == 0 || !timer || !timer->IsRunning()) {
+        if (firing_[slot] == 0 || !timer || !timer->IsRunning() || timer->IsOneShot()) {
             continue;
         }
         const int period = timer->GetInterval();

@@ -29,6 +29,10 @@ public:
     }
     // Starts (or restarts) timer id; false when it cannot be set or id is not the table's.
     bool Start(int id, int periodMs);
+    // Starts timer id to fire once after delayMs. A one-shot timer re-armed
+    // by its own handler is a fresh source already, so a modal run leaves it be.
+    bool StartOnce(int id, int delayMs);
+    bool IsRunning(int id) const;
     void Stop(int id);
     void StopAll();
 
@@ -51,6 +55,7 @@ public:
 
 private:
     std::size_t Slot(int id) const { return static_cast<std::size_t>(id - firstId_); }
+    wxTimer* TimerFor(int id);
     void HandOverFiring();
 
     wxEvtHandler& owner_;

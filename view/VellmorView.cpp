@@ -13,6 +13,7 @@
 #include "SoundPlayer.h"
 #include "TokiChartData.h"
 #include "TokiInfoDlg.h"
+#include "X11TextBlitter.h"
 
 #include <wx/app.h>
 #include <wx/dcclient.h>
@@ -43,6 +44,16 @@ constexpr int kMinClientHeight = 200;
 wxColour ToColour(Rgb c)
 {
     return wxColour(c.red, c.green, c.blue);
+}
+
+// Black text on an opaque background cell, as every text of the clock is drawn.
+void PaintText(wxDC& dc, const wxFont& font, Rgb background, const wxString& text, int x, int y)
+{
+    dc.SetFont(font);
+    dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
+    dc.SetTextBackground(ToColour(background));
+    dc.SetTextForeground(*wxBLACK);
+    dc.DrawText(text, x, y);
 }
 
 // Runs a dialog that edits a copy of fields; OK puts the copy back.
@@ -94,6 +105,9 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
     sound_->SetSearchFolders(
         DefaultSoundFolders(wxStandardPaths::Get().GetExecutablePath().utf8_string()));
 
+    // No window or menu item of the clock has an update-UI handler; sending
+    // those events to all of them at every idle (after each tick) is wasted.
+    wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
     CreateCanvas();
     Bind(wxEVT_TIMER, &CVellmorView::OnTimerEvent, this);
     for (int id : {kCmdStrike, kCmdSettings, kCmdAlarm, kCmdTokiInfo, kCmdStopJoya}) {
@@ -123,6 +137,7 @@ void CVellmorView::CreateCanvas()
     canvas_->SetFont(wxFont(wxFontInfo(9).FaceName(JapaneseGothicFace())));
     canvas_->Bind(wxEVT_PAINT, &CVellmorView::OnPaint, this);
     canvas_->Bind(wxEVT_LEFT_DCLICK, &CVellmorView::OnDoubleClick, this);
+    blitter_ = std::make_unique<X11TextBlitter>(canvas_);
     controller_->SetLineHeight(canvas_->GetCharHeight());
 }
 
@@ -191,7 +206,24 @@ void CVellmorView::SaveSettings() const
 
 bool CVellmorView::StartTimer(int id, int periodMs)
 {
+    if (id == kBaseTimer && periodMs == kBaseTimerPeriodMs) {
+        // In step with the wall clock's second from the first firing on.
+        return ArmBaseTick(FirstTickArming(SystemClock()->MicrosecondOfSecond()));
+    }
     return timers_.Start(id, periodMs);
+}
+
+bool CVellmorView::ArmBaseTick(const TickArming& arming)
+{
+    switch (arming.kind) {
+    case TickArming::Once:
+        return timers_.StartOnce(kBaseTimer, arming.ms);
+    case TickArming::Repeat:
+        return timers_.Start(kBaseTimer, arming.ms);
+    case TickArming::Keep:
+        break;
+    }
+    return true;
 }
 
 void CVellmorView::StopTimer(int id)
@@ -207,6 +239,13 @@ void CVellmorView::OnTimerEvent(wxTimerEvent& event)
     }
     // The tick runs four times a second: nothing here touches the heap.
     const LiveTimers::Firing firing(timers_, id);
+    if (id == kBaseTimer) {
+        // Before the tick reads the clock, so that the tick never sees an
+        // older second than the schedule did, and a box raised by the tick
+        // finds the timer running.
+        ArmBaseTick(TickArmingAfterFiring(SystemClock()->MicrosecondOfSecond(),
+                                          timers_.IsRunning(kBaseTimer)));
+    }
     controller_->OnTimer(id);
     if (id == kBaseTimer) {
         sound_->ReleaseDeviceWhenIdle();
@@ -305,6 +344,7 @@ void CVellmorView::DrawPicture(ClockPicture picture, int srcX, int srcY, int wid
     if (!source.IsOk() || !backing_.IsOk()) {
         return;
     }
+    CatchUpStraightText();  // what was drawn first stays below
     wxMemoryDC from(const_cast<wxBitmap&>(source));
     wxMemoryDC to(backing_);
     to.Blit(x, y, width, height, &from, srcX, srcY);
@@ -317,16 +357,75 @@ void CVellmorView::DrawText(const std::string& text, int x, int y, ClockFont fon
     if (!backing_.IsOk()) {
         return;
     }
-    const wxString str = wxString::FromUTF8(text);
-    wxMemoryDC to(backing_);
-    to.SetFont(fonts_[font]);
-    to.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
-    to.SetTextBackground(ToColour(background));
-    to.SetTextForeground(*wxBLACK);
-    to.DrawText(str, x, y);
+    // The large font is the time's, drawn once a second.
+    if (font == ClockFont::Large && !painting_ && DrawTextStraight(text, x, y, font, background)) {
+        return;
+    }
+    CatchUpStraightText();
+    DrawTextToBacking(text, x, y, font, background);
     // Measuring the text would lay it out a second time; the rest of the
     // line is refreshed instead.
     RefreshArea(wxRect(x, y, backing_.GetWidth() - x, textHeights_[font]));
+}
+
+void CVellmorView::DrawTextToBacking(const std::string& text, int x, int y, ClockFont font,
+                                     Rgb background)
+{
+    wxMemoryDC to(backing_);
+    PaintText(to, fonts_[font], background, wxString::FromUTF8(text), x, y);
+}
+
+bool CVellmorView::DrawTextStraight(const std::string& text, int x, int y, ClockFont font,
+                                    Rgb background)
+{
+    if (!blitter_) {
+        return false;
+    }
+    if (straight_.pending && (x != straight_.x || y != straight_.y || font != straight_.font)) {
+        CatchUpStraightText();  // another place: the one before must not be lost
+    }
+    const auto render = [this, font, background](const wxString& str) {
+        X11TextBlitter::Rendering rendering;
+        wxMemoryDC measure(backing_);
+        measure.SetFont(fonts_[font]);
+        const wxSize size = measure.GetTextExtent(str);
+        measure.GetPartialTextExtents(str, rendering.extents);
+        measure.SelectObject(wxNullBitmap);
+        if (size.x <= 0 || size.y <= 0) {
+            return rendering;
+        }
+        rendering.bitmap = wxBitmap(size);
+        wxMemoryDC to(rendering.bitmap);
+        PaintText(to, fonts_[font], background, str, 0, 0);
+        return rendering;
+    };
+    const int style = static_cast<int>(font) << 24 | background.red << 16 |
+                      background.green << 8 | background.blue;
+    if (!blitter_->Draw(text, x, y, style, render)) {
+        return false;
+    }
+    straight_.pending = true;
+    straight_.text = text;
+    straight_.x = x;
+    straight_.y = y;
+    straight_.font = font;
+    straight_.background = background;
+    return true;
+}
+
+void CVellmorView::CatchUpStraightText()
+{
+    if (straight_.pending) {
+        straight_.pending = false;
+        DrawTextToBacking(straight_.text, straight_.x, straight_.y, straight_.font,
+                          straight_.background);
+    }
+}
+
+const wxBitmap& CVellmorView::BackingStore()
+{
+    CatchUpStraightText();
+    return backing_;
 }
 
 void CVellmorView::Invalidate()
@@ -347,6 +446,7 @@ void CVellmorView::OnPaint(wxPaintEvent&)
     wxPaintDC dc(canvas_);
     if (fullPaintPending_ && backing_.IsOk()) {
         fullPaintPending_ = false;
+        straight_.pending = false;  // wiped with the rest; the next tick draws the time
         {
             wxMemoryDC clear(backing_);
             clear.SetBackground(*wxWHITE_BRUSH);
@@ -356,6 +456,7 @@ void CVellmorView::OnPaint(wxPaintEvent&)
         controller_->FullPaint();
         painting_ = false;
     }
+    CatchUpStraightText();
     if (backing_.IsOk()) {
         dc.DrawBitmap(backing_, 0, 0);
     }

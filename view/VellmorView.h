@@ -3,6 +3,7 @@
 #include "ClockController.h"
 #include "ClockPlatform.h"
 #include "LiveTimers.h"
+#include "TickSchedule.h"
 
 #include <wx/bitmap.h>
 #include <wx/docview.h>
@@ -12,6 +13,7 @@
 #include <memory>
 
 class SoundPlayer;
+class X11TextBlitter;
 class wxPaintEvent;
 class wxMouseEvent;
 class wxTimerEvent;
@@ -38,7 +40,7 @@ public:
     // display is lost.
     void SaveSettings() const;
     // What the window shows, for checks of the drawing.
-    const wxBitmap& BackingStore() const { return backing_; }
+    const wxBitmap& BackingStore();
     wxWindow* Canvas() const { return canvas_; }
 
     // ClockPlatform
@@ -69,9 +71,13 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnDoubleClick(wxMouseEvent& event);
     void OnTimerEvent(wxTimerEvent& event);
+    bool ArmBaseTick(const TickArming& arming);
     void OnMenuCommand(wxCommandEvent& event);
     wxMenu* FirstPopup() const;
     void RefreshArea(const wxRect& area);
+    void DrawTextToBacking(const std::string& text, int x, int y, ClockFont font, Rgb background);
+    bool DrawTextStraight(const std::string& text, int x, int y, ClockFont font, Rgb background);
+    void CatchUpStraightText();
 
     std::unique_ptr<ClockController> controller_;
     std::unique_ptr<SoundPlayer> sound_;
@@ -82,6 +88,17 @@ private:
     std::map<ClockPicture, wxBitmap> pictures_;
     std::map<ClockFont, wxFont> fonts_;
     std::map<ClockFont, int> textHeights_;  // pixels of a line of text
+    // The time is copied straight to the screen once a second and drawn
+    // into the backing bitmap only before something else is drawn there or
+    // the window is painted from it.
+    std::unique_ptr<X11TextBlitter> blitter_;
+    struct StraightText {
+        bool pending = false;  // on the screen, not yet in backing_
+        std::string text;
+        int x = 0, y = 0;
+        ClockFont font = ClockFont::Large;
+        Rgb background;
+    } straight_;
     // Every timer of the clock, by id; they keep firing behind message boxes
     // and dialogs.
     LiveTimers timers_{*this, kBaseTimer, kTimerCount};

@@ -12,6 +12,12 @@
 
 #include <iterator>
 
+#if VELLMOR_X11_TEXT_BLIT
+#include "X11NativeHolder.h"
+
+#include <gdk/gdkx.h>
+#endif
+
 namespace {
 
 class ClockWindowTest : public ClockWindowFixture {
@@ -101,6 +107,80 @@ TEST_F(ClockWindowTest, FullPaintDrawsThePicturesAndTicksDrawTheTime)
     }
     EXPECT_GT(dark, 100) << "no time text drawn";
 }
+
+#if VELLMOR_X11_TEXT_BLIT
+// What the X server shows of the canvas, without handling any event (so no
+// paint can run): only what was copied straight to the window is there.
+wxImage OnScreen(wxWindow* canvas, const wxRect& area)
+{
+    int x = 0, y = 0;
+    GdkWindow* window = X11NativeHolder(canvas->GTKGetDrawingWindow(), x, y);
+    x += area.x;
+    y += area.y;
+    Display* display = gdk_x11_display_get_xdisplay(gdk_window_get_display(window));
+    XSync(display, False);
+    XImage* pixels = XGetImage(display, gdk_x11_window_get_xid(window), x, y,
+                               static_cast<unsigned>(area.width),
+                               static_cast<unsigned>(area.height), AllPlanes, ZPixmap);
+    if (!pixels) {
+        return wxImage();
+    }
+    wxImage image(area.width, area.height);
+    for (int row = 0; row < area.height; ++row) {
+        for (int col = 0; col < area.width; ++col) {
+            const unsigned long p = XGetPixel(pixels, col, row);
+            image.SetRGB(col, row, (p >> 16) & 0xff, (p >> 8) & 0xff, p & 0xff);
+        }
+    }
+    XDestroyImage(pixels);
+    return image;
+}
+
+int DifferingPixels(const wxImage& a, const wxImage& b)
+{
+    int differing = 0;
+    for (int y = 0; y < a.GetHeight(); ++y) {
+        for (int x = 0; x < a.GetWidth(); ++x) {
+            differing += a.GetRed(x, y) != b.GetRed(x, y) ||
+                         a.GetGreen(x, y) != b.GetGreen(x, y) ||
+                         a.GetBlue(x, y) != b.GetBlue(x, y);
+        }
+    }
+    return differing;
+}
+
+// The time goes to the screen at once, each second, without a paint, in
+// pieces cut at the last colon; it must look exactly as the text drawn
+// whole, and a later paint from the backing bitmap must show the same.
+TEST_F(ClockWindowTest, TimeCopiedStraightToTheScreenLooksAsDrawnWhole)
+{
+    const wxRect time(50, 38, 125, 24);
+    // The clock's own tick would draw the real time over the test's.
+    view_->StopTimer(kBaseTimer);
+    view_->Invalidate();
+    view_->Canvas()->Update();
+    Settle();
+    const wxImage before = OnScreen(view_->Canvas(), time);
+    ASSERT_TRUE(before.IsOk());
+    // New minutes and seconds, a second seen before under another minute.
+    for (const char* text : {"12:34:58 ", "12:34:59 ", "12:35:00 ", "12:35:01 ", "13:00:58 ",
+                             "23:59:59 "}) {
+        view_->DrawText(text, time.x, time.y, ClockFont::Large, kWhite);
+        const wxImage shown = OnScreen(view_->Canvas(), time);
+        const wxImage whole = view_->BackingStore().ConvertToImage().GetSubImage(time);
+        EXPECT_EQ(DifferingPixels(shown, whole), 0) << text;
+        EXPECT_GT(DifferingPixels(shown, before), 50) << text << ": not on the screen yet";
+    }
+    // A paint from the backing bitmap, which the last copy has not reached
+    // yet, shows that time and no older one.
+    view_->DrawText("07:08:09 ", time.x, time.y, ClockFont::Large, kWhite);
+    const wxImage copied = OnScreen(view_->Canvas(), time);
+    view_->Canvas()->RefreshRect(wxRect(0, 0, 180, 100), false);
+    view_->Canvas()->Update();
+    Settle();
+    EXPECT_EQ(DifferingPixels(OnScreen(view_->Canvas(), time), copied), 0);
+}
+#endif
 
 TEST_F(ClockWindowTest, TimersStartAndStopById)
 {

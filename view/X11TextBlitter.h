@@ -1,0 +1,56 @@
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/dynarray.h>
+#include <wx/string.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class wxWindow;
+
+// Puts a text that changes every second on the screen without the toolkit's
+// paint cycle. A repaint through GTK costs over half a millisecond of CPU
+// however small the area; copying a rendered image that the X server already
+// holds costs a few microseconds. So the text is rendered once in pieces, the
+// pieces are kept in the server, and each draw is a copy onto the window.
+//
+// The text is cut through the middle of its last ':' ("12:34:|56 "): the part
+// after the cut is cached by its text (sixty seconds' worth for a clock), the
+// part before it is rendered again whenever it changes (once a minute). The
+// cut lies between the ink of the digits on either side, so the pieces join
+// as the whole text would have been drawn.
+//
+// Only on an X11 display at scale 1; elsewhere Draw returns false and the
+// caller draws the usual way. The window's own paints know nothing of these
+// copies: the caller keeps what it paints from up to date.
+class X11TextBlitter {
+public:
+    // A text rendered as the window shows it: an opaque bitmap of exactly its
+    // cell, and after each character the width so far (GetPartialTextExtents).
+    struct Rendering {
+        wxBitmap bitmap;
+        wxArrayInt extents;
+    };
+    using Renderer = std::function<Rendering(const wxString& text)>;
+
+    explicit X11TextBlitter(wxWindow* canvas);
+    ~X11TextBlitter();
+    X11TextBlitter(const X11TextBlitter&) = delete;
+    X11TextBlitter& operator=(const X11TextBlitter&) = delete;
+
+    // Copies the UTF-8 text with its top left at (x, y) of the canvas. style
+    // names the font and colours render uses; pieces of another style are
+    // forgotten. False when this display cannot take the copy (nothing drawn).
+    bool Draw(const std::string& text, int x, int y, int style, const Renderer& render);
+
+private:
+    struct Server;  // the X side: display, window, cached pieces
+
+    bool Attach();
+
+    wxWindow* canvas_;
+    std::unique_ptr<Server> server_;
+    bool unusable_ = false;  // not X11, or the window cannot be drawn to
+};

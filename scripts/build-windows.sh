@@ -15,6 +15,10 @@ build="${1:-build-windows}"
 scripts/windows/install-deps.sh
 # VELLMOR_MINGW_PREFIX: a toolchain folder of your own instead of the cache.
 mingw_prefix="${VELLMOR_MINGW_PREFIX:-$(nice -n 19 scripts/windows/build-toolchain.sh)}"
+# wx-config names the folder it was built in; a cache reached through a
+# symbolic link must be named the same way, or CMake's search (rooted in the
+# prefix) does not find wx's headers.
+mingw_prefix="$(realpath "$mingw_prefix")"
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \

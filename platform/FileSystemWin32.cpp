@@ -61,16 +61,28 @@ std::string UserConfigHome()
 
 // The folder's permissions (ACLs, a read-only medium, a folder such as
 // Program Files that only administrators may change) are answered by trying:
-// a file that can be created there, deleted again at once, is the proof.
+// a new file that can be created there (and goes again when closed) is the
+// proof. GetTempFileName is no help: Wine's answers a name even when it could
+// not create the file.
 bool FolderIsWritable(const std::string& folder)
 {
-    const std::wstring wideFolder = Utf8ToWide(folder.empty() ? std::string(".") : folder);
-    wchar_t probe[MAX_PATH + 16];
-    if (GetTempFileNameW(wideFolder.c_str(), L"vel", 0, probe) == 0) {
-        return false;
+    const std::wstring base = Utf8ToWide(folder.empty() ? std::string(".") : folder) +
+                              L"\\.vellmor-probe-" + std::to_wstring(GetCurrentProcessId()) + L"-";
+    for (unsigned attempt = 0; attempt < 16; ++attempt) {
+        const std::wstring probe = base + std::to_wstring(GetTickCount64()) + L"-" +
+                                   std::to_wstring(attempt);
+        const HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+                                        nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return true;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS) {
+            return false;
+        }
     }
-    DeleteFileW(probe);
-    return true;
+    return false;
 }
 
 bool MakeFolders(const std::string& folder)

@@ -1,4 +1,5 @@
 #include "IniPath.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,23 @@ TEST(IniPath, WindowsPathsKeepTheirFolderAndLoseTheirExtension)
     EXPECT_EQ(UserIniPathForExecutable("C:\\Program Files\\Vellmor\\clock2.exe",
                                        "C:\\Users\\a\\AppData\\Roaming"),
               "C:\\Users\\a\\AppData\\Roaming\\Vellmor\\clock2.ini");
+}
+
+// A program in a folder nobody may write (Program Files for a user; here the
+// system's /proc, which Wine shows as Z:\proc) keeps its settings in the
+// user's folder, made when needed.
+TEST(IniPath, AProgramFolderThatCannotBeWrittenSendsTheFileToTheUsersFolder)
+{
+    if (kPathSeparator != '\\') {
+        GTEST_SKIP() << "POSIX systems: tests/install/ (as an unprivileged user)";
+    }
+    TempDir appData;
+    const std::string exe = "Z:\\proc\\vellmor.exe";
+    const std::string expected = appData.path + "\\Vellmor\\vellmor.ini";
+    EXPECT_EQ(ChooseIniPath(exe, appData.path), expected);
+    EXPECT_TRUE(PathExists(appData.path + "\\Vellmor"));
+    // A writable folder keeps the file beside the program.
+    EXPECT_EQ(ChooseIniPath(appData.File("clock2.exe"), appData.path), appData.File("clock2.ini"));
 }
 
 TEST(IniPath, DefaultIsBesideTheRunningExecutable)

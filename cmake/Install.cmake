@@ -18,9 +18,14 @@ install(FILES
   ${PROJECT_SOURCE_DIR}/resources/sounds/pipi.wav
   DESTINATION ${CMAKE_INSTALL_DATADIR}/vellmor/sounds)
 
+# Each size also at twice its pixels, in the theme's folder for screens at a
+# scale of 2 (hicolor's NxN@2).
 foreach(size 16 32 48 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/vellmor-${size}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+    RENAME vellmor.png)
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/vellmor-${size}@2x.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}@2/apps
     RENAME vellmor.png)
 endforeach()
 

@@ -28,6 +28,13 @@ pkg_check_modules(X11 REQUIRED IMPORTED_TARGET x11)
 add_library(vellmor_x11 INTERFACE)
 target_link_libraries(vellmor_x11 INTERFACE PkgConfig::X11)
 
+# GLib's log writer, for the hook GTK offers none for under Wayland: the loss
+# of the connection to the compositor, which GTK reports in a log message and
+# ends the process right after.
+pkg_check_modules(GLIB REQUIRED IMPORTED_TARGET glib-2.0)
+add_library(vellmor_glib INTERFACE)
+target_link_libraries(vellmor_glib INTERFACE PkgConfig::GLIB)
+
 # GDK's X11 side, where the clock copies its time straight to its X window
 # (view/X11TextBlitter); without it the time is drawn through the toolkit.
 add_library(vellmor_gdk_x11 INTERFACE)

@@ -15,18 +15,26 @@ namespace {
 
 const char* const kIconFile = "vellmor-48.png";
 
-// The program's icon, scaled down to fit the template's icon box.
-wxBitmap IconFitting(const wxSize& box)
+// The program's icon, scaled down to fit the template's icon box, at scale 1
+// and, from the icon drawn at twice the size, at scale 2.
+wxBitmapBundle IconFitting(const wxSize& box)
 {
-    wxBitmap icon = LoadEmbeddedPng(kIconFile);
+    const wxBitmapBundle icon = LoadEmbeddedBundle(kIconFile);
     if (!icon.IsOk()) {
         return icon;
     }
-    const int side = std::min(box.x, box.y);
-    if (side > 0 && side < icon.GetWidth()) {
-        icon = wxBitmap(icon.ConvertToImage().Scale(side, side, wxIMAGE_QUALITY_HIGH));
+    const wxSize single = icon.GetDefaultSize();
+    const int side = std::min({box.x, box.y, single.x});
+    if (side <= 0 || side == single.x) {
+        return icon;
     }
-    return icon;
+    wxVector<wxBitmap> fitted;
+    for (int scale : {1, 2}) {
+        const wxBitmap drawn = icon.GetBitmap(single * scale);
+        fitted.push_back(wxBitmap(
+            drawn.ConvertToImage().Scale(side * scale, side * scale, wxIMAGE_QUALITY_HIGH)));
+    }
+    return wxBitmapBundle::FromBitmaps(fitted);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ const wxColour kHeadingText(128, 0, 0);
 // fallback font, too small to read in that cell.
 wxFont CellHeightFont(wxWindow& window, int tenths)
 {
-    int dpi = window.GetDPI().y;
+    int dpi = LogicalDpi(window);
     if (dpi <= 0) {
         dpi = kFallbackDpi;
     }

@@ -2,6 +2,7 @@
 
 #include <wx/dcclient.h>
 #include <wx/fontenum.h>
+#include <wx/math.h>
 #include <wx/window.h>
 
 #include <algorithm>
@@ -67,4 +68,10 @@ wxFont MakeCellHeightFont(wxWindow* window, const wxString& face, int cellHeight
         font = larger;
         ++points;
     }
+}
+
+int LogicalDpi(const wxWindow& window)
+{
+    const double scale = window.GetContentScaleFactor();
+    return wxRound(window.GetDPI().y / (scale > 0 ? scale : 1.0));
 }

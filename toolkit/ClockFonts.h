@@ -17,3 +17,8 @@ wxFont MakeCellHeightFont(wxWindow* window, const wxString& face, int cellHeight
 wxString SerifFace();
 // "ＭＳ Ｐゴシック", or a proportional Japanese gothic where it is missing.
 wxString JapaneseGothicFace();
+
+// Dots per inch of the window's logical pixels, those that sizes and
+// positions count; 0 when the display does not say. The toolkit's DPI counts
+// the screen's own pixels, two to a logical pixel at a scale of 2.
+int LogicalDpi(const wxWindow& window);

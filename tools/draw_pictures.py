@@ -8,6 +8,10 @@ Writes, relative to the repository root:
   resources/pictures/toki.png    744 x 54   24 tiles of the toki names
   resources/icons/vellmor-N.png  N x N      the bell tower, N = 16 32 48 128 256
 
+and each of them again at twice the size, as NAME@2x.png (face@2x.png is
+360 x 528, vellmor-16@2x.png 32 x 32), for screens at a scale of 2: the same
+shapes at the same design coordinates, with twice the detail.
+
 Everything is drawn as vector shapes at SS times the final size and reduced
 with an area filter, so edges come out antialiased.  Random placement uses
 fixed seeds: running the script again gives the same files.
@@ -30,6 +34,9 @@ PICTURES = os.path.join(ROOT, "resources", "pictures")
 ICONS = os.path.join(ROOT, "resources", "icons")
 
 SS = 8  # supersampling factor
+# Pixels to a logical pixel, and the file name suffix of each.
+SCALES = ((1, ""), (2, "@2x"))
+ICON_SIZES = (16, 32, 48, 128, 256)
 
 GOTHIC = "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"
 MINCHO = "/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf"
@@ -72,15 +79,16 @@ def font(path, px):
 class Canvas:
     """A supersampled drawing surface in design units.
 
-    A design point (x, y) lands on (ox + x * k, oy + y * k) of the final
-    picture; the surface itself is SS times larger.
+    A design point (x, y) lands on (ox + x * k, oy + y * k) of the picture in
+    logical pixels, w x h of them; the final picture has scale pixels to a
+    logical one, and the surface itself is SS times larger again.
     """
 
-    def __init__(self, w, h, bg=WHITE, k=1.0, ox=0.0, oy=0.0, mode="RGB"):
+    def __init__(self, w, h, bg=WHITE, k=1.0, ox=0.0, oy=0.0, mode="RGB", scale=1):
         self.w, self.h = w, h
-        self.k, self.ox, self.oy = k, ox, oy
+        self.k, self.ox, self.oy = k * scale, ox * scale, oy * scale
         self.mode = mode
-        self.img = Image.new(mode, (w * SS, h * SS), bg)
+        self.img = Image.new(mode, (w * scale * SS, h * scale * SS), bg)
         self.d = ImageDraw.Draw(self.img)
 
     def p(self, x, y):
@@ -196,8 +204,8 @@ def face_edge(off):
     return FACE_A - off * n / FACE_B, FACE_B - off * n / FACE_A
 
 
-def draw_face():
-    c = Canvas(180, 264)
+def draw_face(scale):
+    c = Canvas(180, 264, scale=scale)
     ai, bi = face_edge(LATTICE_W)
     # field
     c.poly([(0, 0), (ai, 0), (0, bi)], fill=INDIGO)
@@ -352,8 +360,8 @@ def draw_tower(c, striker=0.0, burst=None):
     c.line([(x0 + 3, y - 0.6), (x0 + 22, y - 0.6)], fill=(186, 132, 76), width=0.6)
 
 
-def bell_frame(n):
-    c = Canvas(90, 90)
+def bell_frame(n, scale):
+    c = Canvas(90, 90, scale=scale)
     if n == 7:
         draw_tower(c, striker=0.8, burst=(BURST_YELLOW, BURST_YELLOW_EDGE, 0.0, 44))
     elif n == 8:
@@ -376,10 +384,10 @@ def bell_frame(n):
     return c.result()
 
 
-def draw_bell_strip():
-    strip = Image.new("RGB", (1350, 90), WHITE)
+def draw_bell_strip(scale):
+    strip = Image.new("RGB", (1350 * scale, 90 * scale), WHITE)
     for n in range(15):
-        strip.paste(bell_frame(n), (n * 90, 0))
+        strip.paste(bell_frame(n, scale), (n * 90 * scale, 0))
     return strip
 
 
@@ -393,8 +401,8 @@ TILE_RED_LIGHT = (226, 84, 80)
 INK = (24, 16, 16)
 
 
-def branch_tile(n):
-    c = Canvas(29, 29)
+def branch_tile(n, scale):
+    c = Canvas(29, 29, scale=scale)
     c.rect(0, 0, 29, 29, fill=TILE_RED)
     c.rect(0.5, 0.5, 28.5, 28.5, outline=TILE_RED_DARK, width=1.0)
     c.ellipse(14.5, 14.5, 12.6, 12.6, fill=WHITE, outline=TILE_RED_DARK, width=0.8)
@@ -407,10 +415,10 @@ def branch_tile(n):
     return c.result()
 
 
-def draw_branch_strip():
-    strip = Image.new("RGB", (696, 29), WHITE)
+def draw_branch_strip(scale):
+    strip = Image.new("RGB", (696 * scale, 29 * scale), WHITE)
     for n in range(24):
-        strip.paste(branch_tile(n), (n * 29, 0))
+        strip.paste(branch_tile(n, scale), (n * 29 * scale, 0))
     return strip
 
 
@@ -445,9 +453,9 @@ DAY = dict(fill=(255, 232, 104), border=(206, 34, 30), flower=(255, 248, 196),
            kana=(150, 30, 20))
 
 
-def toki_tile(n):
+def toki_tile(n, scale):
     style = DAY if 6 <= n <= 17 else NIGHT
-    c = Canvas(31, 54)
+    c = Canvas(31, 54, scale=scale)
     c.rect(0, 0, 31, 54, fill=style["border"])
     c.rect(2, 2, 29, 52, fill=style["fill"])
     rng = random.Random(130)
@@ -475,10 +483,10 @@ def toki_tile(n):
     return c.result()
 
 
-def draw_toki_strip():
-    strip = Image.new("RGB", (744, 54), WHITE)
+def draw_toki_strip(scale):
+    strip = Image.new("RGB", (744 * scale, 54 * scale), WHITE)
     for n in range(24):
-        strip.paste(toki_tile(n), (n * 31, 0))
+        strip.paste(toki_tile(n, scale), (n * 31 * scale, 0))
     return strip
 
 
@@ -509,18 +517,20 @@ def draw_small_tower(c):
     c.poly(body, outline=BRONZE_DARK, width=0.35)
 
 
-def draw_icon(size):
+def draw_icon(size, scale):
+    """The icon of size x size logical pixels; the design follows the logical size."""
     bg = (0, 0, 0, 0)
     if size < 48:
         k = size / 16.0
-        c = Canvas(size, size, bg=bg, k=k, mode="RGBA")
+        c = Canvas(size, size, bg=bg, k=k, mode="RGBA", scale=scale)
         draw_small_tower(c)
     else:
         # fit the tower's design box (x 3..87, y 2.5..87.5) into the square
         box = (3, 2.5, 87, 87.5)
         span = max(box[2] - box[0], box[3] - box[1])
         k = size / span
-        c = Canvas(size, size, bg=bg, k=k, ox=-box[0] * k, oy=-box[1] * k, mode="RGBA")
+        c = Canvas(size, size, bg=bg, k=k, ox=-box[0] * k, oy=-box[1] * k, mode="RGBA",
+                   scale=scale)
         draw_tower(c)
     return c.result()
 
@@ -598,18 +608,19 @@ def main():
 
     os.makedirs(PICTURES, exist_ok=True)
     os.makedirs(ICONS, exist_ok=True)
-    face = draw_face()
-    bell = draw_bell_strip()
-    branch = draw_branch_strip()
-    toki = draw_toki_strip()
-    for name, img in (("face", face), ("bell", bell), ("branch", branch), ("toki", toki)):
-        img.save(os.path.join(PICTURES, name + ".png"), optimize=True)
-    icons = {}
-    for s in (16, 32, 48, 128, 256):
-        icons[s] = draw_icon(s)
-        icons[s].save(os.path.join(ICONS, "vellmor-%d.png" % s), optimize=True)
-    if args.preview:
-        write_previews(args.preview, face, bell, branch, toki, icons)
+    for scale, suffix in SCALES:
+        face = draw_face(scale)
+        bell = draw_bell_strip(scale)
+        branch = draw_branch_strip(scale)
+        toki = draw_toki_strip(scale)
+        for name, img in (("face", face), ("bell", bell), ("branch", branch), ("toki", toki)):
+            img.save(os.path.join(PICTURES, name + suffix + ".png"), optimize=True)
+        icons = {}
+        for s in ICON_SIZES:
+            icons[s] = draw_icon(s, scale)
+            icons[s].save(os.path.join(ICONS, "vellmor-%d%s.png" % (s, suffix)), optimize=True)
+        if args.preview and scale == 1:
+            write_previews(args.preview, face, bell, branch, toki, icons)
     return 0
 
 

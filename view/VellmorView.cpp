@@ -143,9 +143,12 @@ void CVellmorView::CreateCanvas()
 
 void CVellmorView::LoadPictures()
 {
+    // At a scale of 2 each picture is its version drawn at twice the size,
+    // marked as such: it takes the same logical pixels as the 1x one, and
+    // DrawPicture's coordinates stay logical.
     for (ClockPicture p : {ClockPicture::Face, ClockPicture::Bell, ClockPicture::Branch,
                            ClockPicture::Toki}) {
-        pictures_[p] = LoadEmbeddedPng(PictureFile(p));
+        pictures_[p] = LoadEmbeddedPicture(PictureFile(p), canvas_->GetContentScaleFactor());
     }
 }
 
@@ -166,7 +169,10 @@ void CVellmorView::FitFrameToForm()
 {
     const wxSize form = canvas_->ConvertDialogToPixels(wxSize(kFormWidthDu, kFormHeightDu));
     const wxSize client(std::max(form.x, kMinClientWidth), std::max(form.y, kMinClientHeight));
-    backing_ = wxBitmap(client);
+    // The backing store has as many pixels as the window shows, so that at a
+    // scale of 2 pictures and text keep their detail; it is drawn in logical
+    // pixels all the same.
+    backing_.CreateWithDIPSize(client, canvas_->GetContentScaleFactor());
     {
         wxMemoryDC dc(backing_);
         dc.SetBackground(*wxWHITE_BRUSH);
@@ -365,7 +371,7 @@ void CVellmorView::DrawText(const std::string& text, int x, int y, ClockFont fon
     DrawTextToBacking(text, x, y, font, background);
     // Measuring the text would lay it out a second time; the rest of the
     // line is refreshed instead.
-    RefreshArea(wxRect(x, y, backing_.GetWidth() - x, textHeights_[font]));
+    RefreshArea(wxRect(x, y, backing_.GetLogicalWidth() - x, textHeights_[font]));
 }
 
 void CVellmorView::DrawTextToBacking(const std::string& text, int x, int y, ClockFont font,

@@ -34,7 +34,11 @@ TEST_F(AboutBoxTest, ShowsIconNameVersionAndASecondLineCentredOverTheMainWindow)
         ASSERT_NE(icon, nullptr);
         const wxSize box = about.ConvertDialogToPixels(wxSize(20, 20));
         EXPECT_TRUE(icon->GetBitmap().IsOk());
-        EXPECT_LE(icon->GetBitmap().GetWidth(), std::min(box.x, box.y));
+        const wxBitmap shown = icon->GetBitmap();
+        EXPECT_LE(shown.GetLogicalWidth(), std::min(box.x, box.y));
+        // With as many pixels as the screen has there: at a scale of 2, the
+        // icon drawn at twice the size.
+        EXPECT_EQ(shown.GetWidth(), shown.GetLogicalWidth() * icon->GetContentScaleFactor());
 
         const wxRect frame = owner_->GetScreenRect();
         const wxRect rect = about.GetScreenRect();

@@ -1,5 +1,6 @@
 // The toki-information dialog on screen: layout at opening, the painted
 // chart, the keys that close it.
+#include "ClockFonts.h"
 #include "DialogTestKit.h"
 #include "TokiInfoDlg.h"
 
@@ -52,7 +53,8 @@ TEST_F(TokiInfoDialogTest, LaysOutOnceFromTheClientHeightAndA9PointFont)
     Open();
     ASSERT_TRUE(dialog_->IsLaidOut());
     const TokiChartLayout& layout = dialog_->GetLayout();
-    const int dpi = dialog_->GetDPI().y > 0 ? dialog_->GetDPI().y : 96;
+    // Points are counted in logical pixels, at a scale of 2 as at 1.
+    const int dpi = LogicalDpi(*dialog_) > 0 ? LogicalDpi(*dialog_) : 96;
     EXPECT_LE(layout.charHeight, dpi * 90 / 720);
     EXPECT_GE(layout.charHeight, dpi * 90 / 720 - 3);
     EXPECT_GT(layout.charWidth, 0);

@@ -22,10 +22,15 @@ bin/vellmor
 bin/vellmor-toki
 share/applications/$APP_ID.desktop
 share/icons/hicolor/128x128/apps/vellmor.png
+share/icons/hicolor/128x128@2/apps/vellmor.png
 share/icons/hicolor/16x16/apps/vellmor.png
+share/icons/hicolor/16x16@2/apps/vellmor.png
 share/icons/hicolor/256x256/apps/vellmor.png
+share/icons/hicolor/256x256@2/apps/vellmor.png
 share/icons/hicolor/32x32/apps/vellmor.png
+share/icons/hicolor/32x32@2/apps/vellmor.png
 share/icons/hicolor/48x48/apps/vellmor.png
+share/icons/hicolor/48x48@2/apps/vellmor.png
 share/metainfo/$APP_ID.metainfo.xml
 share/vellmor/sounds/Gooohn.wav
 share/vellmor/sounds/pipi.wav
@@ -50,6 +55,10 @@ for size in 16 32 48 128 256; do
     icon="$PREFIX/share/icons/hicolor/${size}x${size}/apps/vellmor.png"
     got=$(identify -format '%m %wx%h' "$icon" 2>/dev/null)
     [ "$got" = "PNG ${size}x${size}" ] || fail "icon ${size}x${size} is '$got'"
+    # The theme's folder for a scale of 2 holds twice the pixels.
+    icon="$PREFIX/share/icons/hicolor/${size}x${size}@2/apps/vellmor.png"
+    got=$(identify -format '%m %wx%h' "$icon" 2>/dev/null)
+    [ "$got" = "PNG $((2 * size))x$((2 * size))" ] || fail "icon ${size}x${size}@2 is '$got'"
 done
 
 DESKTOP="$PREFIX/share/applications/$APP_ID.desktop"

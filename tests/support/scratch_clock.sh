@@ -73,8 +73,15 @@ scratch_begin() {
     fi
 }
 
+# skip MESSAGE: ends the script with status 77, ctest's "skipped" (the test
+# sets SKIP_RETURN_CODE 77), when something the test needs is missing here.
+skip() {
+    echo "SKIP: $*"
+    exit 77
+}
+
 # The EXIT trap: kills what is still running, the X server last, and removes
-# the folder when the script succeeded.
+# the folder when the script succeeded or skipped.
 scratch_end() {
     _scratch_status=$?
     for _scratch_pid in $SCRATCH_PIDS; do
@@ -84,7 +91,9 @@ scratch_end() {
         scratch_signal TERM "$_scratch_pid"
     done
     wait 2>/dev/null || true
-    if [ "$_scratch_status" -eq 0 ]; then
+    if [ "$_scratch_status" -eq 77 ]; then
+        rm -rf "$SCRATCH"
+    elif [ "$_scratch_status" -eq 0 ]; then
         rm -rf "$SCRATCH"
         [ -z "$SCRATCH_PASS_MESSAGE" ] || echo "$SCRATCH_PASS_MESSAGE"
     else

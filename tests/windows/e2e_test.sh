@@ -23,7 +23,7 @@ export WINEPREFIX WINEDEBUG=-all
 scratch_begin windows
 # Wine's own processes (its server, the desktop) end with the prefix's
 # server, before the X server goes.
-trap '_status=$?; wineserver -k 2>/dev/null; (exit $_status); scratch_end' EXIT
+trap '_status=$?; set +e; wineserver -k 2>/dev/null; (exit $_status); scratch_end' EXIT
 "$repo/scripts/windows/wine-prefix.sh"
 
 # A folder with a "-" in its name: the switches must still be found after it.

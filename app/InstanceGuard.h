@@ -2,11 +2,12 @@
 
 #include <memory>
 
-class wxSingleInstanceChecker;
-
-// Lets one copy of the clock run per user. The lock is a file in the user's
-// runtime folder (or home) holding the owner's process id; a lock left by a
-// copy that crashed names a dead process and does not block the next start.
+// Lets one copy of the clock run at a time; one implementation per system.
+// On POSIX systems (InstanceGuardLockFile.cpp) the lock is a file in the
+// user's runtime folder (or home) holding the owner's process id; a lock left
+// by a copy that crashed names a dead process and does not block the next
+// start. On Windows (InstanceGuardMutex.cpp) it is the named mutex
+// "ShogyouMujou", which the system releases with the process that holds it.
 class InstanceGuard {
 public:
     InstanceGuard();
@@ -17,5 +18,6 @@ public:
     bool AnotherCopyIsRunning() const;
 
 private:
-    std::unique_ptr<wxSingleInstanceChecker> checker_;
+    struct Lock;
+    std::unique_ptr<Lock> lock_;
 };

@@ -2,11 +2,13 @@
 
 #include "AboutCommand.h"
 #include "ClockPlatform.h"
-#include "DisplayConnection.h"
+#include "FileSystem.h"
 #include "InstanceGuard.h"
 #include "MainFrame.h"
 #include "MenuIds.h"
+#include "Registration.h"
 #include "RegistrationSwitches.h"
+#include "SessionEnd.h"
 #include "StartupArguments.h"
 #include "VellmorDoc.h"
 #include "VellmorDocManager.h"
@@ -18,7 +20,6 @@
 #include <wx/intl.h>
 #include <wx/msgdlg.h>
 
-#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -69,12 +70,9 @@ bool CVellmorApp::OnInit()
     }
 
     wxInitAllImageHandlers();
-    // The ways a desktop session ends: each closes the window, which saves
-    // the settings, as an ordinary exit does.
-    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        SetSignalHandler(signal, &CVellmorApp::OnTerminateSignal);
-    }
-    OnDisplayConnectionLost([this] { SaveSettingsNow(); });
+    // The ways a desktop session ends save the settings, as an ordinary
+    // exit does.
+    WatchSessionEnd(*this, [this] { SaveSettingsNow(); });
 
     docManager_ = std::make_unique<VellmorDocManager>();
     new wxDocTemplate(docManager_.get(), "Vellmor", "*.*", "", "", "Vellmor Document",
@@ -137,34 +135,18 @@ void CVellmorApp::SaveSettingsNow()
     }
 }
 
-void CVellmorApp::OnTerminateSignal(int)
-{
-    // Runs from the event loop, not inside the signal: closing the window
-    // saves the settings as an ordinary exit does.
-    if (wxWindow* top = wxTheApp->GetTopWindow()) {
-        top->Close(true);
-    } else {
-        wxTheApp->ExitMainLoop();  // a server run without a window
-    }
-    // The loop may be asleep with no timer left: wake it so that the closed
-    // window is deleted and the loop ends.
-    wxWakeUpIdle();
-}
-
 int main(int argc, char** argv)
 {
-    // Registration switches come first and need no display: there is no
-    // registry to write here, so they end the program at once.
-    std::string commandLine;
-    for (int i = 0; i < argc; ++i) {
-        commandLine += (i ? " " : "") + std::string(argv[i]);
-    }
-    if (FindRegistrationSwitch(commandLine) != RegistrationRequest::None) {
+    // Registration switches come first and need no display; they end the
+    // program with status 0 whatever the registry said.
+    const RegistrationRequest registration = FindRegistrationSwitch(WholeCommandLine(argc, argv));
+    if (registration != RegistrationRequest::None) {
+        CarryOutRegistration(registration);
         return 0;
     }
     // Answers that need no display, before the toolkit opens one.
     std::string program = argc > 0 ? argv[0] : "vellmor";
-    program.erase(0, program.find_last_of('/') + 1);
+    program.erase(0, program.find_last_of(kPathSeparators) + 1);
     const StartupRequest request =
         ParseStartupArguments(std::vector<std::string>(argv + 1, argv + argc));
     switch (request.action) {

@@ -22,7 +22,6 @@ public:
 
 private:
     void OnAbout(wxCommandEvent& event);
-    static void OnTerminateSignal(int signal);
     // Saves the clock's settings now, if a clock window exists.
     void SaveSettingsNow();
 

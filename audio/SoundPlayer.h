@@ -1,21 +1,23 @@
 #pragma once
 
 #include <chrono>
-#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
-struct Mix_Chunk;
-
-// Plays the clock's sounds through SDL2_mixer, one at a time. A bare name
-// ("Gooohn.wav") is looked up in the search folders, then among the sounds
-// built into the program. Without an audio device everything is silent and
-// nothing fails.
+// Plays the clock's sounds, one at a time. A bare name ("Gooohn.wav") is
+// looked up in the search folders, then among the sounds built into the
+// program. Without an audio device everything is silent and nothing fails.
+// One backend per system, chosen by the build:
 //
-// SDL's audio is started with the first sound, not with the program, and the
-// device is opened when a sound starts and closed again once nothing has
-// played for a few seconds (ReleaseDeviceWhenIdle), so an idle clock keeps no
-// audio thread busy mixing silence.
+// SDL2_mixer (SoundPlayerSdl.cpp). SDL's audio is started with the first
+// sound, not with the program, and the device is opened when a sound starts
+// and closed again once nothing has played for a few seconds
+// (ReleaseDeviceWhenIdle), so an idle clock keeps no audio thread busy mixing
+// silence.
+//
+// Windows' own sound service (SoundPlayerWinmm.cpp), which opens the device
+// for each sound by itself.
 class SoundPlayer {
 public:
     using Clock = std::chrono::steady_clock;
@@ -27,7 +29,7 @@ public:
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
     // Folders searched, in order, for a sound file before the built-in copy.
-    void SetSearchFolders(std::vector<std::string> folders) { folders_ = std::move(folders); }
+    void SetSearchFolders(std::vector<std::string> folders);
 
     // Plays name once unless a sound is still playing (then nothing happens).
     void PlayYielding(const std::string& name);
@@ -40,22 +42,12 @@ public:
     void ReleaseDeviceWhenIdle(Clock::time_point now = Clock::now());
 
     // Whether the device is open right now.
-    bool IsOpen() const { return open_; }
+    bool IsOpen() const;
     bool IsPlaying() const;
 
 private:
-    bool StartAudio();
-    bool OpenDevice();
-    void CloseDevice();
-    Mix_Chunk* Load(const std::string& name);
-
-    bool audioStarted_ = false;
-    bool keepOpen_ = false;  // SDL's disk driver: see the constructor
-    bool open_ = false;
-    bool idle_ = false;      // silent since idleSince_
-    Clock::time_point idleSince_;
-    std::vector<std::string> folders_;
-    std::map<std::string, Mix_Chunk*> cache_;  // owned; nullptr: not found
+    struct Backend;
+    std::unique_ptr<Backend> backend_;
 };
 
 // The folders a program at exePath searches: the working directory, the

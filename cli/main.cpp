@@ -1,11 +1,9 @@
+#include "ProgramArguments.h"
 #include "TokiTableCli.h"
 
 #include <iostream>
-#include <string>
-#include <vector>
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return RunTokiCli(args, std::cout, std::cerr);
+    return RunTokiCli(ProgramArguments(argc, argv), std::cout, std::cerr);
 }

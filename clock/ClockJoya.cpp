@@ -13,7 +13,7 @@ void ClockController::StartJoya()
     joyaLeft = kJoyaStrikes;
     // Each start adds its own item with a separator below it at the top.
     platform_.InsertMenuSeparator(0);
-    platform_.InsertMenuItem(0, kCmdStopJoya, kStopJoyaItemText);
+    platform_.InsertMenuCommand(0, kCmdStopJoya, kStopJoyaItemText);
     ++joyaMenuItems;
     if (!platform_.StartTimer(kJoyaTimer, kJoyaTimerPeriodMs)) {
         // The sequence stays running without strikes until the user stops it.

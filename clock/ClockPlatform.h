@@ -100,7 +100,7 @@ public:
     virtual void RunTokiInfoDialog(const TokiChartData& chart) = 0;
 
     // Edits the first pop-up of the main menu.
-    virtual void InsertMenuItem(int position, int commandId, const std::string& text) = 0;
+    virtual void InsertMenuCommand(int position, int commandId, const std::string& text) = 0;
     virtual void InsertMenuSeparator(int position) = 0;
     virtual void RemoveMenuItemById(int commandId) = 0;
     virtual void RemoveMenuItemAt(int position) = 0;

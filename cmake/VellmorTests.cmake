@@ -6,9 +6,10 @@
 #   e2e      the real program started as a user starts it, seen from outside
 #   fuzz     libFuzzer targets run for a bounded time
 #   install  what `cmake --install` and cpack produce
+#   windows  the Windows programs under Wine, seen from outside
 # A test that hangs is ended after its TIMEOUT; VELLMOR_TEST_TIMEOUT is the
 # limit of a test that names none.
-set(VELLMOR_TEST_KINDS unit gui e2e fuzz install)
+set(VELLMOR_TEST_KINDS unit gui e2e fuzz install windows)
 set(VELLMOR_TEST_TIMEOUT 120 CACHE STRING "Seconds before ctest ends a test that names no limit")
 
 function(_vellmor_check_kind kind)
@@ -33,6 +34,9 @@ function(vellmor_add_gtests target kind)
   if(kind STREQUAL "gui")
     set(discovery DISCOVERY_MODE PRE_TEST)
     list(APPEND properties RUN_SERIAL TRUE)
+  elseif(CMAKE_CROSSCOMPILING)
+    # Listed through the emulator (Wine) when ctest runs, not by the build.
+    set(discovery DISCOVERY_MODE PRE_TEST)
   endif()
   # Listing loads the toolkit's libraries: generous on a busy machine.
   gtest_discover_tests(${target} ${discovery} DISCOVERY_TIMEOUT 60

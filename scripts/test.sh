@@ -1,11 +1,12 @@
 #!/bin/sh
 # Installs what is missing, builds, and runs every test; then builds once more
 # with AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/) and
-# runs the tests again on that build.
+# runs the tests again on that build; last, cross-builds the Windows programs
+# (build-windows/, dist/) and runs their tests under Wine.
 #
 # --quick, for the inner loop: builds, then runs only the unit and GUI tests
 # of the Release build (no end-to-end, install or fuzz tests, no sanitizer
-# build). Other ctest options may follow, e.g. --quick -R Settings.
+# or Windows build). Other ctest options may follow, e.g. --quick -R Settings.
 set -eu
 cd "$(dirname "$0")/.."
 QUICK=0
@@ -47,3 +48,9 @@ export ASAN_OPTIONS=verify_asan_link_order=0
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan-toolkit.supp:print_suppressions=0"
 (cd build-sanitize && on_display ctest --output-on-failure -j "$(nproc)" \
     -LE '^(fuzz|install)$' -E '^e2e\.valgrind')
+
+# The Windows build (scripts/build-windows.sh: MinGW-w64, static wxWidgets
+# from a cache outside the work tree, built once per machine), its
+# toolkit-free tests and the real programs under Wine (tests/windows/).
+./scripts/build-windows.sh build-windows
+(cd build-windows && ctest --output-on-failure -j "$(nproc)")

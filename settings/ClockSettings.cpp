@@ -1,12 +1,12 @@
 #include "ClockSettings.h"
 
 #include "IniFile.h"
+#include "FileSystem.h"
 #include "IniPath.h"
 #include "LeadingInt.h"
 #include "ShiftJis.h"
 
-#include <unistd.h>
-
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -104,7 +104,7 @@ void ClockSettings::Load()
 void ClockSettings::LoadFrom(const std::string& path)
 {
     iniPath = path;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
     try {
         Read(in);
     } catch (...) {
@@ -121,7 +121,7 @@ bool ClockSettings::Save() const
     if (iniPath.empty()) {
         return false;  // never loaded: there is no file to write
     }
-    if (access(iniPath.c_str(), F_OK) == 0 && access(iniPath.c_str(), W_OK) != 0) {
+    if (FileIsReadOnly(iniPath)) {
         // The user made the file read-only: it is kept as it is, although
         // the folder would let a new file be renamed over it.
         return false;

@@ -1,13 +1,14 @@
 #include "IniFile.h"
 
 #include "AtomicFile.h"
+#include "FileSystem.h"
 
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <ostream>
 #include <sstream>
 #include <string_view>
-#include <sys/stat.h>
 
 namespace {
 
@@ -312,7 +313,7 @@ std::vector<std::optional<std::string>> ReadIniValues(std::istream& in,
 std::vector<std::optional<std::string>> ReadIniFile(const std::string& path,
                                                     const std::vector<IniKey>& keys)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
     return ReadIniValues(in, keys);
 }
 
@@ -330,16 +331,21 @@ bool RewriteIni(std::istream& in, std::ostream& out, const std::vector<IniEntry>
 
 bool WriteIniFile(const std::string& path, const std::vector<IniEntry>& entries)
 {
-    std::ifstream old(path, std::ios::binary);
-    struct stat info {};
-    if (!old && stat(path.c_str(), &info) == 0) {
-        return false;  // it exists but cannot be read: rewriting would lose it
-    }
-    return ReplaceFileAtomically(path, [&](std::ostream& out) {
-        if (old) {
-            return RewriteIni(old, out, entries);
+    // The old text is read whole and the file closed before the new one
+    // replaces it: Windows does not rename over a file that is open.
+    std::ostringstream oldText;
+    {
+        std::ifstream old(std::filesystem::u8path(path), std::ios::binary);
+        if (!old && PathExists(path)) {
+            return false;  // it exists but cannot be read: rewriting would lose it
         }
-        std::istringstream none;
-        return RewriteIni(none, out, entries);
-    });
+        if (old && old.peek() != std::ifstream::traits_type::eof() && !(oldText << old.rdbuf())) {
+            return false;
+        }
+        if (old.bad()) {
+            return false;
+        }
+    }
+    std::istringstream in(oldText.str());
+    return ReplaceFileAtomically(path, [&](std::ostream& out) { return RewriteIni(in, out, entries); });
 }

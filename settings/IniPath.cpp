@@ -1,80 +1,40 @@
 #include "IniPath.h"
 
 #include "AtomicFile.h"
+#include "FileSystem.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
 std::string FolderOf(const std::string& path)
 {
-    const auto slash = path.rfind('/');
+    const auto slash = path.find_last_of(kPathSeparators);
     if (slash == std::string::npos) {
         return ".";
     }
-    return slash == 0 ? "/" : path.substr(0, slash);
+    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
 }
 
 std::string FileNameOf(const std::string& path)
 {
-    const auto slash = path.rfind('/');
+    const auto slash = path.find_last_of(kPathSeparators);
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Writable here means a new file can be created and renamed in it. access()
-// also reports a read-only file system; root passes every other check.
-bool FolderIsWritable(const std::string& folder)
-{
-    return access(folder.c_str(), W_OK | X_OK) == 0;
-}
-
-// mkdir -p with mode 0700 for every folder it has to create.
-bool MakeFolders(const std::string& folder)
-{
-    if (folder.empty() || folder == "/" || folder == ".") {
-        return true;
-    }
-    struct stat info {};
-    if (stat(folder.c_str(), &info) == 0) {
-        return S_ISDIR(info.st_mode);
-    }
-    if (!MakeFolders(FolderOf(folder))) {
-        return false;
-    }
-    return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
-}
-
-// "/home/a/" -> "/home/a"; the root folder stays "/".
-std::string WithoutTrailingSlashes(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/') {
-        path.pop_back();
-    }
-    return path;
 }
 
 std::string Join(const std::string& folder, const std::string& name)
 {
-    return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
-bool Exists(const std::string& path)
-{
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0;
+    const bool endsInSeparator =
+        !folder.empty() && std::string(kPathSeparators).find(folder.back()) != std::string::npos;
+    return endsInSeparator ? folder + name : folder + kPathSeparator + name;
 }
 
 // Copies the file whole or not at all; the caller checked that `to` is missing.
 void CopyFile(const std::string& from, const std::string& to)
 {
-    std::ifstream in(from, std::ios::binary);
+    std::ifstream in(std::filesystem::u8path(from), std::ios::binary);
     if (!in) {
         return;
     }
@@ -92,52 +52,18 @@ void CopyFile(const std::string& from, const std::string& to)
 
 std::string IniPathForExecutable(const std::string& executablePath)
 {
-    const auto slash = executablePath.rfind('/');
+    const auto slash = executablePath.find_last_of(kPathSeparators);
     const std::size_t baseStart = slash == std::string::npos ? 0 : slash + 1;
     const auto dot = executablePath.rfind('.');
     const bool hasExtension = dot != std::string::npos && dot > baseStart;
     return (hasExtension ? executablePath.substr(0, dot) : executablePath) + ".ini";
 }
 
-std::string RunningExecutablePath()
-{
-    // The link's length is not known beforehand; grow until it fits.
-    std::vector<char> buffer(256);
-    for (;;) {
-        const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (n < 0) {
-            return std::string();
-        }
-        if (static_cast<std::size_t>(n) < buffer.size()) {
-            return std::string(buffer.data(), static_cast<std::size_t>(n));
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-}
-
-std::string UserConfigHome()
-{
-    // A relative XDG_CONFIG_HOME is invalid and ignored, as the XDG base
-    // directory rules ask.
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg != nullptr && xdg[0] == '/') {
-        return WithoutTrailingSlashes(xdg);
-    }
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || home[0] == '\0') {
-        const passwd* user = getpwuid(getuid());
-        home = user != nullptr ? user->pw_dir : nullptr;
-    }
-    if (home == nullptr || home[0] == '\0') {
-        return std::string();
-    }
-    return Join(WithoutTrailingSlashes(home), ".config");
-}
-
 std::string UserIniPathForExecutable(const std::string& executablePath,
                                      const std::string& configHome)
 {
-    return Join(configHome, "vellmor/" + FileNameOf(IniPathForExecutable(executablePath)));
+    return Join(Join(configHome, kUserSettingsFolderName),
+                FileNameOf(IniPathForExecutable(executablePath)));
 }
 
 std::string ChooseIniPath(const std::string& executablePath, const std::string& configHome)
@@ -150,7 +76,7 @@ std::string ChooseIniPath(const std::string& executablePath, const std::string& 
     if (!MakeFolders(FolderOf(user))) {
         return beside;
     }
-    if (!Exists(user) && Exists(beside)) {
+    if (!PathExists(user) && PathExists(beside)) {
         CopyFile(beside, user);
     }
     return user;

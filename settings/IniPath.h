@@ -1,6 +1,11 @@
 #pragma once
 
+#include "FileSystem.h"
+
 #include <string>
+
+// Where the settings live. The rule is here; the folders, the executable's
+// path and the file system's answers come from FileSystem.h.
 
 // The settings file of an executable: in its directory, with its base name
 // and the extension ".ini" in place of its own ("/opt/vellmor/vellmor" ->
@@ -8,18 +13,10 @@
 // extension.
 std::string IniPathForExecutable(const std::string& executablePath);
 
-// The full path of the running executable, from /proc/self/exe; empty when it
-// cannot be read.
-std::string RunningExecutablePath();
-
-// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute
-// path, else $HOME/.config, with the home folder from the password database
-// when HOME is unset or empty. Empty when no home folder is known.
-std::string UserConfigHome();
-
-// The per-user settings file of an executable: configHome/vellmor/ and the
-// file name of IniPathForExecutable ("/usr/bin/vellmor" ->
-// "<configHome>/vellmor/vellmor.ini").
+// The per-user settings file of an executable: the settings folder
+// (kUserSettingsFolderName) below configHome, and the file name of
+// IniPathForExecutable ("/usr/bin/vellmor" -> "<configHome>/vellmor/vellmor.ini",
+// "C:\Program Files\Vellmor\vellmor.exe" -> "<configHome>\Vellmor\vellmor.ini").
 std::string UserIniPathForExecutable(const std::string& executablePath,
                                      const std::string& configHome);
 

@@ -306,7 +306,7 @@ wxMenu* CVellmorView::FirstPopup() const
     return bar && bar->GetMenuCount() > 0 ? bar->GetMenu(0) : nullptr;
 }
 
-void CVellmorView::InsertMenuItem(int position, int commandId, const std::string& text)
+void CVellmorView::InsertMenuCommand(int position, int commandId, const std::string& text)
 {
     if (wxMenu* menu = FirstPopup()) {
         menu->Insert(static_cast<size_t>(position), ToMenuId(commandId), wxString::FromUTF8(text));

@@ -53,7 +53,7 @@ public:
     bool RunSettingsDialog(SettingsFields& fields) override;
     bool RunAlarmDialog(AlarmFields& fields) override;
     void RunTokiInfoDialog(const TokiChartData& chart) override;
-    void InsertMenuItem(int position, int commandId, const std::string& text) override;
+    void InsertMenuCommand(int position, int commandId, const std::string& text) override;
     void InsertMenuSeparator(int position) override;
     void RemoveMenuItemById(int commandId) override;
     void RemoveMenuItemAt(int position) override;

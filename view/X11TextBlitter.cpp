@@ -1,9 +1,6 @@
 #include "X11TextBlitter.h"
 
 #include <wx/window.h>
-
-#if VELLMOR_X11_TEXT_BLIT
-
 #include <wx/image.h>
 
 #include "X11NativeHolder.h"
@@ -291,24 +288,3 @@ bool X11TextBlitter::Draw(const std::string& text, int x, int y, int style,
     }
     return true;
 }
-
-#else  // no X11 backend to draw to
-
-struct X11TextBlitter::Server {};
-
-X11TextBlitter::X11TextBlitter(wxWindow* canvas) : canvas_(canvas) {}
-
-X11TextBlitter::~X11TextBlitter() = default;
-
-bool X11TextBlitter::Attach()
-{
-    unusable_ = true;
-    return false;
-}
-
-bool X11TextBlitter::Draw(const std::string&, int, int, int, const Renderer&)
-{
-    return Attach();
-}
-
-#endif

@@ -1,5 +1,7 @@
 #include "ClockRig.h"
 
+#include "UtcSeconds.h"
+
 #include <algorithm>
 
 namespace {
@@ -14,7 +16,7 @@ std::time_t EpochOf(const LocalTime& t)
     tm.tm_hour = t.hour;
     tm.tm_min = t.minute;
     tm.tm_sec = t.second;
-    return timegm(&tm);
+    return UtcSeconds(tm);
 }
 
 LocalTime FromEpoch(std::time_t t)

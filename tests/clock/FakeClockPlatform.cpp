@@ -84,7 +84,7 @@ void FakeClockPlatform::RunTokiInfoDialog(const TokiChartData& chart)
     calls.push_back("toki info dialog closed");
 }
 
-void FakeClockPlatform::InsertMenuItem(int position, int commandId, const std::string& text)
+void FakeClockPlatform::InsertMenuCommand(int position, int commandId, const std::string& text)
 {
     calls.push_back("insert item " + std::to_string(position));
     menu.insert(menu.begin() + position, std::to_string(commandId) + " " + text);

@@ -4,6 +4,7 @@
 #include "ClockRig.h"
 
 #include "SolarDay.h"
+#include "TempDir.h"
 #include "TokiTable.h"
 
 #include <cstdlib>
@@ -12,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
 
 // Yokohama (the default place), 2006-01-01, a strike under way when a dialog
 // opens.
@@ -23,11 +23,8 @@ class Exchange : public ClockRig {
 protected:
     void SetUp() override
     {
-        std::string name = ::testing::TempDir() + "vellmor-exchange-XXXXXX";
-        const int fd = mkstemp(name.data());
-        ASSERT_GE(fd, 0);
-        close(fd);
-        iniPath_ = name;
+        iniPath_ = dir_.File("exchange.ini");
+        WriteBytes(iniPath_, "");
         Start(At(2006, 1, 1, 6, 0, 0));
         controller.Settings().iniPath = iniPath_;
         controller.StrikeNow();
@@ -35,13 +32,11 @@ protected:
         ASSERT_TRUE(platform.IsRunning(kAnimationTimer));
         platform.ClearRecords();
     }
-    void TearDown() override { std::remove(iniPath_.c_str()); }
 
     // What the settings file holds now.
     std::string FileText() const
     {
-        std::ifstream in(iniPath_, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return ReadBytes(iniPath_);
     }
     ClockSettings OnDisk() const
     {
@@ -59,6 +54,7 @@ protected:
                !platform.soundStops.empty();
     }
 
+    TempDir dir_;
     std::string iniPath_;
 };
 

@@ -21,7 +21,7 @@ public:
     bool RunSettingsDialog(SettingsFields&) override { return false; }
     bool RunAlarmDialog(AlarmFields&) override { return false; }
     void RunTokiInfoDialog(const TokiChartData&) override {}
-    void InsertMenuItem(int, int, const std::string&) override {}
+    void InsertMenuCommand(int, int, const std::string&) override {}
     void InsertMenuSeparator(int) override {}
     void RemoveMenuItemById(int) override {}
     void RemoveMenuItemAt(int) override {}

@@ -4,6 +4,8 @@
 // an event raised twice in a minute would show.
 #include "ClockRig.h"
 
+#include "UtcSeconds.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -44,7 +46,7 @@ std::time_t EpochOf(int y, int mo, int d, int h, int mi, int s)
     tm.tm_hour = h;
     tm.tm_min = mi;
     tm.tm_sec = s;
-    return timegm(&tm);
+    return UtcSeconds(tm);
 }
 
 LocalTime LocalAt(std::time_t t)

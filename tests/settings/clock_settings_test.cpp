@@ -271,8 +271,11 @@ TEST(ClockSettingsPath, LoadUsesTheRunningExecutablesOwnIniFile)
     s.Load();
     EXPECT_EQ(s.iniPath, DefaultIniPath());
     const std::string exe = RunningExecutablePath();
-    const std::string base = exe.substr(exe.rfind('/') + 1);
-    EXPECT_EQ(s.iniPath, exe.substr(0, exe.rfind('/') + 1) + base + ".ini");
+    const std::size_t baseStart = exe.find_last_of(kPathSeparators) + 1;
+    // The test program's name: "settings_tests", or "settings_tests.exe".
+    std::string base = exe.substr(baseStart);
+    base = base.substr(0, base.rfind(".exe"));
+    EXPECT_EQ(s.iniPath, exe.substr(0, baseStart) + base + ".ini");
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ cd "$repo"
 build="$(realpath -m "${1:-build-windows-smoke}")"
 
 scripts/windows/install-deps.sh
-mingw_prefix="$(nice -n 19 scripts/windows/build-toolchain.sh)"
+mingw_prefix="$(realpath "$(nice -n 19 scripts/windows/build-toolchain.sh)")"
 
 cmake -S tests/windows/smoke -B "$build" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" -DVELLMOR_MINGW_PREFIX="$mingw_prefix"

@@ -21,15 +21,19 @@ wxString LockFolder()
 
 }  // namespace
 
+struct InstanceGuard::Lock {
+    wxSingleInstanceChecker checker;
+};
+
 InstanceGuard::InstanceGuard()
-    : checker_(std::make_unique<wxSingleInstanceChecker>())
+    : lock_(std::make_unique<Lock>())
 {
-    checker_->Create(kInstanceName, LockFolder());
+    lock_->checker.Create(kInstanceName, LockFolder());
 }
 
 InstanceGuard::~InstanceGuard() = default;
 
 bool InstanceGuard::AnotherCopyIsRunning() const
 {
-    return checker_->IsAnotherRunning();
+    return lock_->checker.IsAnotherRunning();
 }

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <map>
 
 namespace {
 
@@ -30,7 +31,31 @@ std::string DirectoryOf(const std::string& path)
 
 }  // namespace
 
-SoundPlayer::SoundPlayer()
+// The player's state with SDL2_mixer.
+struct SoundPlayer::Backend {
+    Backend();
+    ~Backend();
+
+    bool StartAudio();
+    bool OpenDevice();
+    void CloseDevice();
+    Mix_Chunk* Load(const std::string& name);
+    void PlayYielding(const std::string& name);
+    void PlayLooping(const std::string& name);
+    void Stop();
+    void ReleaseDeviceWhenIdle(Clock::time_point now);
+    bool IsPlaying() const;
+
+    bool audioStarted_ = false;
+    bool keepOpen_ = false;  // SDL's disk driver: see the constructor
+    bool open_ = false;
+    bool idle_ = false;      // silent since idleSince_
+    Clock::time_point idleSince_;
+    std::vector<std::string> folders_;
+    std::map<std::string, Mix_Chunk*> cache_;  // owned; nullptr: not found
+};
+
+SoundPlayer::Backend::Backend()
 {
     // SDL's disk driver, which records what is played into a file, starts
     // that file afresh at every open: keep its device open for the whole run
@@ -43,7 +68,7 @@ SoundPlayer::SoundPlayer()
     }
 }
 
-SoundPlayer::~SoundPlayer()
+SoundPlayer::Backend::~Backend()
 {
     CloseDevice();
     if (audioStarted_) {
@@ -51,7 +76,7 @@ SoundPlayer::~SoundPlayer()
     }
 }
 
-bool SoundPlayer::StartAudio()
+bool SoundPlayer::Backend::StartAudio()
 {
     // Tried again at each sound while it fails: a sound service may come later.
     if (!audioStarted_) {
@@ -60,7 +85,7 @@ bool SoundPlayer::StartAudio()
     return audioStarted_;
 }
 
-bool SoundPlayer::OpenDevice()
+bool SoundPlayer::Backend::OpenDevice()
 {
     if (open_) {
         return true;
@@ -74,7 +99,7 @@ bool SoundPlayer::OpenDevice()
     return true;
 }
 
-void SoundPlayer::CloseDevice()
+void SoundPlayer::Backend::CloseDevice()
 {
     if (!open_) {
         return;
@@ -92,7 +117,7 @@ void SoundPlayer::CloseDevice()
     open_ = false;
 }
 
-void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point now)
+void SoundPlayer::Backend::ReleaseDeviceWhenIdle(Clock::time_point now)
 {
     if (!open_ || keepOpen_) {
         return;
@@ -111,7 +136,7 @@ void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point now)
     }
 }
 
-Mix_Chunk* SoundPlayer::Load(const std::string& name)
+Mix_Chunk* SoundPlayer::Backend::Load(const std::string& name)
 {
     const auto cached = cache_.find(name);
     if (cached != cache_.end()) {
@@ -138,12 +163,12 @@ Mix_Chunk* SoundPlayer::Load(const std::string& name)
     return chunk;
 }
 
-bool SoundPlayer::IsPlaying() const
+bool SoundPlayer::Backend::IsPlaying() const
 {
     return open_ && Mix_Playing(-1) > 0;
 }
 
-void SoundPlayer::PlayYielding(const std::string& name)
+void SoundPlayer::Backend::PlayYielding(const std::string& name)
 {
     if (IsPlaying() || !OpenDevice()) {
         return;
@@ -154,7 +179,7 @@ void SoundPlayer::PlayYielding(const std::string& name)
     }
 }
 
-void SoundPlayer::PlayLooping(const std::string& name)
+void SoundPlayer::Backend::PlayLooping(const std::string& name)
 {
     if (!OpenDevice()) {
         return;
@@ -166,12 +191,27 @@ void SoundPlayer::PlayLooping(const std::string& name)
     }
 }
 
-void SoundPlayer::Stop()
+void SoundPlayer::Backend::Stop()
 {
     if (open_) {
         Mix_HaltChannel(-1);
     }
 }
+
+SoundPlayer::SoundPlayer() : backend_(std::make_unique<Backend>()) {}
+SoundPlayer::~SoundPlayer() = default;
+
+void SoundPlayer::SetSearchFolders(std::vector<std::string> folders)
+{
+    backend_->folders_ = std::move(folders);
+}
+
+void SoundPlayer::PlayYielding(const std::string& name) { backend_->PlayYielding(name); }
+void SoundPlayer::PlayLooping(const std::string& name) { backend_->PlayLooping(name); }
+void SoundPlayer::Stop() { backend_->Stop(); }
+void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point now) { backend_->ReleaseDeviceWhenIdle(now); }
+bool SoundPlayer::IsOpen() const { return backend_->open_; }
+bool SoundPlayer::IsPlaying() const { return backend_->IsPlaying(); }
 
 std::vector<std::string> DefaultSoundFolders(const std::string& exePath)
 {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+
+class wxApp;
+
+// Makes the end of the desktop session end the clock the way its close box
+// does, so the settings are saved; one implementation per system. Call once
+// from OnInit, after the toolkit has opened the display.
+//
+// POSIX (SessionEndUnix.cpp): SIGTERM, SIGINT and SIGHUP close the window;
+// when the connection to the X server breaks, saveNow runs before the
+// toolkit ends the process.
+// Windows (SessionEndWin32.cpp): the end-of-session message runs saveNow
+// before the toolkit's own handling, which destroys the windows and exits.
+void WatchSessionEnd(wxApp& app, std::function<void()> saveNow);

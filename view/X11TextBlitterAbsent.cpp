@@ -1,0 +1,21 @@
+// The text blitter where the clock's window is not on X11 (Windows, or a
+// toolkit built without GDK's X11 side): it never draws, so the view draws
+// the time through the toolkit.
+#include "X11TextBlitter.h"
+
+struct X11TextBlitter::Server {};
+
+X11TextBlitter::X11TextBlitter(wxWindow* canvas) : canvas_(canvas) {}
+
+X11TextBlitter::~X11TextBlitter() = default;
+
+bool X11TextBlitter::Attach()
+{
+    unusable_ = true;
+    return false;
+}
+
+bool X11TextBlitter::Draw(const std::string&, int, int, int, const Renderer&)
+{
+    return Attach();
+}

@@ -34,6 +34,8 @@ done
 
 e2e_sleep_until $((HALF_TOKI + 10))
 e2e_stop_clock
-# The offset of the time file is whole seconds: the clock's 07:03:00 comes up
-# to a second before HALF_TOKI.
-e2e_expect_onsets 20 $((HALF_TOKI + 10)) 1.1 "$HALF_TOKI.9"
+# The offset of the time file is whole seconds, so the clock's seconds turn
+# with the real ones: its 07:03:00 comes the fraction of T0's second before
+# HALF_TOKI. The first stroke follows the boundary by 1.6 s.
+strike=$(awk -v t0="$T0" -v at="$HALF_TOKI" 'BEGIN { printf "%.3f", at + 1.6 - (t0 - int(t0)) }')
+e2e_expect_onsets 20 $((HALF_TOKI + 10)) 1 "$strike"

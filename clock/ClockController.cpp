@@ -77,6 +77,12 @@ bool ClockController::OnCommand(int commandId)
 void ClockController::Tick()
 {
     const int events = calendar.Tick();
+    if (calendar.Relocated()) {
+        // The clock jumped (sleep, a clock set by hand): the toki was found
+        // afresh, with no event to redraw its pictures.
+        DrawBranch();
+        DrawToki();
+    }
     if (events != 0) {
         DispatchEvents(events);
     }

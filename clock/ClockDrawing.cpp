@@ -24,9 +24,6 @@ void ClockController::FullPaint()
     DrawBell();
     DrawBranch();
     DrawToki();
-    if (settings.addText == 1) {
-        DrawTokiText();
-    }
     // The repaint wiped the time and the countdown; the next tick draws them.
     drawnTime.clear();
     drawnCountdown = 0;
@@ -62,6 +59,10 @@ void ClockController::DrawToki()
 {
     platform_.DrawPicture(ClockPicture::Toki, calendar.GetCurrentToki() * kTokiWidth, 0,
                           kTokiWidth, kTokiHeight, kTokiX, kTokiY);
+    // The text line names the same toki as the picture, so it changes with it.
+    if (settings.addText == 1) {
+        DrawTokiText();
+    }
 }
 
 void ClockController::DrawTokiText()

@@ -13,6 +13,14 @@ struct LocalTime {
     int microsecond = 0;  // 0..999999 into the second
 };
 
+// Seconds of local clock time since 1970-01-01 00:00:00 of the same clock,
+// counted on the proleptic Gregorian calendar without leap seconds. Two
+// readings compare as whole instants with it: the same seconds field an
+// exact number of minutes or days later is a different second.
+long long LocalSecondCount(const LocalTime& t);
+// The reading at a LocalSecondCount (microsecond 0): its inverse.
+LocalTime LocalTimeOfSecondCount(long long count);
+
 // Where the time model reads "now". The real source reads the system's local
 // time; tests substitute a source they can set to any instant.
 class ClockSource {

@@ -11,6 +11,17 @@ TokiCalendar::TokiCalendar(std::shared_ptr<const ClockSource> clock)
     timeText.reserve(15);  // "%H:%M:%S" always fits the small-string buffer
 }
 
+namespace {
+
+// The whole minute of a LocalSecondCount; floor division, as a count may lie
+// before 1970.
+long long MinuteOf(long long second)
+{
+    return second >= 0 ? second / 60 : -((-second + 59) / 60);
+}
+
+}  // namespace
+
 void TokiCalendar::ReadClock()
 {
     const LocalTime t = clock_->Now();
@@ -20,6 +31,15 @@ void TokiCalendar::ReadClock()
     clockHour = t.hour;
     clockMinute = t.minute;
     clockSecond = t.second;
+    // At start the toki located from this reading holds for its minute: a
+    // tick later in the minute has nothing to check, the next minute is
+    // expected. A start at second 0 leaves the minute's events (the hour,
+    // the alarm) to its first tick. Later readings (a new place) leave the
+    // tick's own count alone: a minute whose tick has not come yet still
+    // raises its events.
+    if (locatedMinute == kNever) {
+        locatedMinute = MinuteOf(LocalSecondCount(t)) - (t.second == 0 ? 1 : 0);
+    }
 }
 
 // The table of the clock's date at the stored place.
@@ -86,24 +106,47 @@ int TokiCalendar::Tick()
     clockHour = t.hour;
     clockMinute = t.minute;
     clockSecond = t.second;
-    if (t.second == lastSecond) {
+    const long long second = LocalSecondCount(t);
+    if (second == lastSecond) {
         return 0;
     }
-    lastSecond = t.second;
+    lastSecond = second;
+    relocated = false;
 
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour % 100, t.minute % 100,
                   t.second % 100);
     timeText.assign(text);
 
-    if (t.second != 0) {
-        return 0;
+    const long long minute = MinuteOf(second);
+    if (minute == locatedMinute) {
+        return 0;  // this minute was already checked
     }
+    // A clock that runs on reaches each minute one after the other. Any other
+    // minute is a jump: sleep, a stall of over a minute, a clock set forward
+    // or back, a new time zone.
+    const bool jumped = minute != locatedMinute + 1;
+    locatedMinute = minute;
+
     // The whole date is compared: a machine suspended from one month or year
     // to the same day of another must not keep the old table.
-    if (t.day != clockDay || t.month != clockMonth || t.year != clockYear) {
-        SetDate(t.year, t.month, t.day);
+    const bool newDate = t.day != clockDay || t.month != clockMonth || t.year != clockYear;
+    if (newDate) {
+        SetDate(t.year, t.month, t.day);  // locates afresh
     }
+    if (jumped) {
+        // As a start in this minute: what the jump passed over is not raised,
+        // and a boundary in this minute or the next is already current.
+        if (!newDate) {
+            LocateToki(1);
+        }
+        relocated = true;
+        return JoyaBit();
+    }
+    if (minute == raisedMinute) {
+        return 0;  // set back by seconds over the turn of a minute: raised already
+    }
+    raisedMinute = minute;
 
     int events = 0;
     if (clockMinute == nextBoundaryMinute && clockHour == nextBoundaryHour) {
@@ -119,10 +162,13 @@ int TokiCalendar::Tick()
     if (clockMinute == 30) {
         events |= TICK_HALF_HOUR;
     }
-    if (clockDay == 31 && clockMonth == 12 && currentToki == 0 && clockHour > 22) {
-        events |= TICK_JOYA;
-    }
-    return events;
+    return events | JoyaBit();
+}
+
+int TokiCalendar::JoyaBit() const
+{
+    return (clockDay == 31 && clockMonth == 12 && currentToki == 0 && clockHour > 22) ? TICK_JOYA
+                                                                                      : 0;
 }
 
 int TokiCalendar::GetBoundary(int i) const

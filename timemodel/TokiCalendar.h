@@ -47,9 +47,18 @@ public:
     // The time Tick compares against; nothing is recomputed.
     void SetAlarmTime(int hour, int minute);
 
-    // Reads the clock. Does work only once per new second; at second 0 of a
-    // minute returns the TickEvent bits raised, otherwise 0. Never allocates.
+    // Reads the clock. Does work only once per new second. At the first tick
+    // of each minute returns the TickEvent bits raised, otherwise 0 (with a
+    // clock that runs on, that tick is second 0; after a stall over second 0
+    // it is the first second read in the minute). When the minute is not the
+    // one after the last (the machine slept, the clock was set forward or
+    // back), the toki is located afresh as at a start, and no event is raised
+    // for what the jump passed over, only TICK_JOYA while it holds. No minute
+    // raises its events twice in a row. Never allocates.
     int Tick();
+    // Whether the last tick that did work located the toki afresh after a
+    // jump of the clock, so the pictures of the toki must be drawn again.
+    bool Relocated() const { return relocated; }
 
     // Entry i of the table; kNoBoundary for an index outside 0..24.
     int GetBoundary(int i) const;
@@ -79,6 +88,8 @@ private:
     void ComputeTable();
     void LocateToki(int offsetMinutes);
     void UpdateNextBoundaryClock();
+    // TICK_JOYA when New Year's Eve holds for the current reading and toki.
+    int JoyaBit() const;
 
     std::shared_ptr<const ClockSource> clock_;
 
@@ -101,6 +112,11 @@ private:
     int clockMinute = 0;
     int clockSecond = 0;
     std::string timeText;
-    int lastSecond = -1;  // -1: no second recorded yet
+    // Whole instants, in LocalSecondCount's seconds and minutes.
+    static constexpr long long kNever = -(1LL << 62);
+    long long lastSecond = kNever;      // the previous tick that did work
+    long long locatedMinute = kNever;   // minute the current toki was last checked for
+    long long raisedMinute = kNever;    // minute whose events were last raised
+    bool relocated = false;
     std::array<std::string, kBoundaryCount> tokiNames;
 };

@@ -40,6 +40,10 @@ protected:
     void RunForMs(long long ms) { RunUntilMs(platform.nowMs + ms); }
     void RunUntil(const LocalTime& t) { RunUntilMs(MsOf(t)); }
 
+    // The wall clock jumps by seconds while simulated time and the timers run
+    // on, as after a machine's sleep or a clock set by hand.
+    void MoveWallClock(long long seconds) { startEpoch_ += seconds; }
+
     // A menu command (or double click) delivered now, with its repaint.
     void Command(int commandId);
     void DoubleClick();

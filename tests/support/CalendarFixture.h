@@ -26,13 +26,25 @@ protected:
         calendar.SetLocation(latD, latM, lonD, lonM, tz);
     }
 
-    // A tick at the given instant that is sure to do work: Tick ignores a
-    // second equal to the last one it saw, so a neutral second of the same
-    // minute is ticked first (it raises nothing, being not second 0).
+    // Runs the clock on to the given instant as a clock that keeps running
+    // does: second 0 of every minute after the clock's last reading is ticked
+    // on the way, then the instant itself. Returns the events of that tick.
     int TickAt(int y, int mo, int d, int h, int mi, int s)
     {
-        SetClock(y, mo, d, h, mi, s == 30 ? 29 : 30);
-        calendar.Tick();
+        const long long target = LocalSecondCount(LocalTime{y, mo, d, h, mi, s});
+        const long long from = LocalSecondCount(clock->Now());
+        for (long long minute = from / 60 + 1; minute * 60 < target; ++minute) {
+            clock->Set(LocalTimeOfSecondCount(minute * 60));
+            calendar.Tick();
+        }
+        SetClock(y, mo, d, h, mi, s);
+        return calendar.Tick();
+    }
+
+    // The clock moved to the instant at once, as a machine that slept or a
+    // clock set by hand finds it; returns the events of the first tick there.
+    int JumpTo(int y, int mo, int d, int h, int mi, int s)
+    {
         SetClock(y, mo, d, h, mi, s);
         return calendar.Tick();
     }

@@ -1,5 +1,9 @@
 #include "CalendarFixture.h"
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 namespace {
 
 // Yokohama, 2006-01-01: entry 0 = -15 (23:45 the day before), entry 1 = 50,
@@ -144,8 +148,8 @@ TEST_F(CalendarFixture, WesternPlaceWaitsForItsTemporalMidnightAfterTheDateChang
 }
 
 // A machine suspended from one date to the same day of another month or
-// year: the first second-0 tick after it wakes rebuilds the table for the
-// date it wakes on, exactly as a fresh start on that date would have it.
+// year: the first tick after it wakes rebuilds the table for the date it
+// wakes on, exactly as a fresh start on that date would have it.
 TEST_F(CalendarFixture, WakingOnTheSameDayOfAnotherMonthOrYearRebuildsTheTable)
 {
     struct Case {
@@ -161,7 +165,7 @@ TEST_F(CalendarFixture, WakingOnTheSameDayOfAnotherMonthOrYearRebuildsTheTable)
         const LocalTime& w = c.awake;
         calendar.SetAlarmTime(23, 59);
         LocateAt(a.year, a.month, a.day, a.hour, a.minute);
-        TickAt(w.year, w.month, w.day, w.hour, w.minute, 0);
+        JumpTo(w.year, w.month, w.day, w.hour, w.minute, 0);
 
         TokiCalendar fresh(std::make_shared<ManualClockSource>(w));
         fresh.SetLocation(35, 27, 139, 39, 9);
@@ -176,13 +180,13 @@ TEST_F(CalendarFixture, WakingOnTheSameDayOfAnotherMonthOrYearRebuildsTheTable)
 }
 
 // Asleep from the 31st of October to New Year's Eve: the bells' month is
-// the one the machine wakes in.
+// the one the machine wakes in, and the eve holds from the first tick.
 TEST_F(CalendarFixture, NewYearsEveAfterWakingFromTheLastDayOfAnotherMonth)
 {
     calendar.SetAlarmTime(12, 0);
     LocateAt(2006, 10, 31, 23, 50);
     ASSERT_EQ(calendar.GetCurrentToki(), 0);
-    EXPECT_EQ(TickAt(2006, 12, 31, 23, 50, 0), TICK_JOYA);
+    EXPECT_EQ(JumpTo(2006, 12, 31, 23, 50, 0), TICK_JOYA);
     EXPECT_EQ(calendar.GetMonth(), 12);
 }
 
@@ -235,6 +239,101 @@ TEST_F(CalendarFixture, NewYearsEveNeverComesWestOfTheMeridian)
         ASSERT_EQ(TickAt(2006, 12, 31, m / 60, m % 60, 0) & TICK_JOYA, 0) << m;
     }
     EXPECT_EQ(calendar.GetCurrentToki(), 23);
+}
+
+// ---- A clock that does not run on: sleep, a clock set by hand, a stall ------
+
+// How a step reaches its instant.
+enum class Move {
+    RunOn,  // the clock runs on to it, every minute's second 0 ticked on the way
+    Leap,   // it is the next reading (a jump, or a stall when it is the next minute)
+};
+
+struct JumpStep {
+    Move move;
+    LocalTime at;
+    int events;      // of the step's last tick
+    TokiIndex toki;  // current afterwards
+};
+
+struct JumpCase {
+    const char* name;
+    LocalTime start;  // located there, as at a start (in the middle of its minute)
+    int alarmHour, alarmMinute;
+    std::vector<JumpStep> steps;
+};
+
+// Yokohama, 2006-01-01: boundaries 09:55 (entry 10), 10:50, 11:45 (entry 12), ...,
+// 14:30 (entry 15), 15:25; 07:10 (entry 7). 2006-12-31: entry 24 = 23:44.
+// After a jump the toki is the one a start in that minute locates, no event
+// is raised for what was passed over, and the next boundary strikes on time.
+TEST_F(CalendarFixture, AJumpLocatesAfreshAndRaisesNothingItPassedOver)
+{
+    const auto R = Move::RunOn;
+    const auto L = Move::Leap;
+    const JumpCase cases[] = {
+        {"forward over several boundaries", {2006, 1, 1, 10, 30, 30}, 12, 0,
+         {{L, {2006, 1, 1, 14, 28, 0}, 0, 14},
+          {R, {2006, 1, 1, 14, 29, 0}, 0, 14},
+          {R, {2006, 1, 1, 14, 30, 0}, TICK_HALF_TOKI | TICK_HALF_HOUR, 15}}},
+        {"forward into a boundary's minute", {2006, 1, 1, 10, 30, 30}, 12, 0,
+         {{L, {2006, 1, 1, 14, 30, 5}, 0, 15},
+          {R, {2006, 1, 1, 14, 31, 0}, 0, 15}}},
+        {"back over a boundary", {2006, 1, 1, 14, 31, 30}, 12, 0,
+         {{L, {2006, 1, 1, 14, 20, 0}, 0, 14},
+          {R, {2006, 1, 1, 14, 30, 0}, TICK_HALF_TOKI | TICK_HALF_HOUR, 15}}},
+        {"hours later at the same second", {2006, 1, 1, 10, 30, 30}, 12, 0,
+         {{R, {2006, 1, 1, 10, 30, 45}, 0, 10},
+          {L, {2006, 1, 1, 14, 28, 45}, 0, 14}}},
+        {"forward across midnight, onto the hour and the alarm", {2006, 1, 1, 22, 0, 30}, 1, 0,
+         {{L, {2006, 1, 2, 1, 0, 0}, 0, 1},
+          {R, {2006, 1, 2, 1, 55, 0}, TICK_FULL_TOKI, 2}}},
+        {"back across midnight", {2006, 1, 2, 0, 10, 30}, 12, 0,
+         {{L, {2006, 1, 1, 23, 40, 0}, 0, 23},
+          {R, {2006, 1, 1, 23, 45, 0}, TICK_FULL_TOKI, 0}}},
+        {"over the alarm minute", {2006, 1, 1, 11, 58, 30}, 12, 0,
+         {{L, {2006, 1, 1, 12, 0, 20}, 0, 12},
+          {R, {2006, 1, 1, 12, 1, 0}, 0, 12}}},
+        {"a stall over second 0 of a boundary and the alarm", {2006, 1, 1, 7, 5, 30}, 7, 10,
+         {{R, {2006, 1, 1, 7, 9, 59}, 0, 6},
+          {L, {2006, 1, 1, 7, 10, 2}, TICK_HALF_TOKI | TICK_ALARM, 7},
+          {R, {2006, 1, 1, 7, 10, 3}, 0, 7}}},
+        {"set back by seconds over the turn of a minute", {2006, 1, 1, 7, 5, 30}, 12, 0,
+         {{R, {2006, 1, 1, 7, 10, 0}, TICK_HALF_TOKI, 7},
+          {L, {2006, 1, 1, 7, 9, 58}, 0, 7},
+          {R, {2006, 1, 1, 7, 10, 0}, 0, 7},
+          {R, {2006, 1, 1, 7, 11, 0}, 0, 7}}},
+        {"into New Year's Eve", {2006, 12, 31, 22, 0, 30}, 12, 0,
+         {{L, {2006, 12, 31, 23, 50, 0}, TICK_JOYA, 0},
+          {R, {2006, 12, 31, 23, 51, 0}, TICK_JOYA, 0}}},
+    };
+    for (const JumpCase& c : cases) {
+        calendar = TokiCalendar(clock);
+        calendar.SetAlarmTime(c.alarmHour, c.alarmMinute);
+        const LocalTime& s = c.start;
+        SetClock(s.year, s.month, s.day, s.hour, s.minute, s.second);
+        calendar.SetLocation(35, 27, 139, 39, 9);
+        for (const JumpStep& step : c.steps) {
+            const LocalTime& a = step.at;
+            char when[32];
+            std::snprintf(when, sizeof when, "%02d-%02d %02d:%02d:%02d", a.month, a.day, a.hour,
+                          a.minute, a.second);
+            const int events = step.move == Move::RunOn
+                                   ? TickAt(a.year, a.month, a.day, a.hour, a.minute, a.second)
+                                   : JumpTo(a.year, a.month, a.day, a.hour, a.minute, a.second);
+            EXPECT_EQ(events, step.events) << c.name << ", at " << when;
+            EXPECT_EQ(calendar.GetCurrentToki(), step.toki) << c.name << ", at " << when;
+            EXPECT_EQ(calendar.GetTimeText(), std::string(when + 6)) << c.name;
+            EXPECT_EQ(calendar.GetDay(), a.day) << c.name << ", at " << when;
+            if (step.move == Move::Leap && !(step.events & (TICK_HALF_TOKI | TICK_FULL_TOKI))) {
+                // Exactly what a start in that minute locates.
+                TokiCalendar fresh(std::make_shared<ManualClockSource>(a));
+                fresh.SetLocation(35, 27, 139, 39, 9);
+                EXPECT_EQ(calendar.GetCurrentToki(), fresh.GetCurrentToki()) << c.name;
+                EXPECT_EQ(calendar.GetNextBoundary(), fresh.GetNextBoundary()) << c.name;
+            }
+        }
+    }
 }
 
 }  // namespace

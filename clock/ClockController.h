@@ -63,7 +63,9 @@ public:
     void DrawFace();
     void DrawBell();
     void DrawBranch();
+    // The toki picture, and the text line with it when that is on.
     void DrawToki();
+    void DrawTokiPicture();
     void DrawTokiText();
     // Draw the time and the countdown when they differ from what is on the
     // window (or a full paint has wiped them).

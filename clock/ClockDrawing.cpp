@@ -23,7 +23,10 @@ void ClockController::FullPaint()
     DrawFace();
     DrawBell();
     DrawBranch();
-    DrawToki();
+    DrawTokiPicture();
+    if (settings.addText == 1) {
+        DrawTokiText();  // on the face just drawn
+    }
     // The repaint wiped the time and the countdown; the next tick draws them.
     drawnTime.clear();
     drawnCountdown = 0;
@@ -57,12 +60,20 @@ void ClockController::DrawBranch()
 
 void ClockController::DrawToki()
 {
-    platform_.DrawPicture(ClockPicture::Toki, calendar.GetCurrentToki() * kTokiWidth, 0,
-                          kTokiWidth, kTokiHeight, kTokiX, kTokiY);
-    // The text line names the same toki as the picture, so it changes with it.
+    DrawTokiPicture();
+    // The text line names the same toki as the picture, so it changes with
+    // it. The labels differ in width: the face under the line, left of the
+    // sign, is drawn again first, so that no tail of a longer label stays.
     if (settings.addText == 1) {
+        platform_.DrawPicture(ClockPicture::Face, 0, 0, kBranchX, lineHeight, 0, 0);
         DrawTokiText();
     }
+}
+
+void ClockController::DrawTokiPicture()
+{
+    platform_.DrawPicture(ClockPicture::Toki, calendar.GetCurrentToki() * kTokiWidth, 0,
+                          kTokiWidth, kTokiHeight, kTokiX, kTokiY);
 }
 
 void ClockController::DrawTokiText()

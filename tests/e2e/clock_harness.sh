@@ -205,14 +205,18 @@ e2e_find() {
 }
 
 # e2e_find_view SHOT: sets VIEW_X, VIEW_Y, the view's top left in window
-# screenshots, found from the face's top rows (nothing is drawn over them);
+# screenshots, found from a strip of the face that nothing is drawn over:
+# E2E_FACE_STRIP, W x H + X + Y of the face picture, by default its top rows
+# (with the toki's text line on, take rows left of the sign below the line);
 # fails when the face is not in SHOT.
+E2E_FACE_STRIP=180x4+0+0
 e2e_find_view() {
-    [ -s "$SCRATCH/face-top.png" ] ||
-        convert "$PICTURES/face.png" -crop 180x4+0+0 +repage "$SCRATCH/face-top.png"
-    at=$(e2e_find "$1" "$SCRATCH/face-top.png") || return 1
-    VIEW_X=${at% *}
-    VIEW_Y=${at#* }
+    [ -s "$SCRATCH/face-strip.png" ] ||
+        convert "$PICTURES/face.png" -crop "$E2E_FACE_STRIP" +repage "$SCRATCH/face-strip.png"
+    at=$(e2e_find "$1" "$SCRATCH/face-strip.png") || return 1
+    strip_x=${E2E_FACE_STRIP#*+}
+    VIEW_X=$((${at% *} - ${strip_x%+*}))
+    VIEW_Y=$((${at#* } - ${E2E_FACE_STRIP##*+}))
 }
 e2e_view_origin() { e2e_find_view "$1" || fail "no face in $1"; }
 

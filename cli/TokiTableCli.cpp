@@ -1,14 +1,17 @@
 #include "TokiTableCli.h"
 
+#include "CalendarCli.h"
 #include "CityRowSplit.h"
 #include "CityTable.h"
 #include "ClockSource.h"
 #include "LeadingInt.h"
 #include "TokiCalendar.h"
 #include "TokiNames.h"
+#include "TraditionalDay.h"
 #include "VellmorVersion.h"
 
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <ostream>
 #include <string_view>
@@ -18,8 +21,11 @@ namespace {
 const char* const kUsage =
     "usage: vellmor-toki [--date YYYY-MM-DD] [--lat DEG:MIN] [--lon DEG:MIN] [--tz HOURS]\n"
     "                    [--city NAME] [--at HH:MM] [--plain] [--json]\n"
+    "       vellmor-toki --terms YEAR [--lat ...] [--lon ...] [--tz ...] [--city NAME] [--json]\n"
+    "       vellmor-toki --ics FROM TO [--toki] [--lat ...] [--lon ...] [--tz ...] [--city NAME]\n"
     "       vellmor-toki --cities\n"
-    "Prints the temporal-hour (toki) table of a day for a place.\n"
+    "Prints the temporal-hour (toki) table of a day for a place, and the day's\n"
+    "traditional calendar: 旧暦, 節気, 候, 雑節 and the moon's age at noon.\n"
     "  --date  the civil date (default: today's local date)\n"
     "  --lat   latitude, DEG:MIN, north positive (default 35:27); a leading minus\n"
     "          makes the whole angle south: -35:27 is 35°27' S, -0:07 is 0°07' S\n"
@@ -33,7 +39,12 @@ const char* const kUsage =
     "          toki of the next minute (at 06:14 明六つ when it begins at 06:15)\n"
     "  --plain name the toki without their twelve-branch signs\n"
     "  --json  print one JSON object instead of the table; latitude and longitude\n"
-    "          are [degrees, minutes], each part with the angle's sign\n";
+    "          are [degrees, minutes], each part with the angle's sign\n"
+    "  --terms YEAR  list the year's 24 節気, 朔 and 望 to the minute (1900..2100)\n"
+    "  --ics FROM TO  write an iCalendar file of the 節気, 雑節, 朔 and 望 of the\n"
+    "          dates FROM to TO (YYYY-MM-DD, 1900..2100) to standard output\n"
+    "  --toki  with --ics: add each day's 明六つ and 暮六つ at the place\n"
+    "Times are the place's clock times (--tz), cut down to the minute.\n";
 
 // Parses an optionally signed decimal integer of at most 11 characters that
 // fills the whole text and lies in the 32-bit range.
@@ -195,6 +206,7 @@ void PrintJson(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& o
             << ", \"name\": " << JsonString(cal.GetTokiName(k))
             << ", \"nextBoundary\": " << cal.GetNextBoundary() << "}";
     }
+    out << CalendarOfDayJson(cal.GetYear(), cal.GetMonth(), cal.GetDay(), o.timeDiffHours * 60);
     out << "\n}\n";
 }
 
@@ -248,6 +260,23 @@ void PrintTable(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& 
             << ", next boundary " << next << " at "
             << ClockText(cal.GetBoundary(next)) << "\n";
     }
+    PrintCalendarOfDay(cal.GetYear(), cal.GetMonth(), cal.GetDay(), o.timeDiffHours * 60, out);
+}
+
+bool InCalendarYears(int year)
+{
+    return year >= kFirstCalendarYear && year <= kLastCalendarYear;
+}
+
+// Now, as an iCalendar DATE-TIME in UTC.
+std::string UtcStamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    gmtime_r(&now, &tm);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &tm);
+    return text;
 }
 
 }  // namespace
@@ -259,10 +288,34 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
         const std::string& arg = args[i];
         const bool takesValue =
             arg == "--date" || arg == "--lat" || arg == "--lon" || arg == "--tz" || arg == "--at" ||
-            arg == "--city";
+            arg == "--city" || arg == "--terms";
         if (takesValue && i + 1 >= args.size()) {
             error = "vellmor-toki: " + arg + " needs a value";
             return false;
+        }
+        if (arg == "--ics") {
+            if (i + 2 >= args.size()) {
+                error = "vellmor-toki: --ics needs two dates, FROM and TO";
+                return false;
+            }
+            const std::string from = args[++i];
+            const std::string to = args[++i];
+            for (const std::string* text : {&from, &to}) {
+                int y = 0, m = 0, d = 0;
+                if (!ParseDate(*text, y, m, d) || !InCalendarYears(y)) {
+                    error = "vellmor-toki: --ics " + *text +
+                            ": not a date of the form YYYY-MM-DD in 1900..2100";
+                    return false;
+                }
+            }
+            ParseDate(from, o.icsFromYear, o.icsFromMonth, o.icsFromDay);
+            ParseDate(to, o.icsToYear, o.icsToMonth, o.icsToDay);
+            if (to < from) {
+                error = "vellmor-toki: --ics " + from + " " + to + ": TO comes before FROM";
+                return false;
+            }
+            o.hasIcs = true;
+            continue;
         }
         const std::string value = takesValue ? args[++i] : std::string();
         if (arg == "--date") {
@@ -310,6 +363,14 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
             o.lonDegrees = place->longitudeDegrees;
             o.lonMinutes = place->longitudeMinutes;
             o.timeDiffHours = CityRowTimeDifference(*row);
+        } else if (arg == "--terms") {
+            if (!ParseInt(value, o.termsYear) || !InCalendarYears(o.termsYear)) {
+                error = "vellmor-toki: --terms " + value + ": expected a year in 1900..2100";
+                return false;
+            }
+            o.hasTermsYear = true;
+        } else if (arg == "--toki") {
+            o.icsToki = true;
         } else if (arg == "--cities") {
             o.listCities = true;
         } else if (arg == "--plain") {
@@ -324,6 +385,14 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
             error = "vellmor-toki: unknown argument " + arg + " (see --help)";
             return false;
         }
+    }
+    if (o.hasTermsYear && o.hasIcs) {
+        error = "vellmor-toki: --terms and --ics: choose one";
+        return false;
+    }
+    if (o.icsToki && !o.hasIcs) {
+        error = "vellmor-toki: --toki goes with --ics";
+        return false;
     }
     return true;
 }
@@ -348,6 +417,15 @@ int RunTokiCli(const std::vector<std::string>& args, std::ostream& out, std::ost
         for (CityEntry row : kCityTable) {
             out << row << "\n";
         }
+        return 0;
+    }
+
+    if (o.hasTermsYear) {
+        PrintTermsOfYear(o.termsYear, o.timeDiffHours * 60, o.json, out);
+        return 0;
+    }
+    if (o.hasIcs) {
+        WriteIcs(o, UtcStamp(), out);
         return 0;
     }
 

@@ -2,8 +2,10 @@
 
 #include "ClockFonts.h"
 #include "DialogIds.h"
+#include "EmbeddedImage.h"
 
 #include <wx/dcclient.h>
+#include <wx/dcmemory.h>
 #include <wx/font.h>
 
 #include <algorithm>
@@ -59,13 +61,23 @@ void CTokiInfoDlg::OnOpen()
     headingFont_ = CellHeightFont(*this, kHeadingFontTenths);
     wxClientDC dc(this);
     dc.SetFont(measuringFont_);
-    layout_ = LayOutTokiChart(data, GetClientSize().y, dc.GetCharWidth(), dc.GetCharHeight());
+    // The calendar's line takes a row off the bottom of the chart: the
+    // dialog keeps the template's size.
+    const bool calendarLine = !data.calendar.text.empty();
+    if (calendarLine) {
+        moonPictures_ = LoadEmbeddedPicture("moon.png", GetContentScaleFactor());
+    }
+    const int tile = moonPictures_.IsOk() ? moonPictures_.GetLogicalSize().y : 0;
+    const int lineHeight = calendarLine ? std::max(dc.GetCharHeight(), tile) : 0;
+    layout_ = LayOutTokiChart(data, GetClientSize().y - lineHeight, dc.GetCharWidth(),
+                              dc.GetCharHeight());
     laidOut_ = true;
 
     // The half-toki labels run right of the bar to the dialog's edge; where
     // this font's glyphs are wider than the template allowed for, widen the
-    // dialog rather than cut them off. The rows depend on the height only.
-    int right = 0;
+    // dialog rather than cut them off, and so for the calendar's line. The
+    // rows depend on the height only.
+    int right = calendarLine ? LayOutCalendarLine(dc, lineHeight, tile) : 0;
     for (int i = 1; i < kChartBoundaryCount; i += 2) {
         const auto n = static_cast<std::size_t>(i);
         const wxString label = "-" + wxString::FromUTF8(data.entryLabels[n]);
@@ -76,6 +88,18 @@ void CTokiInfoDlg::OnOpen()
         SetClientSize(right + layout_.charWidth, client.y);
     }
     Refresh();
+}
+
+int CTokiInfoDlg::LayOutCalendarLine(wxDC& dc, int lineHeight, int tile)
+{
+    // The text and the moon centred on one row, the moon half a character
+    // after the text.
+    const int textWidth = dc.GetTextExtent(wxString::FromUTF8(data.calendar.text)).x;
+    const int top = layout_.calendarLineY;
+    calendarTextAt_ = wxPoint(layout_.calendarLineX, top + (lineHeight - layout_.charHeight) / 2);
+    const int moonX = calendarTextAt_.x + textWidth + layout_.charWidth / 2;
+    moonRect_ = tile > 0 ? wxRect(moonX, top + (lineHeight - tile) / 2, tile, tile) : wxRect();
+    return tile > 0 ? moonRect_.GetRight() + 1 : calendarTextAt_.x + textWidth;
 }
 
 void CTokiInfoDlg::OnKey(wxKeyEvent& event)
@@ -144,6 +168,17 @@ void CTokiInfoDlg::PaintChart(wxDC& dc) const
     dc.DrawText(mark[1], at.markX, at.sunsetY - at.halfCharHeight);
     dc.DrawText(wxString::FromUTF8(data.sunsetText), at.timeX, at.sunsetY - at.halfCharHeight);
     dc.DrawText(mark[2], at.markX, at.entryY[12] - at.halfCharHeight);
+
+    // The traditional calendar under the chart, and the moon after it.
+    if (!data.calendar.text.empty()) {
+        dc.SetTextForeground(*wxBLACK);
+        dc.DrawText(wxString::FromUTF8(data.calendar.text), calendarTextAt_);
+        if (!moonRect_.IsEmpty() && data.calendar.moonTile >= 0) {
+            wxMemoryDC pictures(const_cast<wxBitmap&>(moonPictures_));
+            dc.Blit(moonRect_.GetPosition(), moonRect_.GetSize(), &pictures,
+                    wxPoint(data.calendar.moonTile * moonRect_.width, 0));
+        }
+    }
 
     dc.SetFont(wxNullFont);
     dc.SetBrush(wxNullBrush);

@@ -48,5 +48,7 @@ TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSetting
     data.coordinatesText =
         Format("（北緯 %d度 %d分、東経 %d度 %d分）", settings.latitudeDegrees,
                settings.latitudeMinutes, settings.longitudeDegrees, settings.longitudeMinutes);
+    data.calendar = MakeCalendarLine(calendar.GetYear(), calendar.GetMonth(), calendar.GetDay(),
+                                     settings.timeDifference);
     return data;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CalendarLine.h"
 #include "TokiTable.h"
 
 #include <array>
@@ -23,6 +24,7 @@ struct TokiChartData {
     std::array<int, kChartBoundaryCount> entryMinutes{};
     int sunriseMinutes = 0;
     int sunsetMinutes = 0;
+    CalendarLine calendar;  // the 旧暦 line under the chart
 };
 
 // The clock time of a minute of the table's day as "HH:MM": -19 is "23:41",

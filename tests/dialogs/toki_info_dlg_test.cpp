@@ -31,10 +31,12 @@ TokiChartData EvenDay()
 
 class TokiInfoDialogTest : public DialogTest {
 protected:
-    void Open()
+    void Open(const CalendarLine& calendar = {})
     {
         dialog_ = new CTokiInfoDlg(owner_);  // destroyed with owner_
         dialog_->data = EvenDay();
+        dialog_->data.calendar = calendar;
+        templateClient_ = dialog_->GetClientSize();
         EXPECT_FALSE(dialog_->IsLaidOut());
         dialog_->Show();
         Settle();
@@ -46,6 +48,7 @@ protected:
     }
 
     CTokiInfoDlg* dialog_ = nullptr;
+    wxSize templateClient_;  // the template's client size, before the dialog is shown
 };
 
 TEST_F(TokiInfoDialogTest, LaysOutOnceFromTheClientHeightAndA9PointFont)
@@ -118,6 +121,67 @@ TEST_F(TokiInfoDialogTest, PaintsTheBandsNoonLineAndTexts)
     EXPECT_EQ(PixelAt(image, at.markX, at.entryY[12] - at.halfCharHeight), grey);
     // Nothing is painted left of the marks.
     EXPECT_EQ(PixelAt(image, at.markX - 2, at.sunriseY), *wxWHITE);
+}
+
+TEST_F(TokiInfoDialogTest, TheCalendarsLineAndTheMoonStandUnderTheChart)
+{
+    const struct {
+        int tile;
+        bool lit;  // the moon's middle lit (full) or dark (new)
+    } cases[] = {{15, true}, {0, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tile);
+        Open({"旧暦11月21日　冬至　乃東生　月齢 19.9", c.tile});
+        const TokiChartLayout& at = dialog_->GetLayout();
+        const wxRect moon = dialog_->GetMoonRect();
+        const wxPoint text = dialog_->GetCalendarTextPosition();
+        const wxSize client = dialog_->GetClientSize();
+        // The chart gives up a row at its bottom to the line, a row below
+        // its last label; the dialog does not grow (a short screen, as at a
+        // scale of 2 on Xvfb, may even cut it).
+        EXPECT_LE(client.y, templateClient_.y);
+        EXPECT_EQ(at.entryY[0], 5 * at.charHeight);
+        EXPECT_NEAR(at.entryY[24], client.y - 2 * at.charHeight - moon.height, 1);
+        EXPECT_GE(text.y, at.entryY[24] + at.charHeight);
+        EXPECT_EQ(moon.GetSize(), wxSize(16, 16));  // logical pixels at any scale
+        EXPECT_GT(moon.x, text.x + 10 * at.charWidth);
+        EXPECT_LE(moon.GetRight() + at.charWidth, client.x);
+        EXPECT_LE(moon.GetBottom() + at.charHeight, client.y);
+        EXPECT_LE(text.y + 2 * at.charHeight, client.y);
+
+        wxBitmap canvas(client);
+        {
+            wxMemoryDC dc(canvas);
+            dc.SetBackground(*wxWHITE_BRUSH);
+            dc.Clear();
+            dialog_->PaintChart(dc);
+        }
+        const wxImage image = canvas.ConvertToImage();
+        // The text on its light grey box, like the chart's other texts.
+        EXPECT_EQ(PixelAt(image, text.x, text.y), wxColour(200, 200, 200));
+        // The tile's night-sky corner, and the moon's middle.
+        const wxColour corner = PixelAt(image, moon.x + 2, moon.y + 2);
+        EXPECT_GT(corner.Blue(), 2 * corner.Red()) << corner.GetAsString();
+        const wxColour middle =
+            PixelAt(image, moon.x + moon.width / 2, moon.y + moon.height / 2);
+        if (c.lit) {
+            EXPECT_GT(middle.Red(), 220) << middle.GetAsString();
+            EXPECT_GT(middle.Green(), 200) << middle.GetAsString();
+        } else {
+            EXPECT_LT(middle.Red(), 100) << middle.GetAsString();
+            EXPECT_GT(middle.Blue(), middle.Red()) << middle.GetAsString();
+        }
+        dialog_->Destroy();
+        Settle();
+    }
+}
+
+TEST_F(TokiInfoDialogTest, WithoutACalendarLineNothingIsPlacedUnderTheChart)
+{
+    Open();
+    EXPECT_TRUE(dialog_->GetMoonRect().IsEmpty());
+    EXPECT_NEAR(dialog_->GetLayout().entryY[24],
+                dialog_->GetClientSize().y - 2 * dialog_->GetLayout().charHeight, 1);
 }
 
 TEST_F(TokiInfoDialogTest, EnterClosesWithOkAndEscWithCancel)

@@ -88,9 +88,9 @@ break_saving
 scratch_stop "$CLOCK_PID" || fail "still running $POLL_SECONDS s after SIGTERM"
 chmod 0700 "$SCRATCH"
 [ "$EXIT_STATUS" -eq 1 ] || fail "exit status $EXIT_STATUS after a failed save at the end"
-sleep 0.5  # the pipe's reader writes the file once the clock has gone
 LINE="vellmor: the settings could not be saved to $INI: $REASON"
-grep -qxF "$LINE" "$SCRATCH/stderr.txt" ||
+# The pipe's reader may write the file a moment after the clock has gone.
+poll_until "$POLL_SECONDS" grep -qxF "$LINE" "$SCRATCH/stderr.txt" ||
     fail "stderr lacks \"$LINE\": $(cat "$SCRATCH/stderr.txt")"
 unchanged "exit"
 echo "exit: status 1, \"$LINE\""

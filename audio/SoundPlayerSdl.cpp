@@ -1,6 +1,7 @@
 #include "SoundPlayer.h"
 
 #include "EmbeddedResources.h"
+#include "WaveHeaders.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -25,9 +26,9 @@ constexpr int kChunkSamples = 4096;    // ~93 ms: few wake-ups, latency is no co
 // The bytes of a regular file of at most kMaxSoundFileBytes, read through
 // one descriptor (the file may grow or be swapped meanwhile: what was read
 // is what counts); empty for anything else.
-std::vector<unsigned char> ReadSoundFile(const std::string& path)
+WaveBytes ReadSoundFile(const std::string& path)
 {
-    std::vector<unsigned char> bytes;
+    WaveBytes bytes;
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return bytes;
@@ -59,12 +60,14 @@ std::vector<unsigned char> ReadSoundFile(const std::string& path)
 }
 
 // Decodes a WAV (or other format SDL_mixer reads) held in memory; the chunk
-// owns its samples.
-Mix_Chunk* Decode(const std::vector<unsigned char>& bytes)
+// owns its samples. A WAV's headers are first held to the bytes present:
+// SDL sets aside what the data chunk claims.
+Mix_Chunk* Decode(WaveBytes bytes)
 {
     if (bytes.empty()) {
         return nullptr;
     }
+    ClampWaveToBytesPresent(bytes);
     return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
 }
 

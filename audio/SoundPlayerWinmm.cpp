@@ -2,13 +2,13 @@
 
 #include "EmbeddedResources.h"
 #include "FileSystem.h"
+#include "WaveHeaders.h"
 #include "WideText.h"
 
 #include <windows.h>
 #include <mmsystem.h>
 
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,70 +16,20 @@
 
 namespace {
 
-using WaveBytes = std::vector<char>;
-
-std::uint32_t ReadLittleEndian32(const char* p)
-{
-    const auto* b = reinterpret_cast<const unsigned char*>(p);
-    return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
-}
-
-void WriteLittleEndian32(char* p, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i) {
-        p[i] = static_cast<char>(value >> (8 * i));
-    }
-}
-
-// Makes a RIFF WAVE file fit to hand to the sound service and tells how long
-// it plays: its data chunk over the format's bytes per second. A chunk (or
-// the RIFF header) that claims more bytes than the file holds is cut to the
-// bytes present, in the file's own headers, so that the service never reads
-// past the end and the player never waits for sound that is not there (a
-// header may claim 2 GiB for a tenth of a second). Zero when the file is not
-// one the sound service can play.
-std::chrono::milliseconds ClampToBytesPresent(WaveBytes& wave)
-{
-    if (wave.size() < 12 || wave.size() > SoundPlayer::kMaxSoundFileBytes ||
-        std::memcmp(wave.data(), "RIFF", 4) != 0 || std::memcmp(wave.data() + 8, "WAVE", 4) != 0) {
-        return std::chrono::milliseconds(0);
-    }
-    const auto present = static_cast<std::uint32_t>(wave.size());
-    if (ReadLittleEndian32(wave.data() + 4) > present - 8) {
-        WriteLittleEndian32(wave.data() + 4, present - 8);
-    }
-    std::uint32_t bytesPerSecond = 0;
-    std::uint32_t dataBytes = 0;
-    for (std::uint32_t at = 12; at + 8 <= present;) {
-        std::uint32_t size = ReadLittleEndian32(wave.data() + at + 4);
-        if (size > present - (at + 8)) {
-            size = present - (at + 8);
-            WriteLittleEndian32(wave.data() + at + 4, size);
-        }
-        if (std::memcmp(wave.data() + at, "fmt ", 4) == 0 && size >= 12) {
-            bytesPerSecond = ReadLittleEndian32(wave.data() + at + 8 + 8);
-        } else if (std::memcmp(wave.data() + at, "data", 4) == 0) {
-            dataBytes = size;
-        }
-        at += 8 + size + (size & 1);  // chunks are padded to even lengths
-    }
-    if (bytesPerSecond == 0) {
-        return std::chrono::milliseconds(0);
-    }
-    return std::chrono::milliseconds(std::uint64_t{dataBytes} * 1000 / bytesPerSecond);
-}
-
 // The file's bytes when it is at most kMaxSoundFileBytes long; empty else.
 WaveBytes ReadFile(const std::string& path)
 {
-    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-    if (!in) {
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    if (size < 0 || static_cast<std::uintmax_t>(size) > SoundPlayer::kMaxSoundFileBytes) {
         return WaveBytes();
     }
-    WaveBytes bytes(SoundPlayer::kMaxSoundFileBytes + 1);
+    // What the file held when it was opened; what it gains meanwhile is
+    // not read.
+    WaveBytes bytes(static_cast<std::size_t>(size));
+    in.seekg(0);
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    const auto got = static_cast<std::size_t>(in.gcount());
-    bytes.resize(got <= SoundPlayer::kMaxSoundFileBytes ? got : 0);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }
 
@@ -129,7 +79,7 @@ const SoundPlayer::Backend::Wave& SoundPlayer::Backend::Load(const std::string& 
     if (name.find_first_of(kPathSeparators) == std::string::npos) {
         for (const std::string& folder : folders) {
             wave.bytes = ReadFile(folder + kPathSeparator + name);
-            wave.length = ClampToBytesPresent(wave.bytes);
+            wave.length = ClampWaveToBytesPresent(wave.bytes);
             if (wave.length.count() > 0) {
                 break;
             }
@@ -141,7 +91,7 @@ const SoundPlayer::Backend::Wave& SoundPlayer::Backend::Load(const std::string& 
         if (builtIn) {
             const auto* bytes = reinterpret_cast<const char*>(builtIn.data);
             wave.bytes.assign(bytes, bytes + builtIn.size);
-            wave.length = ClampToBytesPresent(wave.bytes);
+            wave.length = ClampWaveToBytesPresent(wave.bytes);
         }
     }
     return cache[name] = std::move(wave);

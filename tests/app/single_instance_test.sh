@@ -33,7 +33,7 @@ one_window() {
 sleep 600 &
 OTHER=$!
 scratch_track $OTHER
-echo "$OTHER" >"$LOCK"
+(umask 077 && echo "$OTHER" >"$LOCK")  # as a clock leaves it: mode 0600
 start
 wait_window "a lock naming process $OTHER, a sleep" >/dev/null
 one_window "a lock naming another program"

@@ -10,6 +10,7 @@
 #include "RegistrationSwitches.h"
 #include "SessionEnd.h"
 #include "StartupArguments.h"
+#include "UserText.h"
 #include "VellmorDoc.h"
 #include "VellmorDocManager.h"
 #include "VellmorVersion.h"
@@ -18,6 +19,7 @@
 #include <wx/docview.h>
 #include <wx/image.h>
 #include <wx/intl.h>
+#include <wx/log.h>
 #include <wx/msgdlg.h>
 
 #include <iostream>
@@ -32,6 +34,8 @@ namespace {
 constexpr int kExitCannotOpen = 1;
 // Status of a start with an option nobody takes.
 constexpr int kExitBadOption = 2;
+// Status of a run whose settings could not be saved at the end.
+constexpr int kExitSaveFailed = 1;
 
 }  // namespace
 
@@ -96,6 +100,14 @@ bool CVellmorApp::OnInit()
         frame->Destroy();
         return false;
     }
+    for (wxView* view : doc->GetViewsVector()) {
+        if (auto* clock = dynamic_cast<CVellmorView*>(view)) {
+            clock->OnSaveFailureAtClose([this](const std::string& path, const std::string& reason) {
+                ReportSaveFailure(path, reason);
+                saveFailedAtClose_ = true;
+            });
+        }
+    }
     frame->Show(true);
     frame->Update();
     return true;
@@ -106,11 +118,15 @@ int CVellmorApp::OnRun()
     if (exitAtOnce_) {
         return *exitAtOnce_;
     }
-    return wxApp::OnRun();
+    const int status = wxApp::OnRun();
+    return saveFailedAtClose_ ? kExitSaveFailed : status;
 }
 
 int CVellmorApp::OnExit()
 {
+    // Nothing may hold a program that is ending: from here on, whatever the
+    // toolkit has to say goes to stderr, not into a box that waits for OK.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
     docManager_.reset();
     instanceGuard_.reset();
     return wxApp::OnExit();
@@ -129,17 +145,28 @@ void CVellmorApp::SaveSettingsNow()
     for (wxDocument* doc : docManager_->GetDocumentsVector()) {
         for (wxView* view : doc->GetViewsVector()) {
             if (auto* clock = dynamic_cast<CVellmorView*>(view)) {
-                clock->SaveSettings();
+                const WriteOutcome saved = clock->SaveSettings();
+                if (!saved) {
+                    ReportSaveFailure(clock->Controller().Settings().iniPath, saved.reason);
+                }
             }
         }
     }
+}
+
+void CVellmorApp::ReportSaveFailure(const std::string& path, const std::string& reason) const
+{
+    std::string program = argc > 0 ? argv[0].utf8_string() : std::string("vellmor");
+    program.erase(0, program.find_last_of(kPathSeparators) + 1);
+    std::cerr << program << ": the settings could not be saved to " << path << ": " << reason
+              << std::endl;
 }
 
 int main(int argc, char** argv)
 {
     // Registration switches come first and need no display; they end the
     // program with status 0 whatever the registry said.
-    const RegistrationRequest registration = FindRegistrationSwitch(WholeCommandLine(argc, argv));
+    const RegistrationRequest registration = RequestedRegistration(argc, argv);
     if (registration != RegistrationRequest::None) {
         CarryOutRegistration(registration);
         return 0;
@@ -151,13 +178,13 @@ int main(int argc, char** argv)
         ParseStartupArguments(std::vector<std::string>(argv + 1, argv + argc));
     switch (request.action) {
     case StartupAction::ShowHelp:
-        std::cout << StartupUsage(program);
+        ShowUserText(StartupUsage(program), false);
         return 0;
     case StartupAction::ShowVersion:
-        std::cout << "Vellmor " << VELLMOR_VERSION_STRING << "\n";
+        ShowUserText(std::string("Vellmor ") + VELLMOR_VERSION_STRING + "\n", false);
         return 0;
     case StartupAction::RejectOption:
-        std::cerr << program << ": unknown option " << request.option << " (see --help)\n";
+        ShowUserText(program + ": unknown option " + request.option + " (see --help)\n", true);
         return kExitBadOption;
     case StartupAction::RunClock:
     case StartupAction::RunServer:

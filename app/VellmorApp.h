@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 class InstanceGuard;
 class wxDocManager;
@@ -24,10 +25,16 @@ private:
     void OnAbout(wxCommandEvent& event);
     // Saves the clock's settings now, if a clock window exists.
     void SaveSettingsNow();
+    // One line on stderr: the settings file that could not be written at
+    // the end, and why.
+    void ReportSaveFailure(const std::string& path, const std::string& reason) const;
 
     // Set when start-up ends the program without running the loop: the
     // process's exit status (0 for a second copy).
     std::optional<int> exitAtOnce_;
+    // Set when the save at the window's close failed: the exit status is then
+    // kExitSaveFailed.
+    bool saveFailedAtClose_ = false;
     std::unique_ptr<InstanceGuard> instanceGuard_;
     std::unique_ptr<wxDocManager> docManager_;
 };

@@ -1,15 +1,21 @@
 #include "SoundPlayer.h"
 
 #include "EmbeddedResources.h"
+#include "WaveHeaders.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -17,10 +23,52 @@ constexpr int kSampleRate = 44100;     // Hz; the sounds are made at this rate
 constexpr int kChannels = 2;
 constexpr int kChunkSamples = 4096;    // ~93 ms: few wake-ups, latency is no concern
 
-bool IsRegularFile(const std::string& path)
+// The bytes of a regular file of at most kMaxSoundFileBytes, read through
+// one descriptor (the file may grow or be swapped meanwhile: what was read
+// is what counts); empty for anything else.
+WaveBytes ReadSoundFile(const std::string& path)
 {
+    WaveBytes bytes;
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return bytes;
+    }
     struct stat st {};
-    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+        static_cast<std::uintmax_t>(st.st_size) <= SoundPlayer::kMaxSoundFileBytes) {
+        bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
+            if (n == 0) {
+                break;
+            }
+            if (n < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                done = 0;  // unreadable: nothing of it counts
+                break;
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        // One byte more than the limit means the file grew past it.
+        bytes.resize(done <= SoundPlayer::kMaxSoundFileBytes ? done : 0);
+    }
+    close(fd);
+    return bytes;
+}
+
+// Decodes a WAV (or other format SDL_mixer reads) held in memory; the chunk
+// owns its samples. A WAV's headers are first held to the bytes present:
+// SDL sets aside what the data chunk claims.
+Mix_Chunk* Decode(WaveBytes bytes)
+{
+    if (bytes.empty()) {
+        return nullptr;
+    }
+    ClampWaveToBytesPresent(bytes);
+    return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
 }
 
 std::string DirectoryOf(const std::string& path)
@@ -147,7 +195,7 @@ Mix_Chunk* SoundPlayer::Backend::Load(const std::string& name)
     if (name.find('/') == std::string::npos) {
         for (const std::string& folder : folders_) {
             const std::string path = folder + "/" + name;
-            if (IsRegularFile(path) && (chunk = Mix_LoadWAV(path.c_str())) != nullptr) {
+            if ((chunk = Decode(ReadSoundFile(path))) != nullptr) {
                 break;
             }
         }
@@ -216,5 +264,5 @@ bool SoundPlayer::IsPlaying() const { return backend_->IsPlaying(); }
 std::vector<std::string> DefaultSoundFolders(const std::string& exePath)
 {
     const std::string exeDir = DirectoryOf(exePath);
-    return {".", exeDir, exeDir + "/../share/vellmor/sounds"};
+    return {exeDir, exeDir + "/../share/vellmor/sounds"};
 }

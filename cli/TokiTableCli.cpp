@@ -75,7 +75,8 @@ bool ParsePair(const std::string& text, char sep, int& first, int& second)
     return ParseInt(text.substr(0, pos), first) && ParseInt(b, second);
 }
 
-// "[+|-]DEG:MIN" with DEG at most limit and MIN at most 59. A leading minus makes
+// "[+|-]DEG:MIN" with MIN at most 59 and the angle at most limit degrees
+// (90:59 would lie past the pole). A leading minus makes
 // the whole angle negative (-35:27 is 35 deg 27 min south or west, -0:07 is
 // 0 deg 7 min); both parts then carry the sign, so that degrees + minutes / 60 is the angle,
 // as the time model adds them.
@@ -86,7 +87,8 @@ bool ParseAngle(const std::string& text, int limit, int& degrees, int& minutes)
         (!text.empty() && (text[0] == '-' || text[0] == '+')) ? text.substr(1) : text;
     int deg = 0, min = 0;
     if (unsignedText.empty() || unsignedText[0] == '-' || unsignedText[0] == '+' ||
-        !ParsePair(unsignedText, ':', deg, min) || deg > limit || min > 59) {
+        !ParsePair(unsignedText, ':', deg, min) || deg > limit || min > 59 ||
+        (deg == limit && min > 0)) {
         return false;
     }
     degrees = negative ? -deg : deg;
@@ -329,8 +331,8 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
             const int limit = arg == "--lat" ? 90 : 180;
             if (!ParseAngle(value, limit, deg, min)) {
                 error = "vellmor-toki: " + arg + " " + value +
-                        ": expected [-]DEG:MIN with DEG in 0.." + std::to_string(limit) +
-                        " and MIN in 0..59";
+                        ": expected [-]DEG:MIN with MIN in 0..59, at most " +
+                        std::to_string(limit) + ":00";
                 return false;
             }
             (arg == "--lat" ? o.latDegrees : o.lonDegrees) = deg;

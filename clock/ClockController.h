@@ -9,6 +9,10 @@
 #include <memory>
 #include <string>
 
+// The text of the box shown when a confirmed change could not be saved to
+// the settings file at path, for the system's reason.
+std::string SaveFailureMessage(const std::string& path, const std::string& reason);
+
 // The clock view's decisions, free of any toolkit: the tick and its event
 // dispatch, drawing of the face, pictures and texts, the bell's strike series,
 // the New Year's Eve sequence, the alarm, and the exchanges with the dialogs
@@ -81,6 +85,9 @@ public:
     void RunSettingsExchange();
     void RunAlarmExchange();
     void RunTokiInfo();
+    // Writes the settings file after a dialog's OK; a failure is shown in a
+    // message box that names the file and the system's reason.
+    void SaveConfirmedSettings();
 
     // The place of the settings goes to the time model.
     void ApplyLocation();

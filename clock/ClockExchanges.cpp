@@ -6,6 +6,24 @@
 #include "SettingsFields.h"
 #include "TokiChartData.h"
 
+std::string SaveFailureMessage(const std::string& path, const std::string& reason)
+{
+    return "設定をファイルに保存できませんでした。\n\n" + path + "\n" + reason +
+           "\n\n変更は Vellmor を終了するまで有効です。終了するときにもう一度保存します。";
+}
+
+void ClockController::SaveConfirmedSettings()
+{
+    // A confirmed change is on disk at once: a crash, a kill or a power cut
+    // before the clock closes does not lose it. When it cannot be, the user
+    // hears of it; the change stays in effect for this run either way.
+    const WriteOutcome saved = settings.Save();
+    if (!saved) {
+        platform_.ShowMessage(SaveFailureMessage(settings.iniPath, saved.reason), "",
+                              MessageIcon::Exclamation);
+    }
+}
+
 void ClockController::RunSettingsExchange()
 {
     StopBell();
@@ -13,9 +31,7 @@ void ClockController::RunSettingsExchange()
     if (platform_.RunSettingsDialog(fields)) {
         CopySettingsFieldsBack(fields, settings);
         ApplyLocation();
-        // A confirmed change is on disk at once: a crash, a kill or a power
-        // cut before the clock closes does not lose it.
-        settings.Save();
+        SaveConfirmedSettings();
     }
     platform_.Invalidate();
 }
@@ -26,7 +42,7 @@ void ClockController::RunAlarmExchange()
     AlarmFields fields = AlarmFieldsFrom(settings);
     if (platform_.RunAlarmDialog(fields)) {
         CopyAlarmFieldsBack(fields, settings);
-        settings.Save();  // on disk at once, as after the settings dialog
+        SaveConfirmedSettings();
     }
     // Cancel too: the time model is given the (unchanged) alarm time again.
     ApplyAlarmTime();

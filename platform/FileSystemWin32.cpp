@@ -1,5 +1,6 @@
 #include "FileSystem.h"
 
+#include "AtomicFile.h"
 #include "WideText.h"
 
 #include <windows.h>
@@ -64,10 +65,13 @@ std::string UserConfigHome()
 // a new file that can be created there (and goes again when closed) is the
 // proof. GetTempFileName is no help: Wine's answers a name even when it could
 // not create the file.
-bool FolderIsWritable(const std::string& folder)
+bool FolderIsUsersOwn(const std::string& folder)
 {
-    const std::wstring base = Utf8ToWide(folder.empty() ? std::string(".") : folder) +
-                              L"\\.vellmor-probe-" + std::to_wstring(GetCurrentProcessId()) + L"-";
+    std::wstring base = Utf8ToWide(folder.empty() ? std::string(".") : folder);
+    if (base.back() != L'\\' && base.back() != L'/') {
+        base += L'\\';  // a drive's root, "C:\\", ends in one already
+    }
+    base += L".vellmor-probe-" + std::to_wstring(GetCurrentProcessId()) + L"-";
     for (unsigned attempt = 0; attempt < 16; ++attempt) {
         const std::wstring probe = base + std::to_wstring(GetTickCount64()) + L"-" +
                                    std::to_wstring(attempt);
@@ -106,10 +110,13 @@ bool PathExists(const std::string& path)
     return AttributesOf(path) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool FileIsReadOnly(const std::string& path)
+std::string ReadOnlyFileReason(const std::string& path)
 {
     const DWORD attributes = AttributesOf(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0) {
+        return std::string();
+    }
+    return SystemErrorText(ERROR_FILE_READ_ONLY);
 }
 
 bool CanOpenFileForReading(const std::string& path)

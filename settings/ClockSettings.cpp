@@ -116,19 +116,21 @@ void ClockSettings::LoadFrom(const std::string& path)
     }
 }
 
-bool ClockSettings::Save() const
+WriteOutcome ClockSettings::Save() const
 {
     if (iniPath.empty()) {
-        return false;  // never loaded: there is no file to write
+        return WriteOutcome::Failure("no settings file was chosen");  // never loaded
     }
-    if (FileIsReadOnly(iniPath)) {
-        // The user made the file read-only: it is kept as it is, although
-        // the folder would let a new file be renamed over it.
-        return false;
+    const std::string readOnly = ReadOnlyFileReason(iniPath);
+    if (!readOnly.empty()) {
+        // The file is read-only for this user (made so, or left owned by
+        // root): it is kept as it is, although the folder would let a new
+        // file be renamed over it.
+        return WriteOutcome::Failure(readOnly);
     }
     try {
         return WriteIniFile(iniPath, Entries(*this));
     } catch (...) {
-        return false;
+        return WriteOutcome::Failure("out of memory");
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AtomicFile.h"
+
 #include <iosfwd>
 #include <string>
 
@@ -44,9 +46,10 @@ struct ClockSettings {
     // As Load, from the file at path.
     void LoadFrom(const std::string& path);
     // Writes the thirteen stored values to iniPath, each replaced in place;
-    // every other line of the file stays as it was. Returns false when the
-    // file could not be written; the old file is then left whole.
-    bool Save() const;
+    // every other line of the file stays as it was. Fails, with the system's
+    // reason, when the file could not be written; the old file is then left
+    // whole. A file that is read-only for this user is never replaced.
+    WriteOutcome Save() const;
 
     // The values of an INI text; what it lacks takes the default.
     void Read(std::istream& in);

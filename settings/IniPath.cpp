@@ -9,13 +9,17 @@
 
 namespace {
 
+// The folder of a file; a file at the top of a drive ("C:\\vellmor.ini") is
+// in the drive's root "C:\\", not in "C:", which names the drive's current
+// folder.
 std::string FolderOf(const std::string& path)
 {
     const auto slash = path.find_last_of(kPathSeparators);
     if (slash == std::string::npos) {
         return ".";
     }
-    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+    const bool atRoot = slash == 0 || (slash == 2 && path[1] == ':');
+    return path.substr(0, atRoot ? slash + 1 : slash);
 }
 
 std::string FileNameOf(const std::string& path)
@@ -69,7 +73,7 @@ std::string UserIniPathForExecutable(const std::string& executablePath,
 std::string ChooseIniPath(const std::string& executablePath, const std::string& configHome)
 {
     const std::string beside = IniPathForExecutable(executablePath);
-    if (FolderIsWritable(FolderOf(beside)) || configHome.empty()) {
+    if (FolderIsUsersOwn(FolderOf(beside)) || configHome.empty()) {
         return beside;
     }
     const std::string user = UserIniPathForExecutable(executablePath, configHome);

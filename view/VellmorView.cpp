@@ -198,16 +198,20 @@ bool CVellmorView::OnClose(bool deleteWindow)
     if (sound_) {
         sound_->Stop();
     }
-    SaveSettings();
+    const WriteOutcome saved = SaveSettings();
+    if (!saved && saveFailureAtClose_) {
+        saveFailureAtClose_(controller_->Settings().iniPath, saved.reason);
+    }
     Activate(false);
     return true;
 }
 
-void CVellmorView::SaveSettings() const
+WriteOutcome CVellmorView::SaveSettings() const
 {
-    if (controller_) {
-        controller_->Settings().Save();
+    if (!controller_) {
+        return WriteOutcome::Success();  // no clock: nothing to keep
     }
+    return controller_->Settings().Save();
 }
 
 bool CVellmorView::StartTimer(int id, int periodMs)

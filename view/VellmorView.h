@@ -9,8 +9,11 @@
 #include <wx/docview.h>
 #include <wx/font.h>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
 
 class SoundPlayer;
 class X11TextBlitter;
@@ -36,9 +39,14 @@ public:
 
     ClockController& Controller() { return *controller_; }
     // Writes the settings to their file now (atomically; a read-only file is
-    // left alone). Called at close, after a dialog's OK, and when the
-    // display is lost.
-    void SaveSettings() const;
+    // left alone). Called at close and when the display is lost; a dialog's
+    // OK saves through the controller.
+    WriteOutcome SaveSettings() const;
+    // Told the file and the reason when the save at close fails: the
+    // program is ending, and no box may hold it.
+    using SaveFailureHandler =
+        std::function<void(const std::string& path, const std::string& reason)>;
+    void OnSaveFailureAtClose(SaveFailureHandler handler) { saveFailureAtClose_ = std::move(handler); }
     // What the window shows, for checks of the drawing.
     const wxBitmap& BackingStore();
     wxWindow* Canvas() const { return canvas_; }
@@ -80,6 +88,7 @@ private:
     void CatchUpStraightText();
 
     std::unique_ptr<ClockController> controller_;
+    SaveFailureHandler saveFailureAtClose_;
     std::unique_ptr<SoundPlayer> sound_;
     wxWindow* canvas_ = nullptr;  // owned by the frame
     wxBitmap backing_;

@@ -184,6 +184,47 @@ TEST_F(Exchange, AlarmCancelKeepsTheValuesAndStillHandsTheTimeToTheModel)
     EXPECT_EQ(platform.messages.size(), 1u);
 }
 
+// OK whose save fails (here the settings' folder is gone) says so in a box
+// that names the file and the system's reason; the change stays in effect
+// for the rest of the run: the alarm rings at the new time.
+TEST_F(Exchange, AnOkWhoseSaveFailsSaysWhyAndKeepsTheChange)
+{
+    const std::string gone = dir_.File("gone/exchange.ini");
+    ClockSettings probe;
+    probe.iniPath = gone;
+    const std::string reason = probe.Save().reason;  // in the system's words
+    ASSERT_FALSE(reason.empty());
+    for (const int command : {kCmdSettings, kCmdAlarm}) {
+        SCOPED_TRACE(command);
+        platform.ClearRecords();
+        controller.Settings().iniPath = gone;
+        platform.onSettingsDialog = [](SettingsFields& fields) {
+            fields.city = "那覇";
+            return true;
+        };
+        platform.onAlarmDialog = [](AlarmFields& fields) {
+            fields.alarmEnable = 1;
+            fields.alarmHour = 6;
+            fields.alarmMinutes = 2;
+            return true;
+        };
+        EXPECT_TRUE(controller.OnCommand(command));
+
+        ASSERT_EQ(platform.messages.size(), 1u);
+        const auto& box = platform.messages[0];
+        EXPECT_EQ(box.text, SaveFailureMessage(gone, reason));
+        EXPECT_NE(box.text.find(reason), std::string::npos);
+        EXPECT_NE(box.text.find(gone), std::string::npos);
+        EXPECT_EQ(box.caption, "") << "the application's title";
+        EXPECT_EQ(box.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(platform.calls.back(), "invalidate");
+    }
+    EXPECT_EQ(controller.Settings().city, "那覇");
+    RunUntil(At(2006, 1, 1, 6, 2, 0));
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].caption, "アラーム時刻です");
+}
+
 // The information dialog leaves the bell striking and names the toki as the
 // display system does: plain names under the fixed-hour display.
 TEST_F(Exchange, TokiInfoShowsTodayWithTheNamesOfTheDisplaySystem)

@@ -148,6 +148,30 @@ TEST_F(ViewExchangeTest, AlarmOkCopiesTheThreeValuesBack)
     EXPECT_EQ(OnDisk().alarmMinutes, 30);
 }
 
+// The settings' folder has gone since the start: OK's save fails, and a box
+// over the clock names the file and the system's reason; the alarm stays set.
+TEST_F(ViewExchangeTest, AnOkWhoseSaveFailsShowsTheFileAndTheReason)
+{
+    const wxString folder = wxFileName::CreateTempFileName("vellmor-gone");
+    wxRemoveFile(folder);
+    ASSERT_TRUE(wxMkdir(folder));
+    const std::string gone = folder.utf8_string() + "/vellmor.ini";
+    Settings().iniPath = gone;
+    ASSERT_TRUE(wxRmdir(folder));
+    int boxes = 0;
+    wxTEST_DIALOG(Command(kCmdAlarm),
+                  ExpectDialog<CAlarmDlg>([](CAlarmDlg& dlg) {
+                      ClickCheckBox(dlg, kIdAlarmEnable);
+                      SetEditText(dlg, kIdAlarmHour, "6");
+                      ClickButton(dlg, wxID_OK);
+                  }),
+                  ExpectMessage(SaveFailureMessage(gone, "No such file or directory"), &boxes));
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(Settings().alarmEnable, 1);
+    EXPECT_EQ(Settings().alarmHour, 6);
+    Settings().iniPath = iniPath_;
+}
+
 TEST_F(ViewExchangeTest, AlarmCancelKeepsTheOldValues)
 {
     Settings().alarmEnable = 1;

@@ -18,35 +18,35 @@ void ClockController::StartChime(const ChimeMoment& at)
     if (strikes <= 0) {
         return;
     }
-    strikesLeft = strikes;
+    bell.strikesLeft = strikes;
     StartStrikes();
 }
 
 void ClockController::StartStrikes()
 {
     // Restarting the timer replaces a series in progress from step 0.
-    animationStep = 0;
+    bell.animationStep = 0;
     if (!platform_.StartTimer(kAnimationTimer, kAnimationTimerPeriodMs)) {
-        strikesLeft = 0;  // nothing will count it down: the bell stays idle
+        bell.strikesLeft = 0;  // nothing will count it down: the bell stays idle
         platform_.ShowMessage(kAnimationTimerFailure, "", MessageIcon::None);
     }
 }
 
 void ClockController::StepAnimation()
 {
-    ++animationStep;
-    if (animationStep >= kAnimationSteps) {
-        animationStep = 0;
+    ++bell.animationStep;
+    if (bell.animationStep >= kAnimationSteps) {
+        bell.animationStep = 0;
         // The series ends at the close of the cycle whose strike was its last.
-        if (strikesLeft <= 0) {
+        if (bell.strikesLeft <= 0) {
             platform_.StopTimer(kAnimationTimer);
         }
     }
     DrawBell();
-    if (animationStep == kSoundStep) {
+    if (bell.animationStep == kSoundStep) {
         // Yields to a sound already playing; the count goes down either way.
         platform_.PlaySound(kStrikeSound, SoundMode::Yield);
-        --strikesLeft;
+        --bell.strikesLeft;
     }
 }
 
@@ -54,8 +54,8 @@ void ClockController::StopBell()
 {
     platform_.StopTimer(kAnimationTimer);
     platform_.StopSound();
-    animationStep = 0;
-    strikesLeft = 0;
+    bell.animationStep = 0;
+    bell.strikesLeft = 0;
     platform_.Invalidate();  // repaint with the bell at rest
 }
 
@@ -67,6 +67,6 @@ void ClockController::StrikeNow()
         return;
     }
     StopBell();
-    strikesLeft = 1;
+    bell.strikesLeft = 1;
     StartStrikes();
 }

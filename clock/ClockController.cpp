@@ -26,7 +26,7 @@ void ClockController::InitialUpdate(const ClockSettings& loaded)
     tokiRefreshMask = TICK_HALF_TOKI | TICK_FULL_TOKI;
     joyaLeft = 0;
     joyaArmed = 1;
-    animationStep = 0;
+    bell.animationStep = 0;
     strikeCounts = MakeStrikeCounts();
     if (!platform_.StartTimer(kBaseTimer, kBaseTimerPeriodMs)) {
         // The clock then shows its start-up state and never advances.

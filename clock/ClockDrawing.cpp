@@ -44,8 +44,8 @@ void ClockController::DrawFace()
 
 void ClockController::DrawBell()
 {
-    const int frame =
-        (animationStep >= 1 && animationStep <= kBellLastMovingFrame) ? animationStep : 0;
+    const int step = bell.animationStep;
+    const int frame = (step >= 1 && step <= kBellLastMovingFrame) ? step : 0;
     platform_.DrawPicture(ClockPicture::Bell, frame * kBellSize, 0, kBellSize, kBellSize, kBellX,
                           kBellY);
 }

@@ -35,7 +35,7 @@ void ClockController::JoyaStrike()
         platform_.Invalidate();  // the repaint clears the countdown line
     }
     if (strike) {
-        strikesLeft = 1;
+        bell.strikesLeft = 1;
         StartStrikes();
     }
 }

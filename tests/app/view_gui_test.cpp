@@ -70,20 +70,31 @@ TEST_F(ClockWindowTest, FrameTitleStyleMenuAndSize)
     EXPECT_LE(client.x, 200);  // fitted to the form, not the frame's default size
 }
 
+// The menu edits of New Year's Eve as the controller makes them (the
+// pairs are its rule, tests/clock/joya_test.cpp): on the real menu each item
+// lands at the top with its separator below it, and goes again with it.
 TEST_F(ClockWindowTest, NewYearsEveMenuItemsComeAndGoInPairs)
 {
-    ClockController& clock = view_->Controller();
-    clock.StartJoya();
-    clock.StartJoya();  // started again while running: a second pair on top
+    const auto start = [this] {
+        view_->InsertMenuSeparator(0);
+        view_->InsertMenuCommand(0, kCmdStopJoya, kStopJoyaItemText);
+    };
+    const auto stop = [this] {
+        view_->RemoveMenuItemById(kCmdStopJoya);
+        view_->RemoveMenuItemAt(0);
+    };
+    start();
+    start();  // started again while running: a second pair on top
     ASSERT_EQ(FilePopup()->GetMenuItemCount(), 10u);
     for (size_t top : {0u, 2u}) {
         EXPECT_EQ(FilePopup()->FindItemByPosition(top)->GetItemLabel(),
                   wxString::FromUTF8("除夜の鐘中止"));
+        EXPECT_EQ(FromMenuId(FilePopup()->FindItemByPosition(top)->GetId()), kCmdStopJoya);
         EXPECT_TRUE(FilePopup()->FindItemByPosition(top + 1)->IsSeparator());
     }
-    clock.StopJoya();
+    stop();
     EXPECT_EQ(FilePopup()->GetMenuItemCount(), 8u);
-    clock.StopJoya();
+    stop();
     EXPECT_EQ(FilePopup()->GetMenuItemCount(), 6u);
     EXPECT_EQ(FromMenuId(FilePopup()->FindItemByPosition(0)->GetId()), kCmdStrike);
 }

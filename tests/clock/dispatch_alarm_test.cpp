@@ -108,8 +108,11 @@ TEST_F(Dispatch, AlarmTimeTakenAgainAfterTheAlarmDialog)
     settings.alarmHour = 6;
     settings.alarmMinutes = 20;
     Start(At(2006, 1, 1, 6, 13, 57));
-    controller.Settings().alarmMinutes = 16;
-    controller.ApplyAlarmTime();
+    platform.onAlarmDialog = [](AlarmFields& fields) {
+        fields.alarmMinutes = 16;
+        return true;
+    };
+    Command(kCmdAlarm);
     RunUntil(At(2006, 1, 1, 6, 21, 0));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].atMs, MsOf(At(2006, 1, 1, 6, 16, 0)));
@@ -119,8 +122,11 @@ TEST_F(Dispatch, PlaceTakenAgainAfterTheSettingsDialog)
 {
     Start(At(2006, 12, 31, 23, 30, 0));  // Yokohama: toki 23 until 23:44
     EXPECT_EQ(controller.Calendar().GetCurrentToki(), 23);
-    controller.Settings().longitudeDegrees = 145;  // further east: past the solar midnight
-    controller.ApplyLocation();
+    platform.onSettingsDialog = [](SettingsFields& fields) {
+        fields.longitudeDegrees = 145;  // further east: past the solar midnight
+        return true;
+    };
+    Command(kCmdSettings);
     EXPECT_EQ(controller.Calendar().GetCurrentToki(), 0);
 }
 

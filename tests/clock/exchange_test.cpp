@@ -25,9 +25,15 @@ protected:
     {
         iniPath_ = dir_.File("exchange.ini");
         WriteBytes(iniPath_, "");
+        settings.iniPath = iniPath_;
+        StartStriking();
+    }
+
+    // Starts the clock with `settings` and strikes the bell by hand.
+    void StartStriking()
+    {
         Start(At(2006, 1, 1, 6, 0, 0));
-        controller.Settings().iniPath = iniPath_;
-        controller.StrikeNow();
+        Command(kCmdStrike);
         RunForMs(400);
         ASSERT_TRUE(platform.IsRunning(kAnimationTimer));
         platform.ClearRecords();
@@ -162,14 +168,13 @@ TEST_F(Exchange, AlarmOkCopiesBackSavesAndTheAlarmRingsAtTheNewTime)
     EXPECT_EQ(platform.messages[0].caption, "アラーム時刻です");
 }
 
-// Cancel hands the time model the alarm time of the settings again, even
-// when it is unchanged: a time set in the settings without reaching the
-// model (here by hand) takes effect.
-TEST_F(Exchange, AlarmCancelKeepsTheValuesAndStillHandsTheTimeToTheModel)
+// Cancel leaves the alarm as it was, armed at its time.
+TEST_F(Exchange, AlarmCancelKeepsTheValuesAndTheAlarmTime)
 {
-    controller.Settings().alarmEnable = 1;
-    controller.Settings().alarmHour = 6;
-    controller.Settings().alarmMinutes = 3;
+    settings.alarmEnable = 1;
+    settings.alarmHour = 6;
+    settings.alarmMinutes = 3;
+    StartStriking();
     platform.onAlarmDialog = [](AlarmFields& fields) {
         fields.alarmEnable = 0;  // unticked, then cancelled
         return false;
@@ -194,8 +199,8 @@ TEST_F(Exchange, TokiInfoShowsTodayWithTheNamesOfTheDisplaySystem)
     } cases[] = {{kFixedHourDisplay, "暁九つ  "}, {kTemporalHourDisplay, "暁九つ (子)  "}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.display);
-        platform.ClearRecords();
-        controller.Settings().twelveShiDisplay = c.display;
+        settings.twelveShiDisplay = c.display;
+        StartStriking();
         bool bellGoingInDialog = false;
         platform.onTokiInfoDialog = [&](const TokiChartData&) {
             bellGoingInDialog = platform.IsRunning(kAnimationTimer);

@@ -27,8 +27,7 @@ protected:
         }
         // The settings go to a scratch file when the view closes.
         iniPath_ = wxFileName::CreateTempFileName("vellmor-dialogs").utf8_string();
-        Settings() = ClockSettings();
-        Settings().iniPath = iniPath_;
+        StartWith(ClockSettings());
     }
 
     void TearDown() override
@@ -43,8 +42,15 @@ protected:
         view_->ProcessEvent(event);
     }
 
-    ClockController& Clock() { return view_->Controller(); }
-    ClockSettings& Settings() { return Clock().Settings(); }
+    // The clock started afresh with these settings, kept in the scratch file.
+    void StartWith(ClockSettings settings)
+    {
+        settings.iniPath = iniPath_;
+        view_->Controller().InitialUpdate(settings);
+    }
+
+    const ClockController& Clock() { return view_->Controller(); }
+    const ClockSettings& Settings() { return Clock().Settings(); }
     // What the settings file holds now, while the clock still runs.
     ClockSettings OnDisk() const
     {
@@ -59,12 +65,13 @@ protected:
 
 TEST_F(ViewExchangeTest, SettingsOkStopsTheBellCopiesBackAndMovesTheTimeModel)
 {
-    Settings().chime = 12;
-    Settings().chimeCount = 1;
-    Settings().twelveShiDisplay = 4;
-    Settings().timeDifference = 9;
-    Clock().ApplyLocation();
-    Clock().StrikeNow();
+    ClockSettings settings;
+    settings.chime = 12;
+    settings.chimeCount = 1;
+    settings.twelveShiDisplay = 4;
+    settings.timeDifference = 9;
+    StartWith(settings);
+    Command(kCmdStrike);
     ASSERT_GT(Clock().StrikesLeft(), 0);
 
     wxTEST_DIALOG(Command(kCmdSettings), ExpectDialog<CSettingsDlg>([this](CSettingsDlg& dlg) {
@@ -112,7 +119,7 @@ TEST_F(ViewExchangeTest, SettingsCancelLeavesEverythingButTheBell)
 {
     const ClockSettings before = Settings();
     const int sunrise = Clock().Calendar().GetSunrise();
-    Clock().StrikeNow();
+    Command(kCmdStrike);
     wxTEST_DIALOG(Command(kCmdSettings), ExpectDialog<CSettingsDlg>([](CSettingsDlg& dlg) {
         SetEditText(dlg, kIdLongitudeDegrees, "150");
         ClickRadio(dlg, kIdCountSilent);
@@ -127,10 +134,12 @@ TEST_F(ViewExchangeTest, SettingsCancelLeavesEverythingButTheBell)
 
 TEST_F(ViewExchangeTest, AlarmOkCopiesTheThreeValuesBack)
 {
-    Settings().alarmEnable = 0;
-    Settings().alarmHour = 12;
-    Settings().alarmMinutes = 0;
-    Clock().StrikeNow();
+    ClockSettings settings;
+    settings.alarmEnable = 0;
+    settings.alarmHour = 12;
+    settings.alarmMinutes = 0;
+    StartWith(settings);
+    Command(kCmdStrike);
     wxTEST_DIALOG(Command(kCmdAlarm), ExpectDialog<CAlarmDlg>([this](CAlarmDlg& dlg) {
         EXPECT_EQ(Clock().StrikesLeft(), 0);
         EXPECT_EQ(dlg.fields.alarmEnable, 0);
@@ -150,8 +159,10 @@ TEST_F(ViewExchangeTest, AlarmOkCopiesTheThreeValuesBack)
 
 TEST_F(ViewExchangeTest, AlarmCancelKeepsTheOldValues)
 {
-    Settings().alarmEnable = 1;
-    Settings().alarmHour = 7;
+    ClockSettings settings;
+    settings.alarmEnable = 1;
+    settings.alarmHour = 7;
+    StartWith(settings);
     wxTEST_DIALOG(Command(kCmdAlarm), ExpectDialog<CAlarmDlg>([](CAlarmDlg& dlg) {
         ClickCheckBox(dlg, kIdAlarmEnable);
         ClickButton(dlg, wxID_CANCEL);
@@ -169,8 +180,10 @@ TEST_F(ViewExchangeTest, TokiInfoShowsTheDayWithNamesOfTheDisplaySystemAndLeaves
     } cases[] = {{4, "暁九つ  "}, {3, "暁九つ (子)  "}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.display);
-        Settings().twelveShiDisplay = c.display;
-        Clock().StrikeNow();
+        ClockSettings settings;
+        settings.twelveShiDisplay = c.display;
+        StartWith(settings);
+        Command(kCmdStrike);
         wxTEST_DIALOG(Command(kCmdTokiInfo),
                       ExpectDialog<CTokiInfoDlg>([this, &c](CTokiInfoDlg& dlg) {
                           EXPECT_EQ(Clock().StrikesLeft(), 1) << "the bell goes on";

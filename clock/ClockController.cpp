@@ -14,7 +14,7 @@ const char* const kAlarmCaption = "アラーム時刻です";
 }  // namespace
 
 ClockController::ClockController(ClockPlatform& platform, std::shared_ptr<const ClockSource> clock)
-    : platform_(platform), calendar(std::move(clock))
+    : platform_(platform), clockSource(clock), calendar(std::move(clock))
 {
 }
 

@@ -55,6 +55,8 @@ public:
     // The settings as the clock holds them: what the view saves at close.
     const ClockSettings& Settings() const { return settings; }
     const TokiCalendar& Calendar() const { return calendar; }
+    // Where the clock reads the time; the view keeps its tick in step with it.
+    const ClockSource& Clock() const { return *clockSource; }
     int JoyaLeft() const { return joyaLeft; }
     int JoyaArmed() const { return joyaArmed; }
     int StrikesLeft() const { return bell.strikesLeft; }
@@ -120,6 +122,7 @@ private:
     void ApplyAlarmTime();
 
     ClockPlatform& platform_;
+    std::shared_ptr<const ClockSource> clockSource;  // the calendar's too
     ClockSettings settings;
     TokiCalendar calendar;
     int lineHeight = 0;      // pixels; y of the countdown line

@@ -214,7 +214,7 @@ bool CVellmorView::StartTimer(int id, int periodMs)
 {
     if (id == kBaseTimer && periodMs == kBaseTimerPeriodMs) {
         // In step with the wall clock's second from the first firing on.
-        return ArmBaseTick(FirstTickArming(SystemClock()->MicrosecondOfSecond()));
+        return ArmBaseTick(FirstTickArming(controller_->Clock().MicrosecondOfSecond()));
     }
     return timers_.Start(id, periodMs);
 }
@@ -249,7 +249,7 @@ void CVellmorView::OnTimerEvent(wxTimerEvent& event)
         // Before the tick reads the clock, so that the tick never sees an
         // older second than the schedule did, and a box raised by the tick
         // finds the timer running.
-        ArmBaseTick(TickArmingAfterFiring(SystemClock()->MicrosecondOfSecond(),
+        ArmBaseTick(TickArmingAfterFiring(controller_->Clock().MicrosecondOfSecond(),
                                           timers_.IsRunning(kBaseTimer)));
     }
     controller_->OnTimer(id);

@@ -5,6 +5,7 @@
 #include "AlarmDlg.h"
 #include "AlarmFields.h"
 #include "ClockFonts.h"
+#include "ClockSurface.h"
 #include "EmbeddedImage.h"
 #include "MenuIds.h"
 #include "ModalRun.h"
@@ -13,11 +14,9 @@
 #include "SoundPlayer.h"
 #include "TokiChartData.h"
 #include "TokiInfoDlg.h"
-#include "X11TextBlitter.h"
 
 #include <wx/app.h>
 #include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/menu.h>
@@ -40,21 +39,6 @@ constexpr int kFormHeightDu = 101;
 // The pictures need at least this much room (face 180 x 200).
 constexpr int kMinClientWidth = 180;
 constexpr int kMinClientHeight = 200;
-
-wxColour ToColour(Rgb c)
-{
-    return wxColour(c.red, c.green, c.blue);
-}
-
-// Black text on an opaque background cell, as every text of the clock is drawn.
-void PaintText(wxDC& dc, const wxFont& font, Rgb background, const wxString& text, int x, int y)
-{
-    dc.SetFont(font);
-    dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
-    dc.SetTextBackground(ToColour(background));
-    dc.SetTextForeground(*wxBLACK);
-    dc.DrawText(text, x, y);
-}
 
 // Runs a dialog that edits a copy of fields; OK puts the copy back.
 template <class Dialog, class Fields>
@@ -137,7 +121,7 @@ void CVellmorView::CreateCanvas()
     canvas_->SetFont(wxFont(wxFontInfo(9).FaceName(JapaneseGothicFace())));
     canvas_->Bind(wxEVT_PAINT, &CVellmorView::OnPaint, this);
     canvas_->Bind(wxEVT_LEFT_DCLICK, &CVellmorView::OnDoubleClick, this);
-    blitter_ = std::make_unique<X11TextBlitter>(canvas_);
+    surface_ = std::make_unique<ClockSurface>(canvas_);
     controller_->SetLineHeight(canvas_->GetCharHeight());
 }
 
@@ -155,29 +139,17 @@ void CVellmorView::LoadPictures()
 void CVellmorView::CreateFonts()
 {
     const wxString serif = SerifFace();
-    fonts_[ClockFont::Large] = MakeCellHeightFont(canvas_, serif, 24, 700, true);
-    fonts_[ClockFont::Medium] = MakeCellHeightFont(canvas_, serif, 16, 700, false);
-    fonts_[ClockFont::Small] = MakeCellHeightFont(canvas_, JapaneseGothicFace(), 12, 500, false);
-    wxClientDC dc(canvas_);
-    for (const auto& font : fonts_) {
-        dc.SetFont(font.second);
-        textHeights_[font.first] = dc.GetCharHeight();
-    }
+    surface_->SetFont(ClockFont::Large, MakeCellHeightFont(canvas_, serif, 24, 700, true));
+    surface_->SetFont(ClockFont::Medium, MakeCellHeightFont(canvas_, serif, 16, 700, false));
+    surface_->SetFont(ClockFont::Small,
+                      MakeCellHeightFont(canvas_, JapaneseGothicFace(), 12, 500, false));
 }
 
 void CVellmorView::FitFrameToForm()
 {
     const wxSize form = canvas_->ConvertDialogToPixels(wxSize(kFormWidthDu, kFormHeightDu));
     const wxSize client(std::max(form.x, kMinClientWidth), std::max(form.y, kMinClientHeight));
-    // The backing store has as many pixels as the window shows, so that at a
-    // scale of 2 pictures and text keep their detail; it is drawn in logical
-    // pixels all the same.
-    backing_.CreateWithDIPSize(client, canvas_->GetContentScaleFactor());
-    {
-        wxMemoryDC dc(backing_);
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-    }
+    surface_->Create(client);
     GetFrame()->SetClientSize(client);
     canvas_->SetSize(client);
 }
@@ -336,109 +308,33 @@ void CVellmorView::RemoveMenuItemAt(int position)
     }
 }
 
-void CVellmorView::RefreshArea(const wxRect& area)
-{
-    if (!painting_ && canvas_) {
-        canvas_->RefreshRect(area, false);
-    }
-}
-
 void CVellmorView::DrawPicture(ClockPicture picture, int srcX, int srcY, int width, int height,
                                int x, int y)
 {
-    const wxBitmap& source = pictures_[picture];
-    if (!source.IsOk() || !backing_.IsOk()) {
-        return;
-    }
-    CatchUpStraightText();  // what was drawn first stays below
-    wxMemoryDC from(const_cast<wxBitmap&>(source));
-    wxMemoryDC to(backing_);
-    to.Blit(x, y, width, height, &from, srcX, srcY);
-    RefreshArea(wxRect(x, y, width, height));
+    surface_->DrawPicture(pictures_[picture], wxRect(srcX, srcY, width, height), wxPoint(x, y));
 }
 
 void CVellmorView::DrawText(const std::string& text, int x, int y, ClockFont font,
                             Rgb background)
 {
-    if (!backing_.IsOk()) {
-        return;
-    }
+    const TextStyle style{font, background};
     // The large font is the time's, drawn once a second.
-    if (font == ClockFont::Large && !painting_ && DrawTextStraight(text, x, y, font, background)) {
-        return;
-    }
-    CatchUpStraightText();
-    DrawTextToBacking(text, x, y, font, background);
-    // Measuring the text would lay it out a second time; the rest of the
-    // line is refreshed instead.
-    RefreshArea(wxRect(x, y, backing_.GetLogicalWidth() - x, textHeights_[font]));
-}
-
-void CVellmorView::DrawTextToBacking(const std::string& text, int x, int y, ClockFont font,
-                                     Rgb background)
-{
-    wxMemoryDC to(backing_);
-    PaintText(to, fonts_[font], background, wxString::FromUTF8(text), x, y);
-}
-
-bool CVellmorView::DrawTextStraight(const std::string& text, int x, int y, ClockFont font,
-                                    Rgb background)
-{
-    if (!blitter_) {
-        return false;
-    }
-    if (straight_.pending && (x != straight_.x || y != straight_.y || font != straight_.font)) {
-        CatchUpStraightText();  // another place: the one before must not be lost
-    }
-    const auto render = [this, font, background](const wxString& str) {
-        X11TextBlitter::Rendering rendering;
-        wxMemoryDC measure(backing_);
-        measure.SetFont(fonts_[font]);
-        const wxSize size = measure.GetTextExtent(str);
-        measure.GetPartialTextExtents(str, rendering.extents);
-        measure.SelectObject(wxNullBitmap);
-        if (size.x <= 0 || size.y <= 0) {
-            return rendering;
-        }
-        rendering.bitmap = wxBitmap(size);
-        wxMemoryDC to(rendering.bitmap);
-        PaintText(to, fonts_[font], background, str, 0, 0);
-        return rendering;
-    };
-    const int style = static_cast<int>(font) << 24 | background.red << 16 |
-                      background.green << 8 | background.blue;
-    if (!blitter_->Draw(text, x, y, style, render)) {
-        return false;
-    }
-    straight_.pending = true;
-    straight_.text = text;
-    straight_.x = x;
-    straight_.y = y;
-    straight_.font = font;
-    straight_.background = background;
-    return true;
-}
-
-void CVellmorView::CatchUpStraightText()
-{
-    if (straight_.pending) {
-        straight_.pending = false;
-        DrawTextToBacking(straight_.text, straight_.x, straight_.y, straight_.font,
-                          straight_.background);
+    if (font == ClockFont::Large) {
+        surface_->CopyTime(text, wxPoint(x, y), style);
+    } else {
+        surface_->DrawText(text, wxPoint(x, y), style);
     }
 }
 
 const wxBitmap& CVellmorView::BackingStore()
 {
-    CatchUpStraightText();
-    return backing_;
+    return surface_->Bitmap();
 }
 
 void CVellmorView::Invalidate()
 {
-    fullPaintPending_ = true;
-    if (canvas_) {
-        canvas_->Refresh(true);
+    if (surface_) {
+        surface_->Invalidate();
     }
 }
 
@@ -450,22 +346,7 @@ bool CVellmorView::IsShiftDown() const
 void CVellmorView::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(canvas_);
-    if (fullPaintPending_ && backing_.IsOk()) {
-        fullPaintPending_ = false;
-        straight_.pending = false;  // wiped with the rest; the next tick draws the time
-        {
-            wxMemoryDC clear(backing_);
-            clear.SetBackground(*wxWHITE_BRUSH);
-            clear.Clear();
-        }
-        painting_ = true;
-        controller_->FullPaint();
-        painting_ = false;
-    }
-    CatchUpStraightText();
-    if (backing_.IsOk()) {
-        dc.DrawBitmap(backing_, 0, 0);
-    }
+    surface_->PaintTo(dc, [this] { controller_->FullPaint(); });
 }
 
 void CVellmorView::OnDoubleClick(wxMouseEvent& event)

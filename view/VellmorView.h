@@ -7,13 +7,12 @@
 
 #include <wx/bitmap.h>
 #include <wx/docview.h>
-#include <wx/font.h>
 
 #include <map>
 #include <memory>
 
+class ClockSurface;
 class SoundPlayer;
-class X11TextBlitter;
 class wxPaintEvent;
 class wxMouseEvent;
 class wxTimerEvent;
@@ -21,8 +20,7 @@ class wxWindow;
 
 // The clock window's content. Puts the controller's decisions on the screen
 // and the speakers: timers, sounds, message boxes and dialogs, the menu, the
-// pictures and texts. Everything is drawn into a backing bitmap and copied to the window
-// in its paint handler, so exposing the window never loses a picture.
+// pictures and texts. Pictures and texts go to the window's ClockSurface.
 class CVellmorView : public wxView, public ClockPlatform {
 public:
     CVellmorView();
@@ -74,31 +72,12 @@ private:
     bool ArmBaseTick(const TickArming& arming);
     void OnMenuCommand(wxCommandEvent& event);
     wxMenu* FirstPopup() const;
-    void RefreshArea(const wxRect& area);
-    void DrawTextToBacking(const std::string& text, int x, int y, ClockFont font, Rgb background);
-    bool DrawTextStraight(const std::string& text, int x, int y, ClockFont font, Rgb background);
-    void CatchUpStraightText();
 
     std::unique_ptr<ClockController> controller_;
     std::unique_ptr<SoundPlayer> sound_;
     wxWindow* canvas_ = nullptr;  // owned by the frame
-    wxBitmap backing_;
-    bool fullPaintPending_ = true;
-    bool painting_ = false;
+    std::unique_ptr<ClockSurface> surface_;
     std::map<ClockPicture, wxBitmap> pictures_;
-    std::map<ClockFont, wxFont> fonts_;
-    std::map<ClockFont, int> textHeights_;  // pixels of a line of text
-    // The time is copied straight to the screen once a second and drawn
-    // into the backing bitmap only before something else is drawn there or
-    // the window is painted from it.
-    std::unique_ptr<X11TextBlitter> blitter_;
-    struct StraightText {
-        bool pending = false;  // on the screen, not yet in backing_
-        std::string text;
-        int x = 0, y = 0;
-        ClockFont font = ClockFont::Large;
-        Rgb background;
-    } straight_;
     // Every timer of the clock, by id; they keep firing behind message boxes
     // and dialogs.
     LiveTimers timers_{*this, kBaseTimer, kTimerCount};

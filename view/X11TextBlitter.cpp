@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -46,7 +47,7 @@ struct X11TextBlitter::Server {
     int depth = 0;
     GC gc = nullptr;
 
-    int style = 0;
+    std::optional<TextStyle> style;  // of the pieces kept
     int cutX = -1;    // pixels from the text's left to the cut
     int height = 0;   // of every piece
     std::string head;  // the text up to and with the cut's ':', as in headPiece
@@ -241,14 +242,14 @@ bool X11TextBlitter::Attach()
     return true;
 }
 
-bool X11TextBlitter::Draw(const std::string& text, int x, int y, int style,
+bool X11TextBlitter::Draw(const std::string& text, int x, int y, const TextStyle& style,
                           const Renderer& render)
 {
     if (!Attach()) {
         return false;
     }
     Server& server = *server_;
-    if (style != server.style) {
+    if (server.style != style) {
         server.Forget();
         server.style = style;
     }

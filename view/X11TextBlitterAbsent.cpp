@@ -15,7 +15,7 @@ bool X11TextBlitter::Attach()
     return false;
 }
 
-bool X11TextBlitter::Draw(const std::string&, int, int, int, const Renderer&)
+bool X11TextBlitter::Draw(const std::string&, int, int, const TextStyle&, const Renderer&)
 {
     return Attach();
 }

@@ -202,6 +202,45 @@ TEST_F(ClockWindowTest, TimeCopiedStraightToTheScreenLooksAsDrawnWhole)
     Settle();
     EXPECT_EQ(DifferingPixels(OnScreen(view_->Canvas(), time), copied), 0);
 }
+
+// A picture drawn after the time lies over it, though the time went
+// straight to the screen and reached the backing bitmap only later; the
+// rest of the time stays, in the paint from the bitmap too.
+TEST_F(ClockWindowTest, APictureDrawnAfterTheTimeLiesOverItAndTheTimeStays)
+{
+    if (view_->Canvas()->GetContentScaleFactor() != 1.0) {
+        GTEST_SKIP() << "at other scales the time is drawn through the toolkit";
+    }
+    const wxRect time(50, 38, 125, 24);
+    const wxRect block(time.x, time.y, 31, 24);  // the top of the first toki frame
+    const wxRect rest(block.GetRight() + 1, time.y, time.width - block.width, time.height);
+    const auto paint = [this] {
+        view_->Canvas()->Refresh(false);
+        view_->Canvas()->Update();
+        Settle();
+    };
+    const auto drawBlock = [&] {
+        view_->DrawPicture(ClockPicture::Toki, 0, 0, block.width, block.height, block.x, block.y);
+    };
+    view_->StopTimer(kBaseTimer);
+    view_->Invalidate();
+    paint();
+    const wxImage face = OnScreen(view_->Canvas(), rest);
+    drawBlock();
+    paint();
+    const wxImage pictureAlone = OnScreen(view_->Canvas(), block);
+    ASSERT_TRUE(pictureAlone.IsOk());
+
+    view_->Invalidate();
+    paint();
+    view_->DrawText("12:34:56 ", time.x, time.y, ClockFont::Large, kWhite);
+    drawBlock();
+    paint();
+    EXPECT_EQ(DifferingPixels(OnScreen(view_->Canvas(), block), pictureAlone), 0)
+        << "the time came over the picture";
+    EXPECT_GT(DifferingPixels(OnScreen(view_->Canvas(), rest), face), 50)
+        << "the time vanished";
+}
 #endif
 
 TEST_F(ClockWindowTest, TimersStartAndStopById)

@@ -1,6 +1,7 @@
 #include "SoundPlayer.h"
 
 #include "EmbeddedResources.h"
+#include "FileSystem.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -21,12 +22,6 @@ bool IsRegularFile(const std::string& path)
 {
     struct stat st {};
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-std::string DirectoryOf(const std::string& path)
-{
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
 }  // namespace
@@ -215,6 +210,6 @@ bool SoundPlayer::IsPlaying() const { return backend_->IsPlaying(); }
 
 std::vector<std::string> DefaultSoundFolders(const std::string& exePath)
 {
-    const std::string exeDir = DirectoryOf(exePath);
+    const std::string exeDir = FolderOf(exePath);
     return {".", exeDir, exeDir + "/../share/vellmor/sounds"};
 }

@@ -161,7 +161,5 @@ bool SoundPlayer::IsPlaying() const
 
 std::vector<std::string> DefaultSoundFolders(const std::string& exePath)
 {
-    const auto slash = exePath.find_last_of(kPathSeparators);
-    const std::string exeDir = slash == std::string::npos ? std::string(".") : exePath.substr(0, slash);
-    return {".", exeDir};
+    return {".", FolderOf(exePath)};
 }

@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "FileSystem.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -20,15 +22,6 @@ std::string ResolveTarget(const std::string& path)
         return resolved;
     }
     return path;
-}
-
-std::string DirectoryOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // The process's file-creation mask, read without changing it (umask() would
@@ -78,7 +71,7 @@ bool ReplaceFileAtomically(const std::string& path,
     const std::string target = ResolveTarget(path);
     const auto slash = target.rfind('/');
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    const std::string dir = DirectoryOf(target);
+    const std::string dir = FolderOf(target);
 
     std::string tempPath = dir + "/." + base + ".XXXXXX";
     const int fd = mkstemp(tempPath.data());

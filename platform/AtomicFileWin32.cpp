@@ -61,8 +61,7 @@ bool ReplaceFileAtomically(const std::string& path,
         return false;
     }
 
-    const auto slash = path.find_last_of(kPathSeparators);
-    const std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+    const std::string folder = FolderOf(path);
     wchar_t tempPath[MAX_PATH + 16];
     if (GetTempFileNameW(Utf8ToWide(folder).c_str(), L"vel", 0, tempPath) == 0) {
         return false;

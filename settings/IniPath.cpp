@@ -9,15 +9,6 @@
 
 namespace {
 
-std::string FolderOf(const std::string& path)
-{
-    const auto slash = path.find_last_of(kPathSeparators);
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
-}
-
 std::string FileNameOf(const std::string& path)
 {
     const auto slash = path.find_last_of(kPathSeparators);

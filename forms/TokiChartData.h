@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClockTimeText.h"
 #include "TokiTable.h"
 
 #include <array>
@@ -24,10 +25,6 @@ struct TokiChartData {
     int sunriseMinutes = 0;
     int sunsetMinutes = 0;
 };
-
-// The clock time of a minute of the table's day as "HH:MM": -19 is "23:41",
-// 1450 is "00:10". Any minute count is brought into 0..1439 first.
-std::string ClockTimeText(int minutes);
 
 // The chart for the calendar's current table, labelled with the names the
 // calendar loaded last (LoadPlainNames or LoadBranchNames).

@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "AtomicFile.h"
+#include "Blank.h"
 #include "FileSystem.h"
 
 #include <filesystem>
@@ -11,11 +12,6 @@
 #include <string_view>
 
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 
 std::string_view Trim(std::string_view s)
 {

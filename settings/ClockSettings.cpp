@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,35 @@ std::vector<IniEntry> Entries(const ClockSettings& s)
 }
 
 }  // namespace
+
+bool operator==(const ClockSettings& a, const ClockSettings& b)
+{
+    for (const StoredKey& k : kStoredKeys) {
+        if (k.member && a.*k.member != b.*k.member) {
+            return false;
+        }
+    }
+    return a.city == b.city && a.iniPath == b.iniPath;
+}
+
+bool operator!=(const ClockSettings& a, const ClockSettings& b)
+{
+    return !(a == b);
+}
+
+void PrintTo(const ClockSettings& settings, std::ostream* out)
+{
+    for (const StoredKey& k : kStoredKeys) {
+        *out << k.key << '=';
+        if (k.member) {
+            *out << settings.*k.member;
+        } else {
+            *out << settings.city;
+        }
+        *out << ", ";
+    }
+    *out << "iniPath=" << settings.iniPath;
+}
 
 void ClockSettings::Read(std::istream& in)
 {

@@ -53,3 +53,9 @@ struct ClockSettings {
     // Copies the INI text from oldText to out with the thirteen values set.
     bool Write(std::istream& oldText, std::ostream& out) const;
 };
+
+// Every member alike, the path included.
+bool operator==(const ClockSettings& a, const ClockSettings& b);
+bool operator!=(const ClockSettings& a, const ClockSettings& b);
+// "Chime=3, ..., City=横浜, ..., iniPath=...": how tests show a record.
+void PrintTo(const ClockSettings& settings, std::ostream* out);

@@ -129,8 +129,7 @@ TEST_F(Exchange, SettingsCancelStopsTheBellAndLeavesEverythingElse)
     EXPECT_EQ(platform.calls,
               Steps({"settings dialog", "settings dialog cancel", "invalidate"}));
     EXPECT_TRUE(BellStopped());
-    EXPECT_EQ(controller.Settings().longitudeDegrees, before.longitudeDegrees);
-    EXPECT_EQ(controller.Settings().chime, before.chime);
+    EXPECT_EQ(controller.Settings(), before);
     // The place did not go to the time model: it still has the old day's table.
     EXPECT_EQ(controller.Calendar().GetDay(), 1);
     EXPECT_EQ(controller.Calendar().GetSunrise(), sunrise);
@@ -183,7 +182,7 @@ TEST_F(Exchange, AlarmCancelKeepsTheValuesAndTheAlarmTime)
 
     EXPECT_EQ(platform.calls, Steps({"alarm dialog", "alarm dialog cancel", "invalidate"}));
     EXPECT_TRUE(BellStopped());
-    EXPECT_EQ(controller.Settings().alarmEnable, 1);
+    EXPECT_EQ(controller.Settings(), settings);
     EXPECT_EQ(FileText(), "") << "Cancel wrote the settings";
     RunUntil(At(2006, 1, 1, 6, 3, 0));
     EXPECT_EQ(platform.messages.size(), 1u);

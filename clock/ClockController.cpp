@@ -97,22 +97,22 @@ void ClockController::DispatchEvents(int events)
     const ChimeMoment moment = CurrentMoment();
 
     // The alarm's box waits for OK; timers (and nested dispatches) go on meanwhile.
-    if (settings.alarmEnable == 1 && (events & TICK_ALARM) != 0) {
+    if (settings.AlarmArmed() && (events & TICK_ALARM) != 0) {
         RingAlarm();
     }
-    if ((events & settings.twelveShiDisplay) != 0) {
+    if ((events & settings.SignRedrawEvents()) != 0) {
         DrawBranch();
     }
     if ((events & tokiRefreshMask) != 0) {
         DrawToki();
     }
-    if ((events & settings.joya) != 0) {
+    if ((events & settings.JoyaStartEvents()) != 0) {
         if (joyaArmed == 0) {
             return;  // New Year's Eve after the sequence has run: no chime either
         }
         StartJoya();
     }
-    if ((events & settings.chime) != 0 && joyaLeft == 0) {
+    if ((events & settings.ChimeEvents()) != 0 && joyaLeft == 0) {
         StartChime(moment);
     }
 }

@@ -24,7 +24,7 @@ void ClockController::FullPaint()
     DrawBell();
     DrawBranch();
     DrawTokiPicture();
-    if (settings.addText == 1) {
+    if (settings.TokiTextShown()) {
         DrawTokiText();  // on the face just drawn
     }
     // The repaint wiped the time and the countdown; the next tick draws them.
@@ -35,7 +35,7 @@ void ClockController::FullPaint()
 void ClockController::DrawFace()
 {
     platform_.DrawPicture(ClockPicture::Face, 0, 0, kFaceWidth, kFaceHeight, 0, 0);
-    if (settings.alarmEnable == 1) {
+    if (settings.AlarmArmed()) {
         char text[32];
         std::snprintf(text, sizeof text, "%2.2d:%2.2d", settings.alarmHour, settings.alarmMinutes);
         platform_.DrawText(text, kAlarmX, kAlarmY, ClockFont::Medium, kAlarmYellow);
@@ -52,8 +52,7 @@ void ClockController::DrawBell()
 
 void ClockController::DrawBranch()
 {
-    const int frame = settings.twelveShiDisplay == kFixedHourDisplay ? calendar.GetHour()
-                                                                     : calendar.GetCurrentToki();
+    const int frame = settings.ShowsFixedHours() ? calendar.GetHour() : calendar.GetCurrentToki();
     platform_.DrawPicture(ClockPicture::Branch, frame * kBranchSize, 0, kBranchSize, kBranchSize,
                           kBranchX, kBranchY);
 }
@@ -64,7 +63,7 @@ void ClockController::DrawToki()
     // The text line names the same toki as the picture, so it changes with
     // it. The labels differ in width: the face under the line, left of the
     // sign, is drawn again first, so that no tail of a longer label stays.
-    if (settings.addText == 1) {
+    if (settings.TokiTextShown()) {
         platform_.DrawPicture(ClockPicture::Face, 0, 0, kBranchX, lineHeight, 0, 0);
         DrawTokiText();
     }

@@ -36,7 +36,7 @@ void ClockController::RunAlarmExchange()
 void ClockController::RunTokiInfo()
 {
     // The bell goes on striking behind the chart.
-    if (settings.twelveShiDisplay == kFixedHourDisplay) {
+    if (settings.ShowsFixedHours()) {
         calendar.LoadPlainNames();
     } else {
         calendar.LoadBranchNames();

@@ -5,7 +5,7 @@
 #include "FileSystem.h"
 #include "InstanceGuard.h"
 #include "MainFrame.h"
-#include "MenuIds.h"
+#include "MenuCommands.h"
 #include "Registration.h"
 #include "RegistrationSwitches.h"
 #include "SessionEnd.h"
@@ -88,7 +88,7 @@ bool CVellmorApp::OnInit()
 
     auto* frame = new CMainFrame(docManager_.get(), GetAppDisplayName());  // owned by wx
     SetTopWindow(frame);
-    Bind(wxEVT_MENU, &CVellmorApp::OnAbout, this, ToMenuId(kCmdAbout));
+    Bind(wxEVT_MENU, &CVellmorApp::OnAbout, this, MenuIdOf(ClockCommand::About));
 
     wxDocument* doc = file.empty() ? docManager_->CreateNewDocument()
                                    : docManager_->CreateDocument(file, wxDOC_SILENT);

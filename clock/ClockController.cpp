@@ -51,27 +51,30 @@ void ClockController::OnTimer(int id)
     }
 }
 
-bool ClockController::OnCommand(int commandId)
+bool ClockController::OnCommand(ClockCommand command)
 {
-    switch (commandId) {
-    case kCmdStrike:
+    switch (command) {
+    case ClockCommand::Strike:
         StrikeNow();
         return true;
-    case kCmdStopJoya:
+    case ClockCommand::StopJoya:
         StopJoya();
         return true;
-    case kCmdSettings:
+    case ClockCommand::Settings:
         RunSettingsExchange();
         return true;
-    case kCmdAlarm:
+    case ClockCommand::Alarm:
         RunAlarmExchange();
         return true;
-    case kCmdTokiInfo:
+    case ClockCommand::TokiInfo:
         RunTokiInfo();
         return true;
-    default:
-        return false;
+    case ClockCommand::Exit:
+    case ClockCommand::About:
+    case ClockCommand::Help:
+        break;
     }
+    return false;
 }
 
 void ClockController::Tick()

@@ -34,8 +34,8 @@ public:
     void SetLineHeight(int pixels) { lineHeight = pixels; }
     // A firing of timer id (kBaseTimer, kAnimationTimer or kJoyaTimer).
     void OnTimer(int id);
-    // kCmdStrike, kCmdStopJoya, kCmdSettings, kCmdAlarm and kCmdTokiInfo;
-    // returns false for every other id.
+    // The clock's own commands (Strike, StopJoya, Settings, Alarm and
+    // TokiInfo); returns false for the shell's.
     //
     // The dialog commands: the settings and alarm dialogs stop the bell and
     // edit copies of the settings; OK copies them back, hands them to the
@@ -43,7 +43,7 @@ public:
     // after either answer. The alarm time goes to the time model after Cancel
     // too. The information dialog leaves the bell going and shows today's
     // table, with plain toki names under the fixed-hour display.
-    bool OnCommand(int commandId);
+    bool OnCommand(ClockCommand command);
     // Redraws everything the full paint shows. The time and the countdown are
     // not part of it: the next tick draws them again.
     void FullPaint();

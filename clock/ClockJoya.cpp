@@ -13,7 +13,7 @@ void ClockController::StartJoya()
     joyaLeft = kJoyaStrikes;
     // Each start adds its own item with a separator below it at the top.
     platform_.InsertMenuSeparator(0);
-    platform_.InsertMenuCommand(0, kCmdStopJoya, kStopJoyaItemText);
+    platform_.InsertMenuCommand(0, ClockCommand::StopJoya, kStopJoyaItemText);
     ++joyaMenuItems;
     if (!platform_.StartTimer(kJoyaTimer, kJoyaTimerPeriodMs)) {
         // The sequence stays running without strikes until the user stops it.
@@ -46,7 +46,7 @@ void ClockController::StopJoya()
     if (joyaMenuItems == 0) {
         return;  // nothing of ours at the top of the menu to remove
     }
-    platform_.RemoveMenuItemById(kCmdStopJoya);
+    platform_.RemoveMenuItemById(ClockCommand::StopJoya);
     platform_.RemoveMenuItemAt(0);  // the separator that was below it
     --joyaMenuItems;
 }

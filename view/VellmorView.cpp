@@ -7,7 +7,7 @@
 #include "ClockFonts.h"
 #include "ClockSurface.h"
 #include "EmbeddedImage.h"
-#include "MenuIds.h"
+#include "MenuCommands.h"
 #include "ModalRun.h"
 #include "SettingsDlg.h"
 #include "SettingsFields.h"
@@ -94,8 +94,9 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
     wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
     CreateCanvas();
     Bind(wxEVT_TIMER, &CVellmorView::OnTimerEvent, this);
-    for (int id : {kCmdStrike, kCmdSettings, kCmdAlarm, kCmdTokiInfo, kCmdStopJoya}) {
-        Bind(wxEVT_MENU, &CVellmorView::OnMenuCommand, this, ToMenuId(id));
+    for (ClockCommand command : {ClockCommand::Strike, ClockCommand::Settings, ClockCommand::Alarm,
+                                 ClockCommand::TokiInfo, ClockCommand::StopJoya}) {
+        Bind(wxEVT_MENU, &CVellmorView::OnMenuCommand, this, MenuIdOf(command));
     }
 
     ClockSettings settings;
@@ -278,10 +279,10 @@ wxMenu* CVellmorView::FirstPopup() const
     return bar && bar->GetMenuCount() > 0 ? bar->GetMenu(0) : nullptr;
 }
 
-void CVellmorView::InsertMenuCommand(int position, int commandId, const std::string& text)
+void CVellmorView::InsertMenuCommand(int position, ClockCommand command, const std::string& text)
 {
     if (wxMenu* menu = FirstPopup()) {
-        menu->Insert(static_cast<size_t>(position), ToMenuId(commandId), wxString::FromUTF8(text));
+        menu->Insert(static_cast<size_t>(position), MenuIdOf(command), wxString::FromUTF8(text));
     }
 }
 
@@ -292,11 +293,11 @@ void CVellmorView::InsertMenuSeparator(int position)
     }
 }
 
-void CVellmorView::RemoveMenuItemById(int commandId)
+void CVellmorView::RemoveMenuItemById(ClockCommand command)
 {
     wxMenu* menu = FirstPopup();
-    if (menu && menu->FindItem(ToMenuId(commandId))) {
-        menu->Destroy(ToMenuId(commandId));
+    if (menu && menu->FindItem(MenuIdOf(command))) {
+        menu->Destroy(MenuIdOf(command));
     }
 }
 
@@ -357,5 +358,7 @@ void CVellmorView::OnDoubleClick(wxMouseEvent& event)
 
 void CVellmorView::OnMenuCommand(wxCommandEvent& event)
 {
-    controller_->OnCommand(FromMenuId(event.GetId()));
+    if (const auto command = CommandOfMenuId(event.GetId())) {
+        controller_->OnCommand(*command);
+    }
 }

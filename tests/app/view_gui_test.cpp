@@ -2,7 +2,7 @@
 #include "ClockPlatform.h"
 #include "ClockWindowFixture.h"
 #include "GuiSettle.h"
-#include "MenuIds.h"
+#include "MenuCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <wx/menu.h>
 
 #include <iterator>
+#include <optional>
 
 #if VELLMOR_X11_TEXT_BLIT
 #include "X11NativeHolder.h"
@@ -47,11 +48,14 @@ TEST_F(ClockWindowTest, FrameTitleStyleMenuAndSize)
     EXPECT_EQ(bar->GetMenuLabel(0), wxString::FromUTF8("ﾌｧｲﾙ(&F)"));
     EXPECT_EQ(bar->GetMenuLabel(1), wxString::FromUTF8("ﾍﾙﾌﾟ(&H)"));
     const struct {
-        int id;
-        const char* label;
-    } file[] = {{kCmdStrike, "鐘をつく(&D)"}, {kCmdSettings, "設定(&S)"},
-                {kCmdAlarm, "アラーム(&L)"}, {kCmdTokiInfo, "ときの情報(&I)"},
-                {0, nullptr}, {kCmdExit, "終了(&X)"}};
+        std::optional<ClockCommand> command;
+        const char* label;  // null for a separator
+    } file[] = {{ClockCommand::Strike, "鐘をつく(&D)"},
+                {ClockCommand::Settings, "設定(&S)"},
+                {ClockCommand::Alarm, "アラーム(&L)"},
+                {ClockCommand::TokiInfo, "ときの情報(&I)"},
+                {std::nullopt, nullptr},
+                {ClockCommand::Exit, "終了(&X)"}};
     ASSERT_EQ(FilePopup()->GetMenuItemCount(), std::size(file));
     for (size_t i = 0; i < std::size(file); ++i) {
         wxMenuItem* item = FilePopup()->FindItemByPosition(i);
@@ -59,10 +63,10 @@ TEST_F(ClockWindowTest, FrameTitleStyleMenuAndSize)
             EXPECT_TRUE(item->IsSeparator());
             continue;
         }
-        EXPECT_EQ(FromMenuId(item->GetId()), file[i].id);
+        EXPECT_EQ(CommandOfMenuId(item->GetId()), file[i].command);
         EXPECT_EQ(item->GetItemLabel(), wxString::FromUTF8(file[i].label));
     }
-    EXPECT_EQ(FilePopup()->FindItem(ToMenuId(kCmdStopJoya)), nullptr);
+    EXPECT_EQ(FilePopup()->FindItem(MenuIdOf(ClockCommand::StopJoya)), nullptr);
 
     const wxSize client = frame_->GetClientSize();
     EXPECT_GE(client.x, 180);
@@ -77,10 +81,10 @@ TEST_F(ClockWindowTest, NewYearsEveMenuItemsComeAndGoInPairs)
 {
     const auto start = [this] {
         view_->InsertMenuSeparator(0);
-        view_->InsertMenuCommand(0, kCmdStopJoya, kStopJoyaItemText);
+        view_->InsertMenuCommand(0, ClockCommand::StopJoya, kStopJoyaItemText);
     };
     const auto stop = [this] {
-        view_->RemoveMenuItemById(kCmdStopJoya);
+        view_->RemoveMenuItemById(ClockCommand::StopJoya);
         view_->RemoveMenuItemAt(0);
     };
     start();
@@ -89,14 +93,14 @@ TEST_F(ClockWindowTest, NewYearsEveMenuItemsComeAndGoInPairs)
     for (size_t top : {0u, 2u}) {
         EXPECT_EQ(FilePopup()->FindItemByPosition(top)->GetItemLabel(),
                   wxString::FromUTF8("除夜の鐘中止"));
-        EXPECT_EQ(FromMenuId(FilePopup()->FindItemByPosition(top)->GetId()), kCmdStopJoya);
+        EXPECT_EQ(CommandOfMenuId(FilePopup()->FindItemByPosition(top)->GetId()), ClockCommand::StopJoya);
         EXPECT_TRUE(FilePopup()->FindItemByPosition(top + 1)->IsSeparator());
     }
     stop();
     EXPECT_EQ(FilePopup()->GetMenuItemCount(), 8u);
     stop();
     EXPECT_EQ(FilePopup()->GetMenuItemCount(), 6u);
-    EXPECT_EQ(FromMenuId(FilePopup()->FindItemByPosition(0)->GetId()), kCmdStrike);
+    EXPECT_EQ(CommandOfMenuId(FilePopup()->FindItemByPosition(0)->GetId()), ClockCommand::Strike);
 }
 
 TEST_F(ClockWindowTest, FullPaintDrawsThePicturesAndTicksDrawTheTime)

@@ -42,9 +42,9 @@ void ClockRig::RunUntilMs(long long targetMs)
     }
 }
 
-void ClockRig::Command(int commandId)
+void ClockRig::Command(ClockCommand command)
 {
-    controller.OnCommand(commandId);
+    controller.OnCommand(command);
     RepaintIfPending();
 }
 

@@ -45,7 +45,7 @@ protected:
     void MoveWallClock(long long seconds) { startEpoch_ += seconds; }
 
     // A menu command (or double click) delivered now, with its repaint.
-    void Command(int commandId);
+    void Command(ClockCommand command);
     void DoubleClick();
 
     // Times of the bell strikes ("Gooohn.wav") in [fromMs, toMs].

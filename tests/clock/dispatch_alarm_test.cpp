@@ -112,7 +112,7 @@ TEST_F(Dispatch, AlarmTimeTakenAgainAfterTheAlarmDialog)
         fields.alarmMinutes = 16;
         return true;
     };
-    Command(kCmdAlarm);
+    Command(ClockCommand::Alarm);
     RunUntil(At(2006, 1, 1, 6, 21, 0));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].atMs, MsOf(At(2006, 1, 1, 6, 16, 0)));
@@ -126,7 +126,7 @@ TEST_F(Dispatch, PlaceTakenAgainAfterTheSettingsDialog)
         fields.longitudeDegrees = 145;  // further east: past the solar midnight
         return true;
     };
-    Command(kCmdSettings);
+    Command(ClockCommand::Settings);
     EXPECT_EQ(controller.Calendar().GetCurrentToki(), 0);
 }
 
@@ -135,11 +135,13 @@ TEST_F(Dispatch, PlaceTakenAgainAfterTheSettingsDialog)
 TEST_F(Dispatch, ShellCommandsAreLeftToTheShell)
 {
     Start(At(2006, 1, 1, 7, 20, 30));
-    for (const int id : {kCmdAbout, kCmdHelp, kCmdExit}) {
-        EXPECT_FALSE(controller.OnCommand(id)) << id;
+    for (const ClockCommand command : {ClockCommand::About, ClockCommand::Help, ClockCommand::Exit}) {
+        EXPECT_FALSE(controller.OnCommand(command)) << static_cast<int>(command);
     }
-    for (const int id : {kCmdStrike, kCmdStopJoya, kCmdSettings, kCmdAlarm, kCmdTokiInfo}) {
-        EXPECT_TRUE(controller.OnCommand(id)) << id;
+    for (const ClockCommand command : {ClockCommand::Strike, ClockCommand::StopJoya,
+                                       ClockCommand::Settings, ClockCommand::Alarm,
+                                       ClockCommand::TokiInfo}) {
+        EXPECT_TRUE(controller.OnCommand(command)) << static_cast<int>(command);
     }
 }
 

@@ -33,7 +33,7 @@ protected:
     void StartStriking()
     {
         Start(At(2006, 1, 1, 6, 0, 0));
-        Command(kCmdStrike);
+        Command(ClockCommand::Strike);
         RunForMs(400);
         ASSERT_TRUE(platform.IsRunning(kAnimationTimer));
         platform.ClearRecords();
@@ -95,7 +95,7 @@ TEST_F(Exchange, SettingsOkCopiesBackMovesTheTimeModelAndSavesAtOnce)
         fields.twelveShiIndex = 1;
         return true;
     };
-    EXPECT_TRUE(controller.OnCommand(kCmdSettings));
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Settings));
 
     EXPECT_EQ(platform.calls, Steps({"settings dialog", "settings dialog ok", "invalidate"}));
     EXPECT_TRUE(bellStoppedInDialog);
@@ -124,7 +124,7 @@ TEST_F(Exchange, SettingsCancelStopsTheBellAndLeavesEverythingElse)
         fields.longitudeDegrees = 150;  // typed, then cancelled
         return false;
     };
-    EXPECT_TRUE(controller.OnCommand(kCmdSettings));
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Settings));
 
     EXPECT_EQ(platform.calls,
               Steps({"settings dialog", "settings dialog cancel", "invalidate"}));
@@ -151,7 +151,7 @@ TEST_F(Exchange, AlarmOkCopiesBackSavesAndTheAlarmRingsAtTheNewTime)
         fields.alarmMinutes = 2;
         return true;
     };
-    EXPECT_TRUE(controller.OnCommand(kCmdAlarm));
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Alarm));
 
     EXPECT_EQ(platform.calls, Steps({"alarm dialog", "alarm dialog ok", "invalidate"}));
     EXPECT_TRUE(bellStoppedInDialog);
@@ -178,7 +178,7 @@ TEST_F(Exchange, AlarmCancelKeepsTheValuesAndTheAlarmTime)
         fields.alarmEnable = 0;  // unticked, then cancelled
         return false;
     };
-    EXPECT_TRUE(controller.OnCommand(kCmdAlarm));
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Alarm));
 
     EXPECT_EQ(platform.calls, Steps({"alarm dialog", "alarm dialog cancel", "invalidate"}));
     EXPECT_TRUE(BellStopped());
@@ -204,7 +204,7 @@ TEST_F(Exchange, TokiInfoShowsTodayWithTheNamesOfTheDisplaySystem)
         platform.onTokiInfoDialog = [&](const TokiChartData&) {
             bellGoingInDialog = platform.IsRunning(kAnimationTimer);
         };
-        EXPECT_TRUE(controller.OnCommand(kCmdTokiInfo));
+        EXPECT_TRUE(controller.OnCommand(ClockCommand::TokiInfo));
 
         EXPECT_EQ(platform.calls,
                   (std::vector<std::string>{"toki info dialog", "toki info dialog closed"}));

@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Displays, BranchDisplay,
 TEST_F(Drawing, BellFramesFollowTheAnimationStep)
 {
     Start(At(2006, 1, 1, 7, 20, 30));
-    Command(kCmdStrike);
+    Command(ClockCommand::Strike);
     platform.ClearRecords();
     RunForMs(30 * 200);
 

@@ -5,7 +5,7 @@
 #include "ClockWindowFixture.h"
 #include "DialogIds.h"
 #include "DialogTestKit.h"
-#include "MenuIds.h"
+#include "MenuCommands.h"
 #include "SettingsDlg.h"
 #include "TokiInfoDlg.h"
 
@@ -36,9 +36,9 @@ protected:
         wxRemoveFile(wxString::FromUTF8(iniPath_));
     }
 
-    void Command(int commandId)
+    void Command(ClockCommand command)
     {
-        wxCommandEvent event(wxEVT_MENU, ToMenuId(commandId));
+        wxCommandEvent event(wxEVT_MENU, MenuIdOf(command));
         view_->ProcessEvent(event);
     }
 
@@ -71,10 +71,10 @@ TEST_F(ViewExchangeTest, SettingsOkStopsTheBellCopiesBackAndMovesTheTimeModel)
     settings.twelveShiDisplay = 4;
     settings.timeDifference = 9;
     StartWith(settings);
-    Command(kCmdStrike);
+    Command(ClockCommand::Strike);
     ASSERT_GT(Clock().StrikesLeft(), 0);
 
-    wxTEST_DIALOG(Command(kCmdSettings), ExpectDialog<CSettingsDlg>([this](CSettingsDlg& dlg) {
+    wxTEST_DIALOG(Command(ClockCommand::Settings), ExpectDialog<CSettingsDlg>([this](CSettingsDlg& dlg) {
         EXPECT_EQ(Clock().StrikesLeft(), 0) << "the bell is stopped before the dialog opens";
         EXPECT_EQ(dlg.GetParent(), frame_);
         EXPECT_EQ(dlg.fields.chimeIndex, 3);
@@ -119,8 +119,8 @@ TEST_F(ViewExchangeTest, SettingsCancelLeavesEverythingButTheBell)
 {
     const ClockSettings before = Settings();
     const int sunrise = Clock().Calendar().GetSunrise();
-    Command(kCmdStrike);
-    wxTEST_DIALOG(Command(kCmdSettings), ExpectDialog<CSettingsDlg>([](CSettingsDlg& dlg) {
+    Command(ClockCommand::Strike);
+    wxTEST_DIALOG(Command(ClockCommand::Settings), ExpectDialog<CSettingsDlg>([](CSettingsDlg& dlg) {
         SetEditText(dlg, kIdLongitudeDegrees, "150");
         ClickRadio(dlg, kIdCountSilent);
         ClickButton(dlg, wxID_CANCEL);
@@ -138,8 +138,8 @@ TEST_F(ViewExchangeTest, AlarmOkCopiesTheThreeValuesBack)
     settings.alarmHour = 12;
     settings.alarmMinutes = 0;
     StartWith(settings);
-    Command(kCmdStrike);
-    wxTEST_DIALOG(Command(kCmdAlarm), ExpectDialog<CAlarmDlg>([this](CAlarmDlg& dlg) {
+    Command(ClockCommand::Strike);
+    wxTEST_DIALOG(Command(ClockCommand::Alarm), ExpectDialog<CAlarmDlg>([this](CAlarmDlg& dlg) {
         EXPECT_EQ(Clock().StrikesLeft(), 0);
         EXPECT_EQ(dlg.fields.alarmEnable, 0);
         EXPECT_EQ(dlg.fields.alarmHour, 12);
@@ -163,7 +163,7 @@ TEST_F(ViewExchangeTest, AlarmCancelKeepsTheOldValues)
     settings.alarmHour = 7;
     StartWith(settings);
     const ClockSettings before = Settings();
-    wxTEST_DIALOG(Command(kCmdAlarm), ExpectDialog<CAlarmDlg>([](CAlarmDlg& dlg) {
+    wxTEST_DIALOG(Command(ClockCommand::Alarm), ExpectDialog<CAlarmDlg>([](CAlarmDlg& dlg) {
         ClickCheckBox(dlg, kIdAlarmEnable);
         ClickButton(dlg, wxID_CANCEL);
     }));
@@ -182,8 +182,8 @@ TEST_F(ViewExchangeTest, TokiInfoShowsTheDayWithNamesOfTheDisplaySystemAndLeaves
         ClockSettings settings;
         settings.twelveShiDisplay = c.display;
         StartWith(settings);
-        Command(kCmdStrike);
-        wxTEST_DIALOG(Command(kCmdTokiInfo),
+        Command(ClockCommand::Strike);
+        wxTEST_DIALOG(Command(ClockCommand::TokiInfo),
                       ExpectDialog<CTokiInfoDlg>([this, &c](CTokiInfoDlg& dlg) {
                           EXPECT_EQ(Clock().StrikesLeft(), 1) << "the bell goes on";
                           const TokiCalendar& calendar = Clock().Calendar();

@@ -26,9 +26,9 @@ void ClockController::StartStrikes()
 {
     // Restarting the timer replaces a series in progress from step 0.
     bell.animationStep = 0;
-    if (!platform_.StartTimer(kAnimationTimer, kAnimationTimerPeriodMs)) {
+    if (!platform.StartTimer(kAnimationTimer, kAnimationTimerPeriodMs)) {
         bell.strikesLeft = 0;  // nothing will count it down: the bell stays idle
-        platform_.ShowMessage(kAnimationTimerFailure, "", MessageIcon::None);
+        platform.ShowMessage(kAnimationTimerFailure, "", MessageIcon::None);
     }
 }
 
@@ -39,29 +39,29 @@ void ClockController::StepAnimation()
         bell.animationStep = 0;
         // The series ends at the close of the cycle whose strike was its last.
         if (bell.strikesLeft <= 0) {
-            platform_.StopTimer(kAnimationTimer);
+            platform.StopTimer(kAnimationTimer);
         }
     }
     DrawBell();
     if (bell.animationStep == kSoundStep) {
         // Yields to a sound already playing; the count goes down either way.
-        platform_.PlaySound(kStrikeSound, SoundMode::Yield);
+        platform.PlaySound(kStrikeSound, SoundMode::Yield);
         --bell.strikesLeft;
     }
 }
 
 void ClockController::StopBell()
 {
-    platform_.StopTimer(kAnimationTimer);
-    platform_.StopSound();
+    platform.StopTimer(kAnimationTimer);
+    platform.StopSound();
     bell.animationStep = 0;
     bell.strikesLeft = 0;
-    platform_.Invalidate();  // repaint with the bell at rest
+    platform.Invalidate();  // repaint with the bell at rest
 }
 
 void ClockController::StrikeNow()
 {
-    if (platform_.IsShiftDown()) {
+    if (platform.IsShiftDown()) {
         joyaArmed = 1;
         DispatchEvents(TICK_JOYA);
         return;

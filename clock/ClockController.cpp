@@ -13,8 +13,8 @@ const char* const kAlarmCaption = "アラーム時刻です";
 
 }  // namespace
 
-ClockController::ClockController(ClockPlatform& platform, std::shared_ptr<const ClockSource> clock)
-    : platform_(platform), clockSource(clock), calendar(std::move(clock))
+ClockController::ClockController(ClockPlatform& host, std::shared_ptr<const ClockSource> clock)
+    : platform(host), clockSource(clock), calendar(std::move(clock))
 {
 }
 
@@ -28,9 +28,9 @@ void ClockController::InitialUpdate(const ClockSettings& loaded)
     joyaArmed = 1;
     bell.animationStep = 0;
     strikeCounts = MakeStrikeCounts();
-    if (!platform_.StartTimer(kBaseTimer, kBaseTimerPeriodMs)) {
+    if (!platform.StartTimer(kBaseTimer, kBaseTimerPeriodMs)) {
         // The clock then shows its start-up state and never advances.
-        platform_.ShowMessage(kBaseTimerFailure, "", MessageIcon::None);
+        platform.ShowMessage(kBaseTimerFailure, "", MessageIcon::None);
     }
 }
 
@@ -127,9 +127,9 @@ ClockController::ChimeMoment ClockController::CurrentMoment() const
 
 void ClockController::RingAlarm()
 {
-    platform_.PlaySound(kAlarmSound, SoundMode::Loop);
-    platform_.ShowMessage(kAlarmText, kAlarmCaption, MessageIcon::Exclamation);
-    platform_.StopSound();
+    platform.PlaySound(kAlarmSound, SoundMode::Loop);
+    platform.ShowMessage(kAlarmText, kAlarmCaption, MessageIcon::Exclamation);
+    platform.StopSound();
 }
 
 void ClockController::ApplyLocation()

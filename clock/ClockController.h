@@ -20,7 +20,7 @@ public:
     static constexpr int kSoundStep = 8;         // the strike sounds 1.6 s in
     static constexpr int kJoyaStrikes = 108;
 
-    explicit ClockController(ClockPlatform& platform,
+    explicit ClockController(ClockPlatform& host,
                              std::shared_ptr<const ClockSource> clock = SystemClock());
 
     // What the view calls.
@@ -121,7 +121,7 @@ private:
     // The alarm time of the settings goes to the time model.
     void ApplyAlarmTime();
 
-    ClockPlatform& platform_;
+    ClockPlatform& platform;
     std::shared_ptr<const ClockSource> clockSource;  // the calendar's too
     ClockSettings settings;
     TokiCalendar calendar;

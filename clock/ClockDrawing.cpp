@@ -34,11 +34,11 @@ void ClockController::FullPaint()
 
 void ClockController::DrawFace()
 {
-    platform_.DrawPicture(ClockPicture::Face, 0, 0, kFaceWidth, kFaceHeight, 0, 0);
+    platform.DrawPicture(ClockPicture::Face, 0, 0, kFaceWidth, kFaceHeight, 0, 0);
     if (settings.AlarmArmed()) {
         char text[32];
         std::snprintf(text, sizeof text, "%2.2d:%2.2d", settings.alarmHour, settings.alarmMinutes);
-        platform_.DrawText(text, kAlarmX, kAlarmY, ClockFont::Medium, kAlarmYellow);
+        platform.DrawText(text, kAlarmX, kAlarmY, ClockFont::Medium, kAlarmYellow);
     }
 }
 
@@ -46,14 +46,14 @@ void ClockController::DrawBell()
 {
     const int step = bell.animationStep;
     const int frame = (step >= 1 && step <= kBellLastMovingFrame) ? step : 0;
-    platform_.DrawPicture(ClockPicture::Bell, frame * kBellSize, 0, kBellSize, kBellSize, kBellX,
+    platform.DrawPicture(ClockPicture::Bell, frame * kBellSize, 0, kBellSize, kBellSize, kBellX,
                           kBellY);
 }
 
 void ClockController::DrawBranch()
 {
     const int frame = settings.ShowsFixedHours() ? calendar.GetHour() : calendar.GetCurrentToki();
-    platform_.DrawPicture(ClockPicture::Branch, frame * kBranchSize, 0, kBranchSize, kBranchSize,
+    platform.DrawPicture(ClockPicture::Branch, frame * kBranchSize, 0, kBranchSize, kBranchSize,
                           kBranchX, kBranchY);
 }
 
@@ -64,20 +64,20 @@ void ClockController::DrawToki()
     // it. The labels differ in width: the face under the line, left of the
     // sign, is drawn again first, so that no tail of a longer label stays.
     if (settings.TokiTextShown()) {
-        platform_.DrawPicture(ClockPicture::Face, 0, 0, kBranchX, lineHeight, 0, 0);
+        platform.DrawPicture(ClockPicture::Face, 0, 0, kBranchX, lineHeight, 0, 0);
         DrawTokiText();
     }
 }
 
 void ClockController::DrawTokiPicture()
 {
-    platform_.DrawPicture(ClockPicture::Toki, calendar.GetCurrentToki() * kTokiWidth, 0,
+    platform.DrawPicture(ClockPicture::Toki, calendar.GetCurrentToki() * kTokiWidth, 0,
                           kTokiWidth, kTokiHeight, kTokiX, kTokiY);
 }
 
 void ClockController::DrawTokiText()
 {
-    platform_.DrawText(PaddedLabelFor(calendar.GetCurrentToki()), 0, 0, ClockFont::Small, kOrange);
+    platform.DrawText(PaddedLabelFor(calendar.GetCurrentToki()), 0, 0, ClockFont::Small, kOrange);
 }
 
 void ClockController::DrawTime()
@@ -88,7 +88,7 @@ void ClockController::DrawTime()
     }
     drawnTime = time;
     time += ' ';  // the trailing blank wipes what a wider text left behind
-    platform_.DrawText(time, kTimeX, kTimeY, ClockFont::Large, kWhite);
+    platform.DrawText(time, kTimeX, kTimeY, ClockFont::Large, kWhite);
 }
 
 void ClockController::DrawCountdown()
@@ -99,5 +99,5 @@ void ClockController::DrawCountdown()
     drawnCountdown = joyaLeft;
     char text[48];
     std::snprintf(text, sizeof text, " 除夜の鐘 残り%3d ", joyaLeft);
-    platform_.DrawText(text, 0, lineHeight, ClockFont::Small, kOrange);
+    platform.DrawText(text, 0, lineHeight, ClockFont::Small, kOrange);
 }

@@ -10,27 +10,27 @@ void ClockController::RunSettingsExchange()
 {
     StopBell();
     SettingsFields fields = SettingsFieldsFrom(settings);
-    if (platform_.RunSettingsDialog(fields)) {
+    if (platform.RunSettingsDialog(fields)) {
         CopySettingsFieldsBack(fields, settings);
         ApplyLocation();
         // A confirmed change is on disk at once: a crash, a kill or a power
         // cut before the clock closes does not lose it.
         settings.Save();
     }
-    platform_.Invalidate();
+    platform.Invalidate();
 }
 
 void ClockController::RunAlarmExchange()
 {
     StopBell();
     AlarmFields fields = AlarmFieldsFrom(settings);
-    if (platform_.RunAlarmDialog(fields)) {
+    if (platform.RunAlarmDialog(fields)) {
         CopyAlarmFieldsBack(fields, settings);
         settings.Save();  // on disk at once, as after the settings dialog
     }
     // Cancel too: the time model is given the (unchanged) alarm time again.
     ApplyAlarmTime();
-    platform_.Invalidate();
+    platform.Invalidate();
 }
 
 void ClockController::RunTokiInfo()
@@ -41,5 +41,5 @@ void ClockController::RunTokiInfo()
     } else {
         calendar.LoadBranchNames();
     }
-    platform_.RunTokiInfoDialog(MakeTokiChartData(calendar, settings));
+    platform.RunTokiInfoDialog(MakeTokiChartData(calendar, settings));
 }

@@ -84,9 +84,9 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
         return false;
     }
     SetFrame(frame);
-    controller_ = std::make_unique<ClockController>(*this);
-    sound_ = std::make_unique<SoundPlayer>();
-    sound_->SetSearchFolders(
+    controller = std::make_unique<ClockController>(*this);
+    sound = std::make_unique<SoundPlayer>();
+    sound->SetSearchFolders(
         DefaultSoundFolders(wxStandardPaths::Get().GetExecutablePath().utf8_string()));
 
     // No window or menu item of the clock has an update-UI handler; sending
@@ -101,7 +101,7 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
 
     ClockSettings settings;
     settings.Load();
-    controller_->InitialUpdate(settings);
+    controller->InitialUpdate(settings);
     LoadPictures();
     CreateFonts();
     FitFrameToForm();
@@ -112,18 +112,18 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
 
 void CVellmorView::CreateCanvas()
 {
-    canvas_ = new wxWindow(GetFrame(), wxID_ANY);  // owned by the frame
-    canvas_->SetBackgroundStyle(wxBG_STYLE_PAINT);
-    canvas_->SetBackgroundColour(*wxWHITE);
+    canvas = new wxWindow(GetFrame(), wxID_ANY);  // owned by the frame
+    canvas->SetBackgroundStyle(wxBG_STYLE_PAINT);
+    canvas->SetBackgroundColour(*wxWHITE);
     // The canvas covers the frame's whole client area. Erasing the frame
     // under it at every repaint is wasted, and costly: GTK looks the theme's
     // colours up each time.
     GetFrame()->SetBackgroundStyle(wxBG_STYLE_PAINT);
-    canvas_->SetFont(wxFont(wxFontInfo(9).FaceName(JapaneseGothicFace())));
-    canvas_->Bind(wxEVT_PAINT, &CVellmorView::OnPaint, this);
-    canvas_->Bind(wxEVT_LEFT_DCLICK, &CVellmorView::OnDoubleClick, this);
-    surface_ = std::make_unique<ClockSurface>(canvas_);
-    controller_->SetLineHeight(canvas_->GetCharHeight());
+    canvas->SetFont(wxFont(wxFontInfo(9).FaceName(JapaneseGothicFace())));
+    canvas->Bind(wxEVT_PAINT, &CVellmorView::OnPaint, this);
+    canvas->Bind(wxEVT_LEFT_DCLICK, &CVellmorView::OnDoubleClick, this);
+    surface = std::make_unique<ClockSurface>(canvas);
+    controller->SetLineHeight(canvas->GetCharHeight());
 }
 
 void CVellmorView::LoadPictures()
@@ -133,26 +133,26 @@ void CVellmorView::LoadPictures()
     // DrawPicture's coordinates stay logical.
     for (ClockPicture p : {ClockPicture::Face, ClockPicture::Bell, ClockPicture::Branch,
                            ClockPicture::Toki}) {
-        pictures_[p] = LoadEmbeddedPicture(PictureFile(p), canvas_->GetContentScaleFactor());
+        pictures[p] = LoadEmbeddedPicture(PictureFile(p), canvas->GetContentScaleFactor());
     }
 }
 
 void CVellmorView::CreateFonts()
 {
     const wxString serif = SerifFace();
-    surface_->SetFont(ClockFont::Large, MakeCellHeightFont(canvas_, serif, 24, 700, true));
-    surface_->SetFont(ClockFont::Medium, MakeCellHeightFont(canvas_, serif, 16, 700, false));
-    surface_->SetFont(ClockFont::Small,
-                      MakeCellHeightFont(canvas_, JapaneseGothicFace(), 12, 500, false));
+    surface->SetFont(ClockFont::Large, MakeCellHeightFont(canvas, serif, 24, 700, true));
+    surface->SetFont(ClockFont::Medium, MakeCellHeightFont(canvas, serif, 16, 700, false));
+    surface->SetFont(ClockFont::Small,
+                      MakeCellHeightFont(canvas, JapaneseGothicFace(), 12, 500, false));
 }
 
 void CVellmorView::FitFrameToForm()
 {
-    const wxSize form = canvas_->ConvertDialogToPixels(wxSize(kFormWidthDu, kFormHeightDu));
+    const wxSize form = canvas->ConvertDialogToPixels(wxSize(kFormWidthDu, kFormHeightDu));
     const wxSize client(std::max(form.x, kMinClientWidth), std::max(form.y, kMinClientHeight));
-    surface_->Create(client);
+    surface->Create(client);
     GetFrame()->SetClientSize(client);
-    canvas_->SetSize(client);
+    canvas->SetSize(client);
 }
 
 void CVellmorView::OnChangeFilename()
@@ -167,9 +167,9 @@ bool CVellmorView::OnClose(bool deleteWindow)
     if (!wxView::OnClose(deleteWindow)) {
         return false;
     }
-    timers_.StopAll();
-    if (sound_) {
-        sound_->Stop();
+    timers.StopAll();
+    if (sound) {
+        sound->Stop();
     }
     SaveSettings();
     Activate(false);
@@ -178,8 +178,8 @@ bool CVellmorView::OnClose(bool deleteWindow)
 
 void CVellmorView::SaveSettings() const
 {
-    if (controller_) {
-        controller_->Settings().Save();
+    if (controller) {
+        controller->Settings().Save();
     }
 }
 
@@ -187,18 +187,18 @@ bool CVellmorView::StartTimer(int id, int periodMs)
 {
     if (id == kBaseTimer && periodMs == kBaseTimerPeriodMs) {
         // In step with the wall clock's second from the first firing on.
-        return ArmBaseTick(FirstTickArming(controller_->Clock().MicrosecondOfSecond()));
+        return ArmBaseTick(FirstTickArming(controller->Clock().MicrosecondOfSecond()));
     }
-    return timers_.Start(id, periodMs);
+    return timers.Start(id, periodMs);
 }
 
 bool CVellmorView::ArmBaseTick(const TickArming& arming)
 {
     switch (arming.kind) {
     case TickArming::Once:
-        return timers_.StartOnce(kBaseTimer, arming.ms);
+        return timers.StartOnce(kBaseTimer, arming.ms);
     case TickArming::Repeat:
-        return timers_.Start(kBaseTimer, arming.ms);
+        return timers.Start(kBaseTimer, arming.ms);
     case TickArming::Keep:
         break;
     }
@@ -207,42 +207,42 @@ bool CVellmorView::ArmBaseTick(const TickArming& arming)
 
 void CVellmorView::StopTimer(int id)
 {
-    timers_.Stop(id);
+    timers.Stop(id);
 }
 
 void CVellmorView::OnTimerEvent(wxTimerEvent& event)
 {
     const int id = event.GetId();
-    if (!timers_.Has(id)) {
+    if (!timers.Has(id)) {
         return;
     }
     // The tick runs four times a second: nothing here touches the heap.
-    const LiveTimers::Firing firing(timers_, id);
+    const LiveTimers::Firing firing(timers, id);
     if (id == kBaseTimer) {
         // Before the tick reads the clock, so that the tick never sees an
         // older second than the schedule did, and a box raised by the tick
         // finds the timer running.
-        ArmBaseTick(TickArmingAfterFiring(controller_->Clock().MicrosecondOfSecond(),
-                                          timers_.IsRunning(kBaseTimer)));
+        ArmBaseTick(TickArmingAfterFiring(controller->Clock().MicrosecondOfSecond(),
+                                          timers.IsRunning(kBaseTimer)));
     }
-    controller_->OnTimer(id);
+    controller->OnTimer(id);
     if (id == kBaseTimer) {
-        sound_->ReleaseDeviceWhenIdle();
+        sound->ReleaseDeviceWhenIdle();
     }
 }
 
 void CVellmorView::PlaySound(const std::string& name, SoundMode mode)
 {
     if (mode == SoundMode::Loop) {
-        sound_->PlayLooping(name);
+        sound->PlayLooping(name);
     } else {
-        sound_->PlayYielding(name);
+        sound->PlayYielding(name);
     }
 }
 
 void CVellmorView::StopSound()
 {
-    sound_->Stop();
+    sound->Stop();
 }
 
 void CVellmorView::ShowMessage(const std::string& text, const std::string& caption,
@@ -252,7 +252,7 @@ void CVellmorView::ShowMessage(const std::string& text, const std::string& capti
     // The timers keep firing behind the box. Told to close while the box
     // waits (the program is asked to end), the box ends as if OK was pressed
     // and the close follows once the caller is done with it.
-    ShowMessageBox(canvas_, wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
+    ShowMessageBox(canvas, wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
 }
 
 bool CVellmorView::RunSettingsDialog(SettingsFields& fields)
@@ -312,7 +312,7 @@ void CVellmorView::RemoveMenuItemAt(int position)
 void CVellmorView::DrawPicture(ClockPicture picture, int srcX, int srcY, int width, int height,
                                int x, int y)
 {
-    surface_->DrawPicture(pictures_[picture], wxRect(srcX, srcY, width, height), wxPoint(x, y));
+    surface->DrawPicture(pictures[picture], wxRect(srcX, srcY, width, height), wxPoint(x, y));
 }
 
 void CVellmorView::DrawText(const std::string& text, int x, int y, ClockFont font,
@@ -321,21 +321,21 @@ void CVellmorView::DrawText(const std::string& text, int x, int y, ClockFont fon
     const TextStyle style{font, background};
     // The large font is the time's, drawn once a second.
     if (font == ClockFont::Large) {
-        surface_->CopyTime(text, wxPoint(x, y), style);
+        surface->CopyTime(text, wxPoint(x, y), style);
     } else {
-        surface_->DrawText(text, wxPoint(x, y), style);
+        surface->DrawText(text, wxPoint(x, y), style);
     }
 }
 
 const wxBitmap& CVellmorView::BackingStore()
 {
-    return surface_->Bitmap();
+    return surface->Bitmap();
 }
 
 void CVellmorView::Invalidate()
 {
-    if (surface_) {
-        surface_->Invalidate();
+    if (surface) {
+        surface->Invalidate();
     }
 }
 
@@ -346,19 +346,19 @@ bool CVellmorView::IsShiftDown() const
 
 void CVellmorView::OnPaint(wxPaintEvent&)
 {
-    wxPaintDC dc(canvas_);
-    surface_->PaintTo(dc, [this] { controller_->FullPaint(); });
+    wxPaintDC dc(canvas);
+    surface->PaintTo(dc, [this] { controller->FullPaint(); });
 }
 
 void CVellmorView::OnDoubleClick(wxMouseEvent& event)
 {
-    controller_->OnDoubleClick();
+    controller->OnDoubleClick();
     event.Skip();
 }
 
 void CVellmorView::OnMenuCommand(wxCommandEvent& event)
 {
     if (const auto command = CommandOfMenuId(event.GetId())) {
-        controller_->OnCommand(*command);
+        controller->OnCommand(*command);
     }
 }

@@ -32,14 +32,14 @@ public:
     // The frame's title stays the application name; no document name shows.
     void OnChangeFilename() override;
 
-    ClockController& Controller() { return *controller_; }
+    ClockController& Controller() { return *controller; }
     // Writes the settings to their file now (atomically; a read-only file is
     // left alone). Called at close, after a dialog's OK, and when the
     // display is lost.
     void SaveSettings() const;
     // What the window shows, for checks of the drawing.
     const wxBitmap& BackingStore();
-    wxWindow* Canvas() const { return canvas_; }
+    wxWindow* Canvas() const { return canvas; }
 
     // ClockPlatform
     bool StartTimer(int id, int periodMs) override;
@@ -73,14 +73,14 @@ private:
     void OnMenuCommand(wxCommandEvent& event);
     wxMenu* FirstPopup() const;
 
-    std::unique_ptr<ClockController> controller_;
-    std::unique_ptr<SoundPlayer> sound_;
-    wxWindow* canvas_ = nullptr;  // owned by the frame
-    std::unique_ptr<ClockSurface> surface_;
-    std::map<ClockPicture, wxBitmap> pictures_;
+    std::unique_ptr<ClockController> controller;
+    std::unique_ptr<SoundPlayer> sound;
+    wxWindow* canvas = nullptr;  // owned by the frame
+    std::unique_ptr<ClockSurface> surface;
+    std::map<ClockPicture, wxBitmap> pictures;
     // Every timer of the clock, by id; they keep firing behind message boxes
     // and dialogs.
-    LiveTimers timers_{*this, kBaseTimer, kTimerCount};
+    LiveTimers timers{*this, kBaseTimer, kTimerCount};
 
     wxDECLARE_DYNAMIC_CLASS(CVellmorView);
 };

@@ -179,16 +179,16 @@ struct X11TextBlitter::Server {
     }
 };
 
-X11TextBlitter::X11TextBlitter(wxWindow* canvas) : canvas_(canvas) {}
+X11TextBlitter::X11TextBlitter(wxWindow* target) : canvas(target) {}
 
 X11TextBlitter::~X11TextBlitter() = default;
 
 bool X11TextBlitter::Attach()
 {
-    if (unusable_ || !canvas_) {
+    if (unusable || !canvas) {
         return false;
     }
-    GdkWindow* window = canvas_->GTKGetDrawingWindow();
+    GdkWindow* window = canvas->GTKGetDrawingWindow();
     if (!window) {
         return false;  // not realized yet
     }
@@ -202,21 +202,21 @@ bool X11TextBlitter::Attach()
     if (gdk_window_get_scale_factor(window) != 1) {
         return false;
     }
-    if (server_ && server_->window == window && server_->native == native) {
-        server_->offsetX = offsetX;
-        server_->offsetY = offsetY;
+    if (attached && attached->window == window && attached->native == native) {
+        attached->offsetX = offsetX;
+        attached->offsetY = offsetY;
         return true;
     }
-    server_.reset();
+    attached.reset();
     GdkDisplay* display = gdk_window_get_display(window);
     if (!GDK_IS_X11_DISPLAY(display)) {
-        unusable_ = true;
+        unusable = true;
         return false;
     }
     Visual* visual = gdk_x11_visual_get_xvisual(gdk_window_get_visual(native));
     const int depth = gdk_visual_get_depth(gdk_window_get_visual(native));
     if (!visual || visual->c_class != TrueColor || depth < 15) {
-        unusable_ = true;
+        unusable = true;
         return false;
     }
     auto server = std::make_unique<Server>();
@@ -235,10 +235,10 @@ bool X11TextBlitter::Attach()
     server->gc = XCreateGC(server->display, server->xid, GCGraphicsExposures, &values);
     if (gdk_x11_display_error_trap_pop(display) != 0 || !server->gc) {
         server->gc = nullptr;
-        unusable_ = true;
+        unusable = true;
         return false;
     }
-    server_ = std::move(server);
+    attached = std::move(server);
     return true;
 }
 
@@ -248,7 +248,7 @@ bool X11TextBlitter::Draw(const std::string& text, int x, int y, const TextStyle
     if (!Attach()) {
         return false;
     }
-    Server& server = *server_;
+    Server& server = *attached;
     if (server.style != style) {
         server.Forget();
         server.style = style;

@@ -37,7 +37,7 @@ public:
     };
     using Renderer = std::function<Rendering(const wxString& text)>;
 
-    explicit X11TextBlitter(wxWindow* canvas);
+    explicit X11TextBlitter(wxWindow* target);
     ~X11TextBlitter();
     X11TextBlitter(const X11TextBlitter&) = delete;
     X11TextBlitter& operator=(const X11TextBlitter&) = delete;
@@ -53,7 +53,7 @@ private:
 
     bool Attach();
 
-    wxWindow* canvas_;
-    std::unique_ptr<Server> server_;
-    bool unusable_ = false;  // not X11, or the window cannot be drawn to
+    wxWindow* canvas;
+    std::unique_ptr<Server> attached;  // the window the pieces were made for
+    bool unusable = false;  // not X11, or the window cannot be drawn to
 };

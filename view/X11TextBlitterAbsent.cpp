@@ -5,13 +5,13 @@
 
 struct X11TextBlitter::Server {};
 
-X11TextBlitter::X11TextBlitter(wxWindow* canvas) : canvas_(canvas) {}
+X11TextBlitter::X11TextBlitter(wxWindow* target) : canvas(target) {}
 
 X11TextBlitter::~X11TextBlitter() = default;
 
 bool X11TextBlitter::Attach()
 {
-    unusable_ = true;
+    unusable = true;
     return false;
 }
 

@@ -55,12 +55,12 @@ CTokiInfoDlg::CTokiInfoDlg(wxWindow* owner)
 void CTokiInfoDlg::OnOpen()
 {
     SetFocus();
-    measuringFont_ = CellHeightFont(*this, kMeasuringFontTenths);
-    headingFont_ = CellHeightFont(*this, kHeadingFontTenths);
+    measuringFont = CellHeightFont(*this, kMeasuringFontTenths);
+    headingFont = CellHeightFont(*this, kHeadingFontTenths);
     wxClientDC dc(this);
-    dc.SetFont(measuringFont_);
-    layout_ = LayOutTokiChart(data, GetClientSize().y, dc.GetCharWidth(), dc.GetCharHeight());
-    laidOut_ = true;
+    dc.SetFont(measuringFont);
+    layout = LayOutTokiChart(data, GetClientSize().y, dc.GetCharWidth(), dc.GetCharHeight());
+    laidOut = true;
 
     // The half-toki labels run right of the bar to the dialog's edge; where
     // this font's glyphs are wider than the template allowed for, widen the
@@ -69,11 +69,11 @@ void CTokiInfoDlg::OnOpen()
     for (int i = 1; i < kChartBoundaryCount; i += 2) {
         const auto n = static_cast<std::size_t>(i);
         const wxString label = "-" + wxString::FromUTF8(data.entryLabels[n]);
-        right = std::max(right, layout_.halfLabelX + dc.GetTextExtent(label).x);
+        right = std::max(right, layout.halfLabelX + dc.GetTextExtent(label).x);
     }
     const wxSize client = GetClientSize();
-    if (right + layout_.charWidth > client.x) {
-        SetClientSize(right + layout_.charWidth, client.y);
+    if (right + layout.charWidth > client.x) {
+        SetClientSize(right + layout.charWidth, client.y);
     }
     Refresh();
 }
@@ -96,10 +96,10 @@ void CTokiInfoDlg::OnKey(wxKeyEvent& event)
 
 void CTokiInfoDlg::PaintChart(wxDC& dc) const
 {
-    if (!laidOut_) {
+    if (!laidOut) {
         return;
     }
-    const TokiChartLayout& at = layout_;
+    const TokiChartLayout& at = layout;
     const wxString mark[] = {wxString::FromUTF8("日出"), wxString::FromUTF8("日没"),
                              wxString::FromUTF8("南中")};
 
@@ -119,9 +119,9 @@ void CTokiInfoDlg::PaintChart(wxDC& dc) const
     }
 
     dc.SetTextForeground(kHeadingText);
-    dc.SetFont(headingFont_);
+    dc.SetFont(headingFont);
     dc.DrawText(wxString::FromUTF8(data.placeDateText), at.placeDateX, at.placeDateY);
-    dc.SetFont(measuringFont_);
+    dc.SetFont(measuringFont);
     dc.DrawText(wxString::FromUTF8(data.coordinatesText), at.coordinatesX, at.coordinatesY);
 
     // Labels centred on their boundary: full toki on the bar, half toki

@@ -19,8 +19,8 @@ public:
 
     TokiChartData data;
 
-    const TokiChartLayout& GetLayout() const { return layout_; }
-    bool IsLaidOut() const { return laidOut_; }
+    const TokiChartLayout& GetLayout() const { return layout; }
+    bool IsLaidOut() const { return laidOut; }
     // Paints the chart as the paint handler does, for drawing into a bitmap.
     void PaintChart(wxDC& dc) const;
 
@@ -30,8 +30,8 @@ protected:
 private:
     void OnKey(wxKeyEvent& event);
 
-    wxFont measuringFont_;  // 9 points: the layout's metrics and all but the first heading
-    wxFont headingFont_;    // 11 points: the place and date
-    TokiChartLayout layout_;
-    bool laidOut_ = false;
+    wxFont measuringFont;  // 9 points: the layout's metrics and all but the first heading
+    wxFont headingFont;    // 11 points: the place and date
+    TokiChartLayout layout;
+    bool laidOut = false;
 };

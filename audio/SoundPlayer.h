@@ -47,7 +47,7 @@ public:
 
 private:
     struct Backend;
-    std::unique_ptr<Backend> backend_;
+    std::unique_ptr<Backend> backend;
 };
 
 // The folders a program at exePath searches: the working directory, the

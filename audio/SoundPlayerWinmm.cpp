@@ -111,12 +111,12 @@ const WaveBytes& SoundPlayer::Backend::Load(const std::string& name)
     return cache[name] = std::move(wave);
 }
 
-SoundPlayer::SoundPlayer() : backend_(std::make_unique<Backend>()) {}
+SoundPlayer::SoundPlayer() : backend(std::make_unique<Backend>()) {}
 SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::SetSearchFolders(std::vector<std::string> folders)
 {
-    backend_->folders = std::move(folders);
+    backend->folders = std::move(folders);
 }
 
 void SoundPlayer::PlayYielding(const std::string& name)
@@ -124,24 +124,24 @@ void SoundPlayer::PlayYielding(const std::string& name)
     if (IsPlaying()) {
         return;
     }
-    const WaveBytes& wave = backend_->Load(name);
-    if (!wave.empty() && backend_->Play(wave, SND_NOSTOP)) {
-        backend_->playingUntil = Clock::now() + PlayingTime(wave);
+    const WaveBytes& wave = backend->Load(name);
+    if (!wave.empty() && backend->Play(wave, SND_NOSTOP)) {
+        backend->playingUntil = Clock::now() + PlayingTime(wave);
     }
 }
 
 void SoundPlayer::PlayLooping(const std::string& name)
 {
-    backend_->Stop();
-    const WaveBytes& wave = backend_->Load(name);
+    backend->Stop();
+    const WaveBytes& wave = backend->Load(name);
     if (!wave.empty()) {
-        backend_->looping = backend_->Play(wave, SND_LOOP);
+        backend->looping = backend->Play(wave, SND_LOOP);
     }
 }
 
 void SoundPlayer::Stop()
 {
-    backend_->Stop();
+    backend->Stop();
 }
 
 void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point)
@@ -151,12 +151,12 @@ void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point)
 
 bool SoundPlayer::IsOpen() const
 {
-    return backend_->IsPlaying();
+    return backend->IsPlaying();
 }
 
 bool SoundPlayer::IsPlaying() const
 {
-    return backend_->IsPlaying();
+    return backend->IsPlaying();
 }
 
 std::vector<std::string> DefaultSoundFolders(const std::string& exePath)

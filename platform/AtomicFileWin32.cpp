@@ -13,22 +13,22 @@ namespace {
 // Owns a file handle.
 class FileHandle {
 public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    explicit FileHandle(HANDLE opened) : handle(opened) {}
     ~FileHandle() { Close(); }
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
 
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
+    bool Valid() const { return handle != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle; }
     bool Close()
     {
-        const bool ok = !Valid() || CloseHandle(handle_) != 0;
-        handle_ = INVALID_HANDLE_VALUE;
+        const bool ok = !Valid() || CloseHandle(handle) != 0;
+        handle = INVALID_HANDLE_VALUE;
         return ok;
     }
 
 private:
-    HANDLE handle_;
+    HANDLE handle;
 };
 
 bool WriteAll(HANDLE file, const std::string& bytes)

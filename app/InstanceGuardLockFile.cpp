@@ -26,14 +26,14 @@ struct InstanceGuard::Lock {
 };
 
 InstanceGuard::InstanceGuard()
-    : lock_(std::make_unique<Lock>())
+    : lock(std::make_unique<Lock>())
 {
-    lock_->checker.Create(kInstanceName, LockFolder());
+    lock->checker.Create(kInstanceName, LockFolder());
 }
 
 InstanceGuard::~InstanceGuard() = default;
 
 bool InstanceGuard::AnotherCopyIsRunning() const
 {
-    return lock_->checker.IsAnotherRunning();
+    return lock->checker.IsAnotherRunning();
 }

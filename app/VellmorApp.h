@@ -27,9 +27,9 @@ private:
 
     // Set when start-up ends the program without running the loop: the
     // process's exit status (0 for a second copy).
-    std::optional<int> exitAtOnce_;
-    std::unique_ptr<InstanceGuard> instanceGuard_;
-    std::unique_ptr<wxDocManager> docManager_;
+    std::optional<int> exitAtOnce;
+    std::unique_ptr<InstanceGuard> instanceGuard;
+    std::unique_ptr<wxDocManager> docManager;
 };
 
 wxDECLARE_APP(CVellmorApp);

@@ -11,7 +11,7 @@ LocalTime ClockRig::Offset(const LocalTime& t, long long seconds)
 
 void ClockRig::Start(const LocalTime& start)
 {
-    startEpoch_ = EpochOf(start);
+    startEpoch = EpochOf(start);
     platform.nowMs = 0;
     clock->Set(start);
     controller.SetLineHeight(kLineHeight);
@@ -67,12 +67,12 @@ std::vector<long long> ClockRig::StrikesBetween(long long fromMs, long long toMs
 
 long long ClockRig::MsOf(const LocalTime& t) const
 {
-    return static_cast<long long>(EpochOf(t) - startEpoch_) * 1000;
+    return static_cast<long long>(EpochOf(t) - startEpoch) * 1000;
 }
 
 LocalTime ClockRig::WallClockAt(long long ms) const
 {
-    return LocalTimeAtEpoch(startEpoch_ + static_cast<std::time_t>(ms / 1000));
+    return LocalTimeAtEpoch(startEpoch + static_cast<std::time_t>(ms / 1000));
 }
 
 void ClockRig::RepaintIfPending()

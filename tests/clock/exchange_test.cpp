@@ -23,9 +23,9 @@ class Exchange : public ClockRig {
 protected:
     void SetUp() override
     {
-        iniPath_ = dir_.File("exchange.ini");
-        WriteBytes(iniPath_, "");
-        settings.iniPath = iniPath_;
+        iniPath = dir.File("exchange.ini");
+        WriteBytes(iniPath, "");
+        settings.iniPath = iniPath;
         StartStriking();
     }
 
@@ -42,12 +42,12 @@ protected:
     // What the settings file holds now.
     std::string FileText() const
     {
-        return ReadBytes(iniPath_);
+        return ReadBytes(iniPath);
     }
     ClockSettings OnDisk() const
     {
         ClockSettings read;
-        read.LoadFrom(iniPath_);
+        read.LoadFrom(iniPath);
         return read;
     }
     // The clock moves on to the next day without a tick; only a location
@@ -60,8 +60,8 @@ protected:
                !platform.soundStops.empty();
     }
 
-    TempDir dir_;
-    std::string iniPath_;
+    TempDir dir;
+    std::string iniPath;
 };
 
 const std::vector<std::string> kBellStop{"stop timer 2", "stop sound", "invalidate"};

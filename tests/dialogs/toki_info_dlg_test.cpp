@@ -33,10 +33,10 @@ class TokiInfoDialogTest : public DialogTest {
 protected:
     void Open()
     {
-        dialog_ = new CTokiInfoDlg(owner_);  // destroyed with owner_
-        dialog_->data = EvenDay();
-        EXPECT_FALSE(dialog_->IsLaidOut());
-        dialog_->Show();
+        dialog = new CTokiInfoDlg(owner);  // destroyed with owner
+        dialog->data = EvenDay();
+        EXPECT_FALSE(dialog->IsLaidOut());
+        dialog->Show();
         Settle();
     }
 
@@ -45,21 +45,21 @@ protected:
         return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
     }
 
-    CTokiInfoDlg* dialog_ = nullptr;
+    CTokiInfoDlg* dialog = nullptr;
 };
 
 TEST_F(TokiInfoDialogTest, LaysOutOnceFromTheClientHeightAndA9PointFont)
 {
     Open();
-    ASSERT_TRUE(dialog_->IsLaidOut());
-    const TokiChartLayout& layout = dialog_->GetLayout();
+    ASSERT_TRUE(dialog->IsLaidOut());
+    const TokiChartLayout& layout = dialog->GetLayout();
     // Points are counted in logical pixels, at a scale of 2 as at 1.
-    const int dpi = LogicalDpi(*dialog_) > 0 ? LogicalDpi(*dialog_) : 96;
+    const int dpi = LogicalDpi(*dialog) > 0 ? LogicalDpi(*dialog) : 96;
     EXPECT_LE(layout.charHeight, dpi * 90 / 720);
     EXPECT_GE(layout.charHeight, dpi * 90 / 720 - 3);
     EXPECT_GT(layout.charWidth, 0);
 
-    const int height = dialog_->GetClientSize().y;
+    const int height = dialog->GetClientSize().y;
     EXPECT_EQ(layout.entryY[0], 5 * layout.charHeight);
     // 1440 minutes after boundary 0, up to the rounding of one row.
     EXPECT_NEAR(layout.entryY[24], height - 2 * layout.charHeight, 1);
@@ -70,28 +70,28 @@ TEST_F(TokiInfoDialogTest, LaysOutOnceFromTheClientHeightAndA9PointFont)
 TEST_F(TokiInfoDialogTest, HalfTokiLabelsFitInsideTheDialog)
 {
     Open();
-    const TokiChartLayout& layout = dialog_->GetLayout();
-    wxClientDC dc(dialog_);
-    dc.SetFont(dialog_->GetFont());
+    const TokiChartLayout& layout = dialog->GetLayout();
+    wxClientDC dc(dialog);
+    dc.SetFont(dialog->GetFont());
     for (int i = 1; i < kChartBoundaryCount; i += 2) {
-        const wxString label = "-" + wxString::FromUTF8(dialog_->data.entryLabels[i]);
+        const wxString label = "-" + wxString::FromUTF8(dialog->data.entryLabels[i]);
         // Measured in a font at least as wide as the chart's 9-point one.
-        EXPECT_LE(layout.halfLabelX + dc.GetTextExtent(label).x, dialog_->GetClientSize().x)
+        EXPECT_LE(layout.halfLabelX + dc.GetTextExtent(label).x, dialog->GetClientSize().x)
             << i;
     }
-    EXPECT_GE(dialog_->GetClientSize().x, dialog_->ConvertDialogToPixels(wxSize(189, 0)).x);
+    EXPECT_GE(dialog->GetClientSize().x, dialog->ConvertDialogToPixels(wxSize(189, 0)).x);
 }
 
 TEST_F(TokiInfoDialogTest, PaintsTheBandsNoonLineAndTexts)
 {
     Open();
-    const TokiChartLayout& at = dialog_->GetLayout();
-    wxBitmap canvas(dialog_->GetClientSize());
+    const TokiChartLayout& at = dialog->GetLayout();
+    wxBitmap canvas(dialog->GetClientSize());
     {
         wxMemoryDC dc(canvas);
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
-        dialog_->PaintChart(dc);
+        dialog->PaintChart(dc);
     }
     const wxImage image = canvas.ConvertToImage();
     const wxColour bands[] = {{0, 0, 200},    {40, 40, 255},  {90, 90, 255},
@@ -130,11 +130,11 @@ TEST_F(TokiInfoDialogTest, EnterClosesWithOkAndEscWithCancel)
         Open();
         wxKeyEvent key(wxEVT_CHAR_HOOK);
         key.m_keyCode = c.key;
-        key.SetEventObject(dialog_);
-        dialog_->ProcessWindowEvent(key);
-        EXPECT_FALSE(dialog_->IsShown());
-        EXPECT_EQ(dialog_->GetReturnCode(), c.code);
-        dialog_->Destroy();
+        key.SetEventObject(dialog);
+        dialog->ProcessWindowEvent(key);
+        EXPECT_FALSE(dialog->IsShown());
+        EXPECT_EQ(dialog->GetReturnCode(), c.code);
+        dialog->Destroy();
         Settle();
     }
 }

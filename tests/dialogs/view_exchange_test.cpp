@@ -26,41 +26,41 @@ protected:
             return;
         }
         // The settings go to a scratch file when the view closes.
-        iniPath_ = wxFileName::CreateTempFileName("vellmor-dialogs").utf8_string();
+        iniPath = wxFileName::CreateTempFileName("vellmor-dialogs").utf8_string();
         StartWith(ClockSettings());
     }
 
     void TearDown() override
     {
         ClockWindowFixture::TearDown();
-        wxRemoveFile(wxString::FromUTF8(iniPath_));
+        wxRemoveFile(wxString::FromUTF8(iniPath));
     }
 
     void Command(ClockCommand command)
     {
         wxCommandEvent event(wxEVT_MENU, MenuIdOf(command));
-        view_->ProcessEvent(event);
+        view->ProcessEvent(event);
     }
 
     // The clock started afresh with these settings, kept in the scratch file.
     void StartWith(ClockSettings settings)
     {
-        settings.iniPath = iniPath_;
-        view_->Controller().InitialUpdate(settings);
+        settings.iniPath = iniPath;
+        view->Controller().InitialUpdate(settings);
     }
 
-    const ClockController& Clock() { return view_->Controller(); }
+    const ClockController& Clock() { return view->Controller(); }
     const ClockSettings& Settings() { return Clock().Settings(); }
     // What the settings file holds now, while the clock still runs.
     ClockSettings OnDisk() const
     {
         ClockSettings read;
-        read.LoadFrom(iniPath_);
+        read.LoadFrom(iniPath);
         return read;
     }
-    bool FileIsEmpty() const { return wxFileName::GetSize(wxString::FromUTF8(iniPath_)) == 0; }
+    bool FileIsEmpty() const { return wxFileName::GetSize(wxString::FromUTF8(iniPath)) == 0; }
 
-    std::string iniPath_;
+    std::string iniPath;
 };
 
 TEST_F(ViewExchangeTest, SettingsOkStopsTheBellCopiesBackAndMovesTheTimeModel)
@@ -76,7 +76,7 @@ TEST_F(ViewExchangeTest, SettingsOkStopsTheBellCopiesBackAndMovesTheTimeModel)
 
     wxTEST_DIALOG(Command(ClockCommand::Settings), ExpectDialog<CSettingsDlg>([this](CSettingsDlg& dlg) {
         EXPECT_EQ(Clock().StrikesLeft(), 0) << "the bell is stopped before the dialog opens";
-        EXPECT_EQ(dlg.GetParent(), frame_);
+        EXPECT_EQ(dlg.GetParent(), frame);
         EXPECT_EQ(dlg.fields.chimeIndex, 3);
         EXPECT_EQ(dlg.fields.chimeCountIndex, 1);
         EXPECT_EQ(dlg.fields.twelveShiIndex, 1);

@@ -63,7 +63,7 @@ void ClockController::StrikeNow()
 {
     if (platform.IsShiftDown()) {
         joyaArmed = 1;
-        DispatchEvents(TICK_JOYA);
+        DispatchEvents(kTickJoya);
         return;
     }
     StopBell();

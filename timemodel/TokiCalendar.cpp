@@ -150,24 +150,24 @@ int TokiCalendar::Tick()
 
     int events = 0;
     if (clockMinute == nextBoundaryMinute && clockHour == nextBoundaryHour) {
-        events = (currentToki % 2 != 0) ? TICK_FULL_TOKI : TICK_HALF_TOKI;
+        events = (currentToki % 2 != 0) ? kTickFullToki : kTickHalfToki;
         LocateToki(1);
     }
     if (clockMinute == alarmAtMinute && clockHour == alarmAtHour) {
-        events |= TICK_ALARM;
+        events |= kTickAlarm;
     }
     if (clockMinute == 0) {
-        events |= TICK_HOUR;
+        events |= kTickHour;
     }
     if (clockMinute == 30) {
-        events |= TICK_HALF_HOUR;
+        events |= kTickHalfHour;
     }
     return events | JoyaBit();
 }
 
 int TokiCalendar::JoyaBit() const
 {
-    return (clockDay == 31 && clockMonth == 12 && currentToki == 0 && clockHour > 22) ? TICK_JOYA
+    return (clockDay == 31 && clockMonth == 12 && currentToki == 0 && clockHour > 22) ? kTickJoya
                                                                                       : 0;
 }
 

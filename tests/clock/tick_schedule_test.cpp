@@ -80,7 +80,7 @@ protected:
 
     SteppedTicks()
     {
-        settings.chime = TICK_HOUR | TICK_HALF_HOUR;
+        settings.chime = kTickHour | kTickHalfHour;
         clock->Set(WallAt(0));
         controller.InitialUpdate(settings);
         Arm(FirstTickArming(WallAt(0).microsecond), 0);

@@ -212,8 +212,8 @@ void PrintTable(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& 
         std::snprintf(index, sizeof index, "%2d", i);
         char minute[16];
         std::snprintf(minute, sizeof minute, "%6d", m);
-        out << index << "  " << PadRight(cal.GetTokiName(i), 14) << ClockTimeText(m) << " " << minute
-            << "\n";
+        out << index << "  " << PadRight(cal.GetTokiName(i), 14) << ClockTimeText(m) << " "
+            << minute << "\n";
     }
     out << "\n";
     const struct {

@@ -13,8 +13,8 @@ const char* const kAnimationTimerFailure = "Cannot set animation timer! ";
 
 void ClockController::StartChime(const ChimeMoment& at)
 {
-    const int strikes = ScheduledStrikes(settings.ChimeEvents(), settings.chimeCount, at.hour, at.minute,
-                                         StrikeCount(at.toki));
+    const int strikes = ScheduledStrikes(settings.ChimeEvents(), settings.chimeCount, at.hour,
+                                         at.minute, StrikeCount(at.toki));
     if (strikes <= 0) {
         return;
     }

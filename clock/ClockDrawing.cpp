@@ -47,14 +47,14 @@ void ClockController::DrawBell()
     const int step = bell.animationStep;
     const int frame = (step >= 1 && step <= kBellLastMovingFrame) ? step : 0;
     platform.DrawPicture(ClockPicture::Bell, frame * kBellSize, 0, kBellSize, kBellSize, kBellX,
-                          kBellY);
+                         kBellY);
 }
 
 void ClockController::DrawBranch()
 {
     const int frame = settings.ShowsFixedHours() ? calendar.GetHour() : calendar.GetCurrentToki();
     platform.DrawPicture(ClockPicture::Branch, frame * kBranchSize, 0, kBranchSize, kBranchSize,
-                          kBranchX, kBranchY);
+                         kBranchX, kBranchY);
 }
 
 void ClockController::DrawToki()
@@ -72,7 +72,7 @@ void ClockController::DrawToki()
 void ClockController::DrawTokiPicture()
 {
     platform.DrawPicture(ClockPicture::Toki, calendar.GetCurrentToki() * kTokiWidth, 0,
-                          kTokiWidth, kTokiHeight, kTokiX, kTokiY);
+                         kTokiWidth, kTokiHeight, kTokiX, kTokiY);
 }
 
 void ClockController::DrawTokiText()

@@ -143,7 +143,7 @@ void CVellmorView::CreateFonts()
     surface->SetFont(ClockFont::Large, MakeCellHeightFont(canvas, serif, 24, 700, true));
     surface->SetFont(ClockFont::Medium, MakeCellHeightFont(canvas, serif, 16, 700, false));
     surface->SetFont(ClockFont::Small,
-                      MakeCellHeightFont(canvas, JapaneseGothicFace(), 12, 500, false));
+                     MakeCellHeightFont(canvas, JapaneseGothicFace(), 12, 500, false));
 }
 
 void CVellmorView::FitFrameToForm()

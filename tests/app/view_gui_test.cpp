@@ -93,7 +93,8 @@ TEST_F(ClockWindowTest, NewYearsEveMenuItemsComeAndGoInPairs)
     for (size_t top : {0u, 2u}) {
         EXPECT_EQ(FilePopup()->FindItemByPosition(top)->GetItemLabel(),
                   wxString::FromUTF8("除夜の鐘中止"));
-        EXPECT_EQ(CommandOfMenuId(FilePopup()->FindItemByPosition(top)->GetId()), ClockCommand::StopJoya);
+        EXPECT_EQ(CommandOfMenuId(FilePopup()->FindItemByPosition(top)->GetId()),
+                  ClockCommand::StopJoya);
         EXPECT_TRUE(FilePopup()->FindItemByPosition(top + 1)->IsSeparator());
     }
     stop();

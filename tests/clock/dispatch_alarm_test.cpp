@@ -135,7 +135,8 @@ TEST_F(Dispatch, PlaceTakenAgainAfterTheSettingsDialog)
 TEST_F(Dispatch, ShellCommandsAreLeftToTheShell)
 {
     Start(At(2006, 1, 1, 7, 20, 30));
-    for (const ClockCommand command : {ClockCommand::About, ClockCommand::Help, ClockCommand::Exit}) {
+    for (const ClockCommand command :
+         {ClockCommand::About, ClockCommand::Help, ClockCommand::Exit}) {
         EXPECT_FALSE(controller.OnCommand(command)) << static_cast<int>(command);
     }
     for (const ClockCommand command : {ClockCommand::Strike, ClockCommand::StopJoya,

@@ -66,7 +66,8 @@ std::set<int> EventMinutes(const TokiCalendar& calendar)
 }
 
 const std::time_t kYearStart = EpochOf(LocalTime{2006, 1, 1, 0, 0, 30});
-const std::time_t kYearEnd = EpochOf(LocalTime{2007, 1, 1, 0, 30, 0});  // the last strikes of the eve too
+// The last strikes of the eve too.
+const std::time_t kYearEnd = EpochOf(LocalTime{2007, 1, 1, 0, 30, 0});
 
 std::string PlaceName(const ::testing::TestParamInfo<Place>& info) { return info.param.name; }
 

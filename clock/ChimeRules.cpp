@@ -22,14 +22,14 @@ int ScheduledStrikes(int chimeMask, int chimeCount, int hour, int minute, int to
     if (chimeCount == 1) {
         return 1;
     }
-    if ((chimeMask & kTickHour) != 0 && minute == 0) {
+    if ((chimeMask & TICK_HOUR) != 0 && minute == 0) {
         int strikes = hour;
         if (strikes > 12) {
             strikes -= 12;
         }
         return strikes == 0 ? 12 : strikes;
     }
-    if ((chimeMask & kTickHalfHour) != 0 && minute == 30) {
+    if ((chimeMask & TICK_HALF_HOUR) != 0 && minute == 30) {
         return 1;
     }
     return tokiStrikes;

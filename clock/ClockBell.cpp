@@ -63,7 +63,7 @@ void ClockController::StrikeNow()
 {
     if (platform.IsShiftDown()) {
         joyaArmed = 1;
-        DispatchEvents(kTickJoya);
+        DispatchEvents(TICK_JOYA);
         return;
     }
     StopBell();

@@ -23,7 +23,7 @@ void ClockController::InitialUpdate(const ClockSettings& loaded)
     settings = loaded;
     calendar.SetAlarmTime(settings.alarmHour, settings.alarmMinutes);
     ApplyLocation();
-    tokiRefreshMask = kTickHalfToki | kTickFullToki;
+    tokiRefreshMask = TICK_HALF_TOKI | TICK_FULL_TOKI;
     joyaLeft = 0;
     joyaArmed = 1;
     bell.animationStep = 0;
@@ -100,7 +100,7 @@ void ClockController::DispatchEvents(int events)
     const ChimeMoment moment = CurrentMoment();
 
     // The alarm's box waits for OK; timers (and nested dispatches) go on meanwhile.
-    if (settings.AlarmArmed() && (events & kTickAlarm) != 0) {
+    if (settings.AlarmArmed() && (events & TICK_ALARM) != 0) {
         RingAlarm();
     }
     if ((events & settings.SignRedrawEvents()) != 0) {

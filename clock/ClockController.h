@@ -127,7 +127,7 @@ private:
     TokiCalendar calendar;
     int lineHeight = 0;      // pixels; y of the countdown line
     int joyaLeft = 0;        // New Year's Eve strikes to come; non-zero while running
-    int joyaArmed = 1;       // whether kTickJoya may start the sequence
+    int joyaArmed = 1;       // whether TICK_JOYA may start the sequence
     int tokiRefreshMask = 3; // events at which the toki picture is redrawn
     BellState bell;
     std::array<int, kTokiCount> strikeCounts{};  // strikes per toki

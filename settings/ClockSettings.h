@@ -5,7 +5,7 @@
 
 // Values of twelveShiDisplay. It is also a mask of tick events: the temporal
 // value redraws the branch sign at every toki boundary, the fixed-hour value
-// at every clock hour (kTickHour).
+// at every clock hour (TICK_HOUR).
 constexpr int kTemporalHourDisplay = 3;  // branch sign of the current toki
 constexpr int kFixedHourDisplay = 4;     // branch sign of the clock hour; plain toki names
 

@@ -150,24 +150,24 @@ int TokiCalendar::Tick()
 
     int events = 0;
     if (clockMinute == nextBoundaryMinute && clockHour == nextBoundaryHour) {
-        events = (currentToki % 2 != 0) ? kTickFullToki : kTickHalfToki;
+        events = (currentToki % 2 != 0) ? TICK_FULL_TOKI : TICK_HALF_TOKI;
         LocateToki(1);
     }
     if (clockMinute == alarmAtMinute && clockHour == alarmAtHour) {
-        events |= kTickAlarm;
+        events |= TICK_ALARM;
     }
     if (clockMinute == 0) {
-        events |= kTickHour;
+        events |= TICK_HOUR;
     }
     if (clockMinute == 30) {
-        events |= kTickHalfHour;
+        events |= TICK_HALF_HOUR;
     }
     return events | JoyaBit();
 }
 
 int TokiCalendar::JoyaBit() const
 {
-    return (clockDay == 31 && clockMonth == 12 && currentToki == 0 && clockHour > 22) ? kTickJoya
+    return (clockDay == 31 && clockMonth == 12 && currentToki == 0 && clockHour > 22) ? TICK_JOYA
                                                                                       : 0;
 }
 

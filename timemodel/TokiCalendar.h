@@ -14,12 +14,12 @@ using TokiIndex = int;
 
 // Event bits returned by TokiCalendar::Tick, only at second 0 of a minute.
 enum TickEvent : int {
-    kTickHalfToki = 0x01,  // a boundary is reached after an even toki
-    kTickFullToki = 0x02,  // a boundary is reached after an odd toki
-    kTickHour = 0x04,      // clock minute 0
-    kTickHalfHour = 0x08,  // clock minute 30
-    kTickAlarm = 0x10,     // clock hour:minute equals the alarm time (on or not)
-    kTickJoya = 0x20,      // 31 December, toki 0 current, clock hour 23
+    TICK_HALF_TOKI = 0x01,  // a boundary is reached after an even toki
+    TICK_FULL_TOKI = 0x02,  // a boundary is reached after an odd toki
+    TICK_HOUR = 0x04,       // clock minute 0
+    TICK_HALF_HOUR = 0x08,  // clock minute 30
+    TICK_ALARM = 0x10,      // clock hour:minute equals the alarm time (on or not)
+    TICK_JOYA = 0x20,       // 31 December, toki 0 current, clock hour 23
 };
 
 // The traditional time model for one place, as it ticks: the table of the
@@ -53,7 +53,7 @@ public:
     // it is the first second read in the minute). When the minute is not the
     // one after the last (the machine slept, the clock was set forward or
     // back), the toki is located afresh as at a start, and no event is raised
-    // for what the jump passed over, only kTickJoya while it holds. No minute
+    // for what the jump passed over, only TICK_JOYA while it holds. No minute
     // raises its events twice in a row. Never allocates.
     int Tick();
     // Whether the last tick that did work located the toki afresh after a
@@ -88,7 +88,7 @@ private:
     void ComputeTable();
     void LocateToki(int offsetMinutes);
     void UpdateNextBoundaryClock();
-    // kTickJoya when New Year's Eve holds for the current reading and toki.
+    // TICK_JOYA when New Year's Eve holds for the current reading and toki.
     int JoyaBit() const;
 
     std::shared_ptr<const ClockSource> clockSource;

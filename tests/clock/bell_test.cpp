@@ -79,7 +79,7 @@ class SeriesTiming : public ClockRig, public ::testing::WithParamInterface<int> 
 TEST_P(SeriesTiming, StrikesEverySixSecondsAndStopsAtRestAfterSixSecondsEach)
 {
     const int n = GetParam();
-    settings.chime = kTickHour;
+    settings.chime = TICK_HOUR;
     const LocalTime at = Jan1(n, 0);
     Start(Offset(at, -3));
     RunUntil(Offset(at, 6 * n + 20));
@@ -109,7 +109,7 @@ using Bell = ClockRig;
 
 TEST_F(Bell, ChimeReplacesTheRunningSeries)
 {
-    settings.chime = kTickHour;
+    settings.chime = TICK_HOUR;
     Start(At(2006, 1, 1, 17, 59, 57));
     RunUntil(At(2006, 1, 1, 17, 59, 59));
     Command(ClockCommand::Strike);  // its sound would come at 18:00:00.6
@@ -128,7 +128,7 @@ protected:
     // Twelve strikes from 12:00:00; returns when two have sounded.
     void StartTwelveAndHearTwo()
     {
-        settings.chime = kTickHour;
+        settings.chime = TICK_HOUR;
         Start(At(2006, 1, 1, 11, 59, 58));
         RunUntil(At(2006, 1, 1, 12, 0, 8));
         ASSERT_EQ(platform.SoundTimes("Gooohn.wav").size(), 2u);

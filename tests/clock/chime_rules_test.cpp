@@ -20,9 +20,9 @@ struct StrikeCase {
 
 TEST(ChimeRules, ScheduledStrikes)
 {
-    constexpr int kTokiMask = kTickHalfToki | kTickFullToki;
-    constexpr int kHourly = kTickHour;
-    constexpr int kHalfHourly = kTickHour | kTickHalfHour;
+    constexpr int kTokiMask = TICK_HALF_TOKI | TICK_FULL_TOKI;
+    constexpr int kHourly = TICK_HOUR;
+    constexpr int kHalfHourly = TICK_HOUR | TICK_HALF_HOUR;
     const StrikeCase cases[] = {
         // the clock hour on a twelve-hour dial
         {kHourly, 2, 0, 0, 9, 12},

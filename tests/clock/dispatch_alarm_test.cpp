@@ -44,7 +44,7 @@ TEST_F(Dispatch, AlarmRingsFirstAndTheChimeStartsOnlyAfterOk)
 
 class AlarmOff : public ClockRig, public ::testing::WithParamInterface<int> {};
 
-// Only 1 switches the alarm on; kTickAlarm still comes, and the chime with it.
+// Only 1 switches the alarm on; TICK_ALARM still comes, and the chime with it.
 TEST_P(AlarmOff, MinutePassesSilentlyButStillChimes)
 {
     settings.alarmEnable = GetParam();
@@ -97,7 +97,7 @@ TEST_P(LongAlarm, ChimeAfterOkCountsForTheAlarmMinute)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LongAlarm,
-    ::testing::Values(LongAlarmCase{"HourlyAt7", kTickHour, 7, 0, 3, 7},
+    ::testing::Values(LongAlarmCase{"HourlyAt7", TICK_HOUR, 7, 0, 3, 7},
                       // open past the 07:10 boundary, which chimes once inside
                       LongAlarmCase{"DawnHeldPastNextBoundary", 3, 6, 15, 60, 6}),
     [](const auto& test) { return std::string(test.param.name); });

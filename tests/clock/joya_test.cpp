@@ -6,7 +6,7 @@
 #include <vector>
 
 // Yokohama, 2006-12-31: the last boundary of the day (solar midnight, toki 0)
-// is at 23:44, so kTickJoya comes at 23:44:00 and every minute to 23:59.
+// is at 23:44, so TICK_JOYA comes at 23:44:00 and every minute to 23:59.
 
 namespace {
 
@@ -32,13 +32,13 @@ protected:
 
 TEST_F(NewYearsEve, SequenceStartsByItselfAtTheSolarMidnight)
 {
-    settings.chime = kTickHalfToki | kTickFullToki | kTickHour | kTickHalfHour;
+    settings.chime = TICK_HALF_TOKI | TICK_FULL_TOKI | TICK_HOUR | TICK_HALF_HOUR;
     StartBeforeTheEve();
     RunUntilMs(MsOf(eve) - 1);
     platform.ClearRecords();
     RunUntil(eve);
 
-    // kTickFullToki | kTickJoya: both pictures show toki 0, no chime follows.
+    // TICK_FULL_TOKI | TICK_JOYA: both pictures show toki 0, no chime follows.
     const auto branch = platform.PicturesOf(ClockPicture::Branch);
     const auto toki = platform.PicturesOf(ClockPicture::Toki);
     ASSERT_EQ(branch.size(), 1u);
@@ -59,7 +59,7 @@ TEST_F(NewYearsEve, SequenceStartsByItselfAtTheSolarMidnight)
 
 TEST_F(NewYearsEve, HundredAndEightStrikesEveryFifteenSecondsWithACountdown)
 {
-    settings.chime = kTickHalfToki | kTickFullToki | kTickHour | kTickHalfHour;
+    settings.chime = TICK_HALF_TOKI | TICK_FULL_TOKI | TICK_HOUR | TICK_HALF_HOUR;
     StartBeforeTheEve();
     RunUntil(At(2007, 1, 1, 0, 12, 0));
 
@@ -72,7 +72,7 @@ TEST_F(NewYearsEve, HundredAndEightStrikesEveryFifteenSecondsWithACountdown)
     EXPECT_EQ(platform.SoundTimes("Gooohn.wav"), expected);
     // One series per strike: the hourly chime at 00:00 was dropped.
     EXPECT_EQ(platform.StartsOf(kAnimationTimer).size(), 108u);
-    // Started once, though kTickJoya came every minute to 23:59.
+    // Started once, though TICK_JOYA came every minute to 23:59.
     EXPECT_EQ(platform.StartsOf(kJoyaTimer).size(), 1u);
     const auto joyaStops = platform.StopsOf(kJoyaTimer);
     ASSERT_EQ(joyaStops.size(), 1u);
@@ -121,7 +121,7 @@ TEST_F(NewYearsEve, StopTakesEffectAtTheTimersNextFiring)
 
 TEST_F(NewYearsEve, AfterTheSequenceTheEveEventStillEndsTheDispatchBeforeTheChime)
 {
-    settings.chime = kTickJoya | kTickHalfToki | kTickFullToki;  // hand-edited mask
+    settings.chime = TICK_JOYA | TICK_HALF_TOKI | TICK_FULL_TOKI;  // hand-edited mask
     StartBeforeTheEve();
     RunUntil(At(2006, 12, 31, 23, 50, 5));
     Command(ClockCommand::StopJoya);
@@ -129,7 +129,7 @@ TEST_F(NewYearsEve, AfterTheSequenceTheEveEventStillEndsTheDispatchBeforeTheChim
     ASSERT_FALSE(platform.IsRunning(kJoyaTimer));
     platform.ClearRecords();
 
-    RunUntil(At(2006, 12, 31, 23, 59, 59));  // kTickJoya at every minute
+    RunUntil(At(2006, 12, 31, 23, 59, 59));  // TICK_JOYA at every minute
     EXPECT_TRUE(platform.StartsOf(kAnimationTimer).empty());
     EXPECT_TRUE(platform.StartsOf(kJoyaTimer).empty());
     EXPECT_EQ(platform.menu, kPlainMenu);
@@ -268,7 +268,7 @@ TEST_F(JoyaByHand, ShiftStrikeDoesNothingWhenTheMaskShutsTheEveOut)
 
 TEST_F(JoyaByHand, TimerFailureLeavesTheSequenceRunningWithoutStrikes)
 {
-    settings.chime = kTickHour;
+    settings.chime = TICK_HOUR;
     platform.failingTimers = {kJoyaTimer};
     Start(At(2006, 6, 21, 12, 59, 0));
     platform.shiftDown = true;

@@ -40,7 +40,7 @@ TEST_F(StartUp, HandsPlaceAndAlarmToTheTimeModelAndStartsTheBaseTimer)
 TEST_F(StartUp, BaseTimerFailureIsReportedAndTheClockStandsStill)
 {
     platform.failingTimers = {kBaseTimer};
-    settings.chime = kTickHour;
+    settings.chime = TICK_HOUR;
     Start(At(2006, 1, 1, 6, 59, 0));
 
     ASSERT_EQ(platform.messages.size(), 1u);

@@ -42,7 +42,7 @@ TEST(ClockTickAllocation, TicksChimesAndStrikesAllocateNothing)
     SilentPlatform platform;
     ClockController controller(platform, clock);
     ClockSettings settings;
-    settings.chime = kTickHalfToki | kTickFullToki | kTickHour | kTickHalfHour;
+    settings.chime = TICK_HALF_TOKI | TICK_FULL_TOKI | TICK_HOUR | TICK_HALF_HOUR;
     controller.InitialUpdate(settings);
     controller.FullPaint();
 

@@ -80,7 +80,7 @@ protected:
 
     SteppedTicks()
     {
-        settings.chime = kTickHour | kTickHalfHour;
+        settings.chime = TICK_HOUR | TICK_HALF_HOUR;
         clock->Set(WallAt(0));
         controller.InitialUpdate(settings);
         Arm(FirstTickArming(WallAt(0).microsecond), 0);

@@ -116,9 +116,9 @@ TEST_P(TimeModelYear, EveryBoundaryOnceWithItsBitAndTheTokiInOrder)
             lastTableEntry24 = calendar.GetBoundary(24);
         }
 
-        const int tokiBits = events & (kTickHalfToki | kTickFullToki);
+        const int tokiBits = events & (TICK_HALF_TOKI | TICK_FULL_TOKI);
         if (due.count(MinuteOfDay(t)) != 0) {
-            const int expected = toki % 2 != 0 ? kTickFullToki : kTickHalfToki;
+            const int expected = toki % 2 != 0 ? TICK_FULL_TOKI : TICK_HALF_TOKI;
             ASSERT_EQ(tokiBits, expected) << when << " after toki " << toki;
             ASSERT_EQ(calendar.GetCurrentToki(), (toki + 1) % kTokiCount) << when;
             toki = calendar.GetCurrentToki();
@@ -128,12 +128,12 @@ TEST_P(TimeModelYear, EveryBoundaryOnceWithItsBitAndTheTokiInOrder)
             ASSERT_EQ(calendar.GetCurrentToki(), toki) << when;
         }
 
-        ASSERT_EQ((events & kTickHour) != 0, t.minute == 0) << when;
-        ASSERT_EQ((events & kTickHalfHour) != 0, t.minute == 30) << when;
-        ASSERT_EQ((events & kTickAlarm) != 0, t.hour == kAlarmHour && t.minute == kAlarmMinute)
+        ASSERT_EQ((events & TICK_HOUR) != 0, t.minute == 0) << when;
+        ASSERT_EQ((events & TICK_HALF_HOUR) != 0, t.minute == 30) << when;
+        ASSERT_EQ((events & TICK_ALARM) != 0, t.hour == kAlarmHour && t.minute == kAlarmMinute)
             << when;
         const bool eve = t.month == 12 && t.day == 31 && t.hour == 23 && toki == 0;
-        ASSERT_EQ((events & kTickJoya) != 0, eve) << when;
+        ASSERT_EQ((events & TICK_JOYA) != 0, eve) << when;
         if (eve) {
             ++joyaMinutes;
             if (firstJoyaMinute < 0) {

@@ -41,7 +41,7 @@ TEST_F(CalendarFixture, NoEventForTheBoundaryLocatedAMinuteEarly)
     LocateAt(2006, 1, 1, 6, 14);
     EXPECT_EQ(TickAt(2006, 1, 1, 6, 15, 0), 0);
     EXPECT_EQ(calendar.GetCurrentToki(), 6);
-    EXPECT_EQ(TickAt(2006, 1, 1, 7, 10, 0), kTickHalfToki);
+    EXPECT_EQ(TickAt(2006, 1, 1, 7, 10, 0), TICK_HALF_TOKI);
     EXPECT_EQ(calendar.GetCurrentToki(), 7);
 }
 
@@ -51,7 +51,7 @@ TEST_F(CalendarFixture, TemporalMidnightBeforeClockMidnight)
     LocateAt(2006, 1, 1, 23, 43);  // toki 23, next boundary entry 0 = 23:45
     EXPECT_EQ(TickAt(2006, 1, 1, 23, 44, 0), 0);
     EXPECT_EQ(calendar.GetCurrentToki(), 23);
-    EXPECT_EQ(TickAt(2006, 1, 1, 23, 45, 0), kTickFullToki);  // the old toki 23 is odd
+    EXPECT_EQ(TickAt(2006, 1, 1, 23, 45, 0), TICK_FULL_TOKI);  // the old toki 23 is odd
     EXPECT_EQ(calendar.GetCurrentToki(), 0);
     EXPECT_EQ(calendar.GetNextBoundary(), 1);
 }
@@ -66,16 +66,16 @@ TEST_F(CalendarFixture, SecondZeroTicksThroughAMorning)
         TokiIndex after;
     } const steps[] = {
         {0, 49, 0, 0},
-        {0, 50, kTickHalfToki, 1},
-        {1, 0, kTickHour, 1},
-        {1, 30, kTickHalfHour, 1},
-        {1, 55, kTickFullToki, 2},
-        {3, 0, kTickHalfToki | kTickHour, 3},
-        {4, 5, kTickFullToki, 4},
-        {5, 10, kTickHalfToki, 5},
-        {6, 15, kTickFullToki | kTickAlarm, 6},  // 明六つ and the alarm minute
-        {7, 10, kTickHalfToki, 7},
-        {9, 0, kTickHalfToki | kTickHour, 9},    // entry 9 = 540
+        {0, 50, TICK_HALF_TOKI, 1},
+        {1, 0, TICK_HOUR, 1},
+        {1, 30, TICK_HALF_HOUR, 1},
+        {1, 55, TICK_FULL_TOKI, 2},
+        {3, 0, TICK_HALF_TOKI | TICK_HOUR, 3},
+        {4, 5, TICK_FULL_TOKI, 4},
+        {5, 10, TICK_HALF_TOKI, 5},
+        {6, 15, TICK_FULL_TOKI | TICK_ALARM, 6},  // 明六つ and the alarm minute
+        {7, 10, TICK_HALF_TOKI, 7},
+        {9, 0, TICK_HALF_TOKI | TICK_HOUR, 9},    // entry 9 = 540
     };
     // Step through every minute so that no boundary is skipped.
     int index = 0;
@@ -98,9 +98,9 @@ TEST_F(CalendarFixture, AlarmBitComesWhetherOrNotAnyoneListens)
 {
     calendar.SetAlarmTime(13, 7);
     LocateAt(2006, 1, 1, 13, 5);
-    EXPECT_EQ(TickAt(2006, 1, 1, 13, 7, 0), kTickAlarm);
+    EXPECT_EQ(TickAt(2006, 1, 1, 13, 7, 0), TICK_ALARM);
     EXPECT_EQ(TickAt(2006, 1, 1, 13, 8, 0), 0);
-    EXPECT_EQ(TickAt(2006, 1, 2, 13, 7, 0), kTickAlarm);  // and again the next day
+    EXPECT_EQ(TickAt(2006, 1, 2, 13, 7, 0), TICK_ALARM);  // and again the next day
 }
 
 TEST_F(CalendarFixture, OnlyANewSecondDoesWorkAndOnlySecondZeroRaisesEvents)
@@ -111,7 +111,7 @@ TEST_F(CalendarFixture, OnlyANewSecondDoesWorkAndOnlySecondZeroRaisesEvents)
     EXPECT_EQ(calendar.GetTimeText(), "00:49:58");
     EXPECT_EQ(TickAt(2006, 1, 1, 0, 49, 59), 0);
     EXPECT_EQ(calendar.GetTimeText(), "00:49:59");
-    EXPECT_EQ(TickAt(2006, 1, 1, 0, 50, 0), kTickHalfToki);
+    EXPECT_EQ(TickAt(2006, 1, 1, 0, 50, 0), TICK_HALF_TOKI);
     EXPECT_EQ(calendar.GetTimeText(), "00:50:00");
     // The same second again (four ticks a second): nothing, text unchanged.
     SetClock(2006, 1, 1, 0, 50, 0);
@@ -129,7 +129,7 @@ TEST_F(CalendarFixture, DateChangeRebuildsAndKeepsTokiZeroAtAnEasternPlace)
     calendar.SetAlarmTime(12, 0);
     LocateAt(2006, 1, 1, 23, 50);  // toki 0 since 23:45
     ASSERT_EQ(calendar.GetCurrentToki(), 0);
-    EXPECT_EQ(TickAt(2006, 1, 2, 0, 0, 0), kTickHour);
+    EXPECT_EQ(TickAt(2006, 1, 2, 0, 0, 0), TICK_HOUR);
     EXPECT_EQ(calendar.GetDay(), 2);
     EXPECT_EQ(calendar.GetCurrentToki(), 0);
     EXPECT_EQ(calendar.GetNextBoundary(), 1);
@@ -139,11 +139,11 @@ TEST_F(CalendarFixture, WesternPlaceWaitsForItsTemporalMidnightAfterTheDateChang
 {
     calendar.SetAlarmTime(12, 0);
     LocateAt(2006, 12, 30, 23, 30, 26, 13, 127, 40);  // Naha, entry 0 of 31 Dec = 32
-    EXPECT_EQ(TickAt(2006, 12, 31, 0, 0, 0), kTickHour);
+    EXPECT_EQ(TickAt(2006, 12, 31, 0, 0, 0), TICK_HOUR);
     EXPECT_EQ(calendar.GetCurrentToki(), 23);
     EXPECT_EQ(calendar.GetNextBoundaryHour(), 0);
     EXPECT_EQ(calendar.GetNextBoundaryMinute(), 32);
-    EXPECT_EQ(TickAt(2006, 12, 31, 0, 32, 0), kTickFullToki);
+    EXPECT_EQ(TickAt(2006, 12, 31, 0, 32, 0), TICK_FULL_TOKI);
     EXPECT_EQ(calendar.GetCurrentToki(), 0);
 }
 
@@ -186,7 +186,7 @@ TEST_F(CalendarFixture, NewYearsEveAfterWakingFromTheLastDayOfAnotherMonth)
     calendar.SetAlarmTime(12, 0);
     LocateAt(2006, 10, 31, 23, 50);
     ASSERT_EQ(calendar.GetCurrentToki(), 0);
-    EXPECT_EQ(JumpTo(2006, 12, 31, 23, 50, 0), kTickJoya);
+    EXPECT_EQ(JumpTo(2006, 12, 31, 23, 50, 0), TICK_JOYA);
     EXPECT_EQ(calendar.GetMonth(), 12);
 }
 
@@ -196,12 +196,12 @@ TEST_F(CalendarFixture, NewYearsEveAtYokohama)
     LocateAt(2006, 12, 31, 23, 40);
     ASSERT_EQ(calendar.GetBoundary(24), 1424);  // 23:44
     EXPECT_EQ(TickAt(2006, 12, 31, 23, 43, 0), 0);
-    EXPECT_EQ(TickAt(2006, 12, 31, 23, 44, 0), kTickFullToki | kTickJoya);
+    EXPECT_EQ(TickAt(2006, 12, 31, 23, 44, 0), TICK_FULL_TOKI | TICK_JOYA);
     for (int m = 45; m <= 59; ++m) {
-        EXPECT_EQ(TickAt(2006, 12, 31, 23, m, 0), kTickJoya)
+        EXPECT_EQ(TickAt(2006, 12, 31, 23, m, 0), TICK_JOYA)
             << m;
     }
-    EXPECT_EQ(TickAt(2007, 1, 1, 0, 0, 0), kTickHour);  // a new year: no more bells
+    EXPECT_EQ(TickAt(2007, 1, 1, 0, 0, 0), TICK_HOUR);  // a new year: no more bells
 }
 
 // Far east of the meridian (24°N 153°E) toki 0 begins at 22:51, before hour
@@ -218,12 +218,12 @@ TEST_F(CalendarFixture, NewYearsEveWaitsForHour23WhenTokiZeroBeginsBefore)
     for (int m = 22 * 60 + 46; m < 24 * 60; ++m) {
         int expected = 0;
         if (m == kTokiZero) {
-            expected = kTickFullToki;
+            expected = TICK_FULL_TOKI;
         } else if (m == kTokiOne) {
-            expected = kTickHalfToki;
+            expected = TICK_HALF_TOKI;
         } else if (m >= 23 * 60 && m < kTokiOne) {
-            expected = kTickJoya | (m == 23 * 60 ? kTickHour : 0) |
-                       (m == 23 * 60 + 30 ? kTickHalfHour : 0);
+            expected = TICK_JOYA | (m == 23 * 60 ? TICK_HOUR : 0) |
+                       (m == 23 * 60 + 30 ? TICK_HALF_HOUR : 0);
         }
         ASSERT_EQ(TickAt(2006, 12, 31, m / 60, m % 60, 0), expected)
             << m / 60 << ":" << m % 60;
@@ -236,7 +236,7 @@ TEST_F(CalendarFixture, NewYearsEveNeverComesWestOfTheMeridian)
     calendar.SetAlarmTime(12, 0);
     LocateAt(2006, 12, 31, 22, 58, 26, 13, 127, 40);
     for (int m = 22 * 60 + 59; m < 24 * 60; ++m) {
-        ASSERT_EQ(TickAt(2006, 12, 31, m / 60, m % 60, 0) & kTickJoya, 0) << m;
+        ASSERT_EQ(TickAt(2006, 12, 31, m / 60, m % 60, 0) & TICK_JOYA, 0) << m;
     }
     EXPECT_EQ(calendar.GetCurrentToki(), 23);
 }
@@ -275,37 +275,37 @@ TEST_F(CalendarFixture, AJumpLocatesAfreshAndRaisesNothingItPassedOver)
         {"forward over several boundaries", {2006, 1, 1, 10, 30, 30}, 12, 0,
          {{L, {2006, 1, 1, 14, 28, 0}, 0, 14},
           {R, {2006, 1, 1, 14, 29, 0}, 0, 14},
-          {R, {2006, 1, 1, 14, 30, 0}, kTickHalfToki | kTickHalfHour, 15}}},
+          {R, {2006, 1, 1, 14, 30, 0}, TICK_HALF_TOKI | TICK_HALF_HOUR, 15}}},
         {"forward into a boundary's minute", {2006, 1, 1, 10, 30, 30}, 12, 0,
          {{L, {2006, 1, 1, 14, 30, 5}, 0, 15},
           {R, {2006, 1, 1, 14, 31, 0}, 0, 15}}},
         {"back over a boundary", {2006, 1, 1, 14, 31, 30}, 12, 0,
          {{L, {2006, 1, 1, 14, 20, 0}, 0, 14},
-          {R, {2006, 1, 1, 14, 30, 0}, kTickHalfToki | kTickHalfHour, 15}}},
+          {R, {2006, 1, 1, 14, 30, 0}, TICK_HALF_TOKI | TICK_HALF_HOUR, 15}}},
         {"hours later at the same second", {2006, 1, 1, 10, 30, 30}, 12, 0,
          {{R, {2006, 1, 1, 10, 30, 45}, 0, 10},
           {L, {2006, 1, 1, 14, 28, 45}, 0, 14}}},
         {"forward across midnight, onto the hour and the alarm", {2006, 1, 1, 22, 0, 30}, 1, 0,
          {{L, {2006, 1, 2, 1, 0, 0}, 0, 1},
-          {R, {2006, 1, 2, 1, 55, 0}, kTickFullToki, 2}}},
+          {R, {2006, 1, 2, 1, 55, 0}, TICK_FULL_TOKI, 2}}},
         {"back across midnight", {2006, 1, 2, 0, 10, 30}, 12, 0,
          {{L, {2006, 1, 1, 23, 40, 0}, 0, 23},
-          {R, {2006, 1, 1, 23, 45, 0}, kTickFullToki, 0}}},
+          {R, {2006, 1, 1, 23, 45, 0}, TICK_FULL_TOKI, 0}}},
         {"over the alarm minute", {2006, 1, 1, 11, 58, 30}, 12, 0,
          {{L, {2006, 1, 1, 12, 0, 20}, 0, 12},
           {R, {2006, 1, 1, 12, 1, 0}, 0, 12}}},
         {"a stall over second 0 of a boundary and the alarm", {2006, 1, 1, 7, 5, 30}, 7, 10,
          {{R, {2006, 1, 1, 7, 9, 59}, 0, 6},
-          {L, {2006, 1, 1, 7, 10, 2}, kTickHalfToki | kTickAlarm, 7},
+          {L, {2006, 1, 1, 7, 10, 2}, TICK_HALF_TOKI | TICK_ALARM, 7},
           {R, {2006, 1, 1, 7, 10, 3}, 0, 7}}},
         {"set back by seconds over the turn of a minute", {2006, 1, 1, 7, 5, 30}, 12, 0,
-         {{R, {2006, 1, 1, 7, 10, 0}, kTickHalfToki, 7},
+         {{R, {2006, 1, 1, 7, 10, 0}, TICK_HALF_TOKI, 7},
           {L, {2006, 1, 1, 7, 9, 58}, 0, 7},
           {R, {2006, 1, 1, 7, 10, 0}, 0, 7},
           {R, {2006, 1, 1, 7, 11, 0}, 0, 7}}},
         {"into New Year's Eve", {2006, 12, 31, 22, 0, 30}, 12, 0,
-         {{L, {2006, 12, 31, 23, 50, 0}, kTickJoya, 0},
-          {R, {2006, 12, 31, 23, 51, 0}, kTickJoya, 0}}},
+         {{L, {2006, 12, 31, 23, 50, 0}, TICK_JOYA, 0},
+          {R, {2006, 12, 31, 23, 51, 0}, TICK_JOYA, 0}}},
     };
     for (const JumpCase& c : cases) {
         calendar = TokiCalendar(clock);
@@ -325,7 +325,7 @@ TEST_F(CalendarFixture, AJumpLocatesAfreshAndRaisesNothingItPassedOver)
             EXPECT_EQ(calendar.GetCurrentToki(), step.toki) << c.name << ", at " << when;
             EXPECT_EQ(calendar.GetTimeText(), std::string(when + 6)) << c.name;
             EXPECT_EQ(calendar.GetDay(), a.day) << c.name << ", at " << when;
-            if (step.move == Move::Leap && !(step.events & (kTickHalfToki | kTickFullToki))) {
+            if (step.move == Move::Leap && !(step.events & (TICK_HALF_TOKI | TICK_FULL_TOKI))) {
                 // Exactly what a start in that minute locates.
                 TokiCalendar fresh(std::make_shared<ManualClockSource>(a));
                 fresh.SetLocation(35, 27, 139, 39, 9);

@@ -21,5 +21,5 @@ public:
 
 private:
     struct Lock;
-    std::unique_ptr<Lock> lock_;
+    std::unique_ptr<Lock> lock;
 };

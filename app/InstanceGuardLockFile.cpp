@@ -111,17 +111,17 @@ void InstanceGuard::Lock::Release()
 }
 
 InstanceGuard::InstanceGuard()
-    : lock_(std::make_unique<Lock>())
+    : lock(std::make_unique<Lock>())
 {
-    lock_->Take();
+    lock->Take();
 }
 
 InstanceGuard::~InstanceGuard()
 {
-    lock_->Release();
+    lock->Release();
 }
 
 bool InstanceGuard::AnotherCopyIsRunning() const
 {
-    return lock_->anotherRunning;
+    return lock->anotherRunning;
 }

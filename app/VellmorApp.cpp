@@ -5,7 +5,7 @@
 #include "FileSystem.h"
 #include "InstanceGuard.h"
 #include "MainFrame.h"
-#include "MenuIds.h"
+#include "MenuCommands.h"
 #include "Registration.h"
 #include "RegistrationSwitches.h"
 #include "SessionEnd.h"
@@ -50,9 +50,9 @@ CVellmorApp::~CVellmorApp() = default;
 bool CVellmorApp::OnInit()
 {
     // A second copy ends at once, showing nothing, with status 0 (OnRun).
-    instanceGuard_ = std::make_unique<InstanceGuard>();
-    if (instanceGuard_->AnotherCopyIsRunning()) {
-        exitAtOnce_ = 0;
+    instanceGuard = std::make_unique<InstanceGuard>();
+    if (instanceGuard->AnotherCopyIsRunning()) {
+        exitAtOnce = 0;
         return true;
     }
 
@@ -69,7 +69,7 @@ bool CVellmorApp::OnInit()
     if (!file.empty() && !CVellmorDoc::CanOpen(file)) {
         wxMessageBox(wxString::Format(_("File \"%s\" could not be opened for reading."), file),
                      GetAppDisplayName(), wxOK | wxICON_ERROR);
-        exitAtOnce_ = kExitCannotOpen;
+        exitAtOnce = kExitCannotOpen;
         return true;
     }
 
@@ -78,10 +78,10 @@ bool CVellmorApp::OnInit()
     // exit does.
     WatchSessionEnd(*this, [this] { SaveSettingsNow(); });
 
-    docManager_ = std::make_unique<VellmorDocManager>();
-    new wxDocTemplate(docManager_.get(), "Vellmor", "*.*", "", "", "Vellmor Document",
+    docManager = std::make_unique<VellmorDocManager>();
+    new wxDocTemplate(docManager.get(), "Vellmor", "*.*", "", "", "Vellmor Document",
                       "Vellmor View", wxCLASSINFO(CVellmorDoc), wxCLASSINFO(CVellmorView));
-    docManager_->SetMaxDocsOpen(1);
+    docManager->SetMaxDocsOpen(1);
 
     if (request.action == StartupAction::RunServer) {
         // Started as a server: the loop runs without a window until the
@@ -90,12 +90,12 @@ bool CVellmorApp::OnInit()
         return true;
     }
 
-    auto* frame = new CMainFrame(docManager_.get(), GetAppDisplayName());  // owned by wx
+    auto* frame = new CMainFrame(docManager.get(), GetAppDisplayName());  // owned by wx
     SetTopWindow(frame);
-    Bind(wxEVT_MENU, &CVellmorApp::OnAbout, this, ToMenuId(kCmdAbout));
+    Bind(wxEVT_MENU, &CVellmorApp::OnAbout, this, MenuIdOf(ClockCommand::About));
 
-    wxDocument* doc = file.empty() ? docManager_->CreateNewDocument()
-                                   : docManager_->CreateDocument(file, wxDOC_SILENT);
+    wxDocument* doc = file.empty() ? docManager->CreateNewDocument()
+                                   : docManager->CreateDocument(file, wxDOC_SILENT);
     if (!doc) {
         frame->Destroy();
         return false;
@@ -104,7 +104,7 @@ bool CVellmorApp::OnInit()
         if (auto* clock = dynamic_cast<CVellmorView*>(view)) {
             clock->OnSaveFailureAtClose([this](const std::string& path, const std::string& reason) {
                 ReportSaveFailure(path, reason);
-                saveFailedAtClose_ = true;
+                saveFailedAtClose = true;
             });
         }
     }
@@ -115,11 +115,11 @@ bool CVellmorApp::OnInit()
 
 int CVellmorApp::OnRun()
 {
-    if (exitAtOnce_) {
-        return *exitAtOnce_;
+    if (exitAtOnce) {
+        return *exitAtOnce;
     }
     const int status = wxApp::OnRun();
-    return saveFailedAtClose_ ? kExitSaveFailed : status;
+    return saveFailedAtClose ? kExitSaveFailed : status;
 }
 
 int CVellmorApp::OnExit()
@@ -127,8 +127,8 @@ int CVellmorApp::OnExit()
     // Nothing may hold a program that is ending: from here on, whatever the
     // toolkit has to say goes to stderr, not into a box that waits for OK.
     delete wxLog::SetActiveTarget(new wxLogStderr);
-    docManager_.reset();
-    instanceGuard_.reset();
+    docManager.reset();
+    instanceGuard.reset();
     return wxApp::OnExit();
 }
 
@@ -139,10 +139,10 @@ void CVellmorApp::OnAbout(wxCommandEvent&)
 
 void CVellmorApp::SaveSettingsNow()
 {
-    if (!docManager_) {
+    if (!docManager) {
         return;
     }
-    for (wxDocument* doc : docManager_->GetDocumentsVector()) {
+    for (wxDocument* doc : docManager->GetDocumentsVector()) {
         for (wxView* view : doc->GetViewsVector()) {
             if (auto* clock = dynamic_cast<CVellmorView*>(view)) {
                 const WriteOutcome saved = clock->SaveSettings();

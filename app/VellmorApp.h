@@ -31,12 +31,12 @@ private:
 
     // Set when start-up ends the program without running the loop: the
     // process's exit status (0 for a second copy).
-    std::optional<int> exitAtOnce_;
+    std::optional<int> exitAtOnce;
     // Set when the save at the window's close failed: the exit status is then
     // kExitSaveFailed.
-    bool saveFailedAtClose_ = false;
-    std::unique_ptr<InstanceGuard> instanceGuard_;
-    std::unique_ptr<wxDocManager> docManager_;
+    bool saveFailedAtClose = false;
+    std::unique_ptr<InstanceGuard> instanceGuard;
+    std::unique_ptr<wxDocManager> docManager;
 };
 
 wxDECLARE_APP(CVellmorApp);

@@ -53,7 +53,7 @@ public:
 
 private:
     struct Backend;
-    std::unique_ptr<Backend> backend_;
+    std::unique_ptr<Backend> backend;
 };
 
 // The folders a program at exePath searches: its own folder and, on POSIX

@@ -97,12 +97,12 @@ const SoundPlayer::Backend::Wave& SoundPlayer::Backend::Load(const std::string& 
     return cache[name] = std::move(wave);
 }
 
-SoundPlayer::SoundPlayer() : backend_(std::make_unique<Backend>()) {}
+SoundPlayer::SoundPlayer() : backend(std::make_unique<Backend>()) {}
 SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::SetSearchFolders(std::vector<std::string> folders)
 {
-    backend_->folders = std::move(folders);
+    backend->folders = std::move(folders);
 }
 
 void SoundPlayer::PlayYielding(const std::string& name)
@@ -110,24 +110,24 @@ void SoundPlayer::PlayYielding(const std::string& name)
     if (IsPlaying()) {
         return;
     }
-    const Backend::Wave& wave = backend_->Load(name);
-    if (!wave.bytes.empty() && backend_->Play(wave, SND_NOSTOP)) {
-        backend_->playingUntil = Clock::now() + wave.length;
+    const Backend::Wave& wave = backend->Load(name);
+    if (!wave.bytes.empty() && backend->Play(wave, SND_NOSTOP)) {
+        backend->playingUntil = Clock::now() + wave.length;
     }
 }
 
 void SoundPlayer::PlayLooping(const std::string& name)
 {
-    backend_->Stop();
-    const Backend::Wave& wave = backend_->Load(name);
+    backend->Stop();
+    const Backend::Wave& wave = backend->Load(name);
     if (!wave.bytes.empty()) {
-        backend_->looping = backend_->Play(wave, SND_LOOP);
+        backend->looping = backend->Play(wave, SND_LOOP);
     }
 }
 
 void SoundPlayer::Stop()
 {
-    backend_->Stop();
+    backend->Stop();
 }
 
 void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point)
@@ -137,17 +137,15 @@ void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point)
 
 bool SoundPlayer::IsOpen() const
 {
-    return backend_->IsPlaying();
+    return backend->IsPlaying();
 }
 
 bool SoundPlayer::IsPlaying() const
 {
-    return backend_->IsPlaying();
+    return backend->IsPlaying();
 }
 
 std::vector<std::string> DefaultSoundFolders(const std::string& exePath)
 {
-    const auto slash = exePath.find_last_of(kPathSeparators);
-    const std::string exeDir = slash == std::string::npos ? std::string(".") : exePath.substr(0, slash);
-    return {exeDir};
+    return {FolderOf(exePath)};
 }

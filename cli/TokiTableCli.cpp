@@ -4,6 +4,7 @@
 #include "CityRowSplit.h"
 #include "CityTable.h"
 #include "ClockSource.h"
+#include "ClockTimeText.h"
 #include "LeadingInt.h"
 #include "TokiCalendar.h"
 #include "TokiNames.h"
@@ -124,16 +125,6 @@ bool ParseDate(const std::string& text, int& y, int& m, int& d)
     return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= DaysInMonth(y, m);
 }
 
-// "%H:%M" of a clock minute of the table's date: a negative minute gets 1440
-// added once, the hour is taken mod 24.
-std::string ClockText(int minute)
-{
-    int m = minute < 0 ? minute + 1440 : minute;
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", (m / 60) % 24, m % 60);
-    return text;
-}
-
 std::string DateText(int y, int m, int d)
 {
     char text[16];
@@ -176,7 +167,7 @@ std::string JsonString(const std::string& s)
 std::string JsonInstant(int minute)
 {
     return "{\"minute\": " + std::to_string(minute) + ", \"time\": " +
-           JsonString(ClockText(minute)) + "}";
+           JsonString(ClockTimeText(minute)) + "}";
 }
 
 void PrintJson(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& out)
@@ -191,7 +182,7 @@ void PrintJson(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& o
     for (int i = 0; i < TokiCalendar::kBoundaryCount; ++i) {
         const int m = cal.GetBoundary(i);
         out << "    {\"index\": " << i << ", \"minute\": " << m << ", \"time\": "
-            << JsonString(ClockText(m)) << ", \"name\": " << JsonString(cal.GetTokiName(i))
+            << JsonString(ClockTimeText(m)) << ", \"name\": " << JsonString(cal.GetTokiName(i))
             << "}" << (i < 24 ? "," : "") << "\n";
     }
     out << "  ],\n";
@@ -201,8 +192,7 @@ void PrintJson(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& o
     out << "  \"dawn\": " << JsonInstant(cal.GetBoundary(6)) << ",\n";
     out << "  \"dusk\": " << JsonInstant(cal.GetBoundary(18));
     if (o.hasAt) {
-        char at[8];
-        std::snprintf(at, sizeof at, "%02d:%02d", o.atHour % 100, o.atMinute % 100);
+        const std::string at = ClockTimeText(o.atHour * 60 + o.atMinute);
         const int k = cal.GetCurrentToki();
         out << ",\n  \"current\": {\"at\": " << JsonString(at) << ", \"index\": " << k
             << ", \"name\": " << JsonString(cal.GetTokiName(k))
@@ -236,8 +226,8 @@ void PrintTable(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& 
         std::snprintf(index, sizeof index, "%2d", i);
         char minute[16];
         std::snprintf(minute, sizeof minute, "%6d", m);
-        out << index << "  " << PadRight(cal.GetTokiName(i), 14) << ClockText(m) << " " << minute
-            << "\n";
+        out << index << "  " << PadRight(cal.GetTokiName(i), 14) << ClockTimeText(m) << " "
+            << minute << "\n";
     }
     out << "\n";
     const struct {
@@ -251,16 +241,15 @@ void PrintTable(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& 
     for (const auto& instant : instants) {
         char minute[16];
         std::snprintf(minute, sizeof minute, "%6d", instant.minute);
-        out << instant.label << "  " << ClockText(instant.minute) << " " << minute << "\n";
+        out << instant.label << "  " << ClockTimeText(instant.minute) << " " << minute << "\n";
     }
     if (o.hasAt) {
-        char at[8];
-        std::snprintf(at, sizeof at, "%02d:%02d", o.atHour % 100, o.atMinute % 100);
+        const std::string at = ClockTimeText(o.atHour * 60 + o.atMinute);
         const int k = cal.GetCurrentToki();
         const int next = cal.GetNextBoundary();
         out << "\nat " << at << ": toki " << k << " " << cal.GetTokiName(k)
             << ", next boundary " << next << " at "
-            << ClockText(cal.GetBoundary(next)) << "\n";
+            << ClockTimeText(cal.GetBoundary(next)) << "\n";
     }
     PrintCalendarOfDay(cal.GetYear(), cal.GetMonth(), cal.GetDay(), o.timeDiffHours * 60, out);
 }

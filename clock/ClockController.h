@@ -24,6 +24,52 @@ public:
     static constexpr int kSoundStep = 8;         // the strike sounds 1.6 s in
     static constexpr int kJoyaStrikes = 108;
 
+    explicit ClockController(ClockPlatform& host,
+                             std::shared_ptr<const ClockSource> clock = SystemClock());
+
+    // What the view calls.
+
+    // Start-up with already loaded settings: hands the alarm time and place to
+    // the time model, resets the bell and New Year's Eve state, starts the base
+    // timer (reporting a failure and going on).
+    void InitialUpdate(const ClockSettings& loaded);
+    // Pixels of a line of the window's own font: y of the countdown line.
+    // Set before the first paint.
+    void SetLineHeight(int pixels) { lineHeight = pixels; }
+    // A firing of timer id (kBaseTimer, kAnimationTimer or kJoyaTimer).
+    void OnTimer(int id);
+    // The clock's own commands (Strike, StopJoya, Settings, Alarm and
+    // TokiInfo); returns false for the shell's.
+    //
+    // The dialog commands: the settings and alarm dialogs stop the bell and
+    // edit copies of the settings; OK copies them back, hands them to the
+    // time model and saves the settings file at once; the view is repainted
+    // after either answer. The alarm time goes to the time model after Cancel
+    // too. The information dialog leaves the bell going and shows today's
+    // table, with plain toki names under the fixed-hour display.
+    bool OnCommand(ClockCommand command);
+    // Redraws everything the full paint shows. The time and the countdown are
+    // not part of it: the next tick draws them again.
+    void FullPaint();
+    // A double click in the view: the bell stops.
+    void OnDoubleClick() { StopBell(); }
+
+    // Read-only observers.
+
+    // The settings as the clock holds them: what the view saves at close.
+    const ClockSettings& Settings() const { return settings; }
+    const TokiCalendar& Calendar() const { return calendar; }
+    // Where the clock reads the time; the view keeps its tick in step with it.
+    const ClockSource& Clock() const { return *clockSource; }
+    int JoyaLeft() const { return joyaLeft; }
+    int JoyaArmed() const { return joyaArmed; }
+    int StrikesLeft() const { return bell.strikesLeft; }
+    int AnimationStep() const { return bell.animationStep; }
+    // Strikes of toki k by the table; 0 outside 0..23.
+    int StrikeCount(TokiIndex k) const;
+    int LineHeight() const { return lineHeight; }
+
+private:
     // The clock reading a dispatch acts on, taken before the alarm's box can
     // hold the dispatch up for minutes: a chime that starts after OK still
     // counts for the minute and toki its events came with.
@@ -33,37 +79,31 @@ public:
         TokiIndex toki = 0;
     };
 
-    explicit ClockController(ClockPlatform& platform,
-                             std::shared_ptr<const ClockSource> clock = SystemClock());
+    // The bell's strike series: it runs while the animation timer does.
+    struct BellState {
+        int strikesLeft = 0;    // strikes still to sound in this series
+        int animationStep = 0;  // 0..kAnimationSteps - 1, selects the bell frame
+    };
 
-    // Start-up with already loaded settings: hands the alarm time and place to
-    // the time model, resets the bell and New Year's Eve state, starts the base
-    // timer (reporting a failure and going on).
-    void InitialUpdate(const ClockSettings& loaded);
-
-    // A firing of timer id (kBaseTimer, kAnimationTimer or kJoyaTimer).
-    void OnTimer(int id);
-    // kCmdStrike, kCmdStopJoya, kCmdSettings, kCmdAlarm and kCmdTokiInfo;
-    // returns false for every other id.
-    bool OnCommand(int commandId);
-    // Redraws everything the full paint shows. The time and the countdown are
-    // not part of it: the next tick draws them again.
-    void FullPaint();
-    // A double click in the view.
-    void OnDoubleClick() { StopBell(); }
-
-    // Steps of the tick and the dispatch; public so tests can drive them.
+    // The tick and its dispatch.
     void Tick();
     void DispatchEvents(int events);
+    ChimeMoment CurrentMoment() const;
+    void RingAlarm();
+
+    // The bell.
     void StartChime(const ChimeMoment& at);
     void StartStrikes();
     void StepAnimation();
     void StopBell();
     void StrikeNow();
+
+    // New Year's Eve.
     void StartJoya();
     void JoyaStrike();
     void StopJoya();
-    void RingAlarm();
+
+    // Drawing.
     void DrawFace();
     void DrawBell();
     void DrawBranch();
@@ -76,12 +116,7 @@ public:
     void DrawTime();
     void DrawCountdown();
 
-    // The dialog commands. The settings and alarm dialogs stop the bell and
-    // edit copies of the settings; OK copies them back, hands them to the
-    // time model and saves the settings file at once; the view is repainted
-    // after either answer. The alarm time goes to the time model after Cancel
-    // too. The information dialog leaves the bell going and shows today's
-    // table, with plain toki names under the fixed-hour display.
+    // The dialog commands.
     void RunSettingsExchange();
     void RunAlarmExchange();
     void RunTokiInfo();
@@ -94,33 +129,16 @@ public:
     // The alarm time of the settings goes to the time model.
     void ApplyAlarmTime();
 
-    ClockSettings& Settings() { return settings; }
-    const ClockSettings& Settings() const { return settings; }
-    TokiCalendar& Calendar() { return calendar; }
-    const TokiCalendar& Calendar() const { return calendar; }
-
-    int JoyaLeft() const { return joyaLeft; }
-    int JoyaArmed() const { return joyaArmed; }
-    int StrikesLeft() const { return strikesLeft; }
-    int AnimationStep() const { return animationStep; }
-    // Strikes of toki k by the table; 0 outside 0..23.
-    int StrikeCount(TokiIndex k) const;
-    void SetLineHeight(int pixels) { lineHeight = pixels; }
-    int LineHeight() const { return lineHeight; }
-
-private:
-    ChimeMoment CurrentMoment() const;
-
-    ClockPlatform& platform_;
+    ClockPlatform& platform;
+    std::shared_ptr<const ClockSource> clockSource;  // the calendar's too
     ClockSettings settings;
     TokiCalendar calendar;
     int lineHeight = 0;      // pixels; y of the countdown line
     int joyaLeft = 0;        // New Year's Eve strikes to come; non-zero while running
     int joyaArmed = 1;       // whether TICK_JOYA may start the sequence
     int tokiRefreshMask = 3; // events at which the toki picture is redrawn
-    int strikesLeft = 0;     // strikes still to sound in this series
+    BellState bell;
     std::array<int, kTokiCount> strikeCounts{};  // strikes per toki
-    int animationStep = 0;   // 0..29, selects the bell frame
     int joyaMenuItems = 0;   // stop items (each with its separator) in the menu
 
     // What the tick last drew, so that an unchanged text is not drawn again.

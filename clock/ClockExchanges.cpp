@@ -19,7 +19,7 @@ void ClockController::SaveConfirmedSettings()
     // hears of it; the change stays in effect for this run either way.
     const WriteOutcome saved = settings.Save();
     if (!saved) {
-        platform_.ShowMessage(SaveFailureMessage(settings.iniPath, saved.reason), "",
+        platform.ShowMessage(SaveFailureMessage(settings.iniPath, saved.reason), "",
                               MessageIcon::Exclamation);
     }
 }
@@ -28,34 +28,34 @@ void ClockController::RunSettingsExchange()
 {
     StopBell();
     SettingsFields fields = SettingsFieldsFrom(settings);
-    if (platform_.RunSettingsDialog(fields)) {
+    if (platform.RunSettingsDialog(fields)) {
         CopySettingsFieldsBack(fields, settings);
         ApplyLocation();
         SaveConfirmedSettings();
     }
-    platform_.Invalidate();
+    platform.Invalidate();
 }
 
 void ClockController::RunAlarmExchange()
 {
     StopBell();
     AlarmFields fields = AlarmFieldsFrom(settings);
-    if (platform_.RunAlarmDialog(fields)) {
+    if (platform.RunAlarmDialog(fields)) {
         CopyAlarmFieldsBack(fields, settings);
         SaveConfirmedSettings();
     }
     // Cancel too: the time model is given the (unchanged) alarm time again.
     ApplyAlarmTime();
-    platform_.Invalidate();
+    platform.Invalidate();
 }
 
 void ClockController::RunTokiInfo()
 {
     // The bell goes on striking behind the chart.
-    if (settings.twelveShiDisplay == kFixedHourDisplay) {
+    if (settings.ShowsFixedHours()) {
         calendar.LoadPlainNames();
     } else {
         calendar.LoadBranchNames();
     }
-    platform_.RunTokiInfoDialog(MakeTokiChartData(calendar, settings));
+    platform.RunTokiInfoDialog(MakeTokiChartData(calendar, settings));
 }

@@ -59,23 +59,23 @@ std::vector<wxRadioButton*> RadioGroupFrom(wxRadioButton& first)
     return group;
 }
 
-DataExchange::DataExchange(wxWindow& dialog, Direction direction)
-    : dialog_(dialog), direction_(direction)
+DataExchange::DataExchange(wxWindow& form, Direction way)
+    : dialog(form), direction(way)
 {
 }
 
 template <class Control>
 Control* DataExchange::Find(int id) const
 {
-    auto* control = dynamic_cast<Control*>(dialog_.FindWindow(id));
+    auto* control = dynamic_cast<Control*>(dialog.FindWindow(id));
     wxASSERT_MSG(control, "the template lacks a control this dialog exchanges");
     return control;
 }
 
 bool DataExchange::Reject(wxTextCtrl& edit, const std::string& message)
 {
-    failed_ = true;
-    ShowMessageBox(&dialog_, wxString::FromUTF8(message), wxString::FromUTF8(kMessageCaption),
+    failed = true;
+    ShowMessageBox(&dialog, wxString::FromUTF8(message), wxString::FromUTF8(kMessageCaption),
                    wxOK | wxICON_EXCLAMATION);
     edit.SetFocus();
     edit.SelectAll();
@@ -90,10 +90,10 @@ void DataExchange::Int(int id, int& value)
 void DataExchange::IntInRange(int id, int& value, int low, int high)
 {
     wxTextCtrl* edit = Find<wxTextCtrl>(id);
-    if (failed_ || !edit) {
+    if (failed || !edit) {
         return;
     }
-    if (direction_ == Direction::ToControls) {
+    if (direction == Direction::ToControls) {
         edit->ChangeValue(wxString::Format("%d", value));
         return;
     }
@@ -109,10 +109,10 @@ void DataExchange::IntInRange(int id, int& value, int low, int high)
 void DataExchange::Text(int id, std::string& value, std::size_t maxBytes)
 {
     wxTextCtrl* edit = Find<wxTextCtrl>(id);
-    if (failed_ || !edit) {
+    if (failed || !edit) {
         return;
     }
-    if (direction_ == Direction::ToControls) {
+    if (direction == Direction::ToControls) {
         edit->ChangeValue(wxString::FromUTF8(value));
         LimitShiftJisInput(*edit, maxBytes);
         return;
@@ -129,12 +129,12 @@ void DataExchange::Text(int id, std::string& value, std::size_t maxBytes)
 void DataExchange::Radio(int firstId, int& index)
 {
     wxRadioButton* first = Find<wxRadioButton>(firstId);
-    if (failed_ || !first) {
+    if (failed || !first) {
         return;
     }
     const std::vector<wxRadioButton*> group = RadioGroupFrom(*first);
     const int count = static_cast<int>(group.size());
-    if (direction_ == Direction::ToControls) {
+    if (direction == Direction::ToControls) {
         if (index >= 0 && index < count) {
             group[static_cast<std::size_t>(index)]->SetValue(true);
         } else if (wxRadioButton* none = NoChoiceRadioAfter(*first)) {
@@ -158,10 +158,10 @@ void DataExchange::Radio(int firstId, int& index)
 void DataExchange::Check(int id, int& value)
 {
     wxCheckBox* box = Find<wxCheckBox>(id);
-    if (failed_ || !box) {
+    if (failed || !box) {
         return;
     }
-    if (direction_ == Direction::ToControls) {
+    if (direction == Direction::ToControls) {
         // A value a check box cannot hold, from a hand-edited file, becomes
         // 0 in the field too, so that whatever the dialog derives from the
         // field at opening agrees with the box. 2 stays: it counts as off

@@ -21,10 +21,10 @@ class DataExchange {
 public:
     enum class Direction { ToControls, FromControls };
 
-    DataExchange(wxWindow& dialog, Direction direction);
+    DataExchange(wxWindow& form, Direction way);
 
-    Direction GetDirection() const { return direction_; }
-    bool Failed() const { return failed_; }
+    Direction GetDirection() const { return direction; }
+    bool Failed() const { return failed; }
 
     // An edit holding a whole number (the dialog integer rule), shown as
     // signed decimal text.
@@ -46,9 +46,9 @@ private:
     Control* Find(int id) const;
     bool Reject(wxTextCtrl& edit, const std::string& message);
 
-    wxWindow& dialog_;
-    Direction direction_;
-    bool failed_ = false;
+    wxWindow& dialog;
+    Direction direction;
+    bool failed = false;
 };
 
 // The buttons of the radio group that starts at first, in tab order: first

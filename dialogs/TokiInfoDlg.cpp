@@ -57,21 +57,21 @@ CTokiInfoDlg::CTokiInfoDlg(wxWindow* owner)
 void CTokiInfoDlg::OnOpen()
 {
     SetFocus();
-    measuringFont_ = CellHeightFont(*this, kMeasuringFontTenths);
-    headingFont_ = CellHeightFont(*this, kHeadingFontTenths);
+    measuringFont = CellHeightFont(*this, kMeasuringFontTenths);
+    headingFont = CellHeightFont(*this, kHeadingFontTenths);
     wxClientDC dc(this);
-    dc.SetFont(measuringFont_);
+    dc.SetFont(measuringFont);
     // The calendar's line takes a row off the bottom of the chart: the
     // dialog keeps the template's size.
     const bool calendarLine = !data.calendar.text.empty();
     if (calendarLine) {
-        moonPictures_ = LoadEmbeddedPicture("moon.png", GetContentScaleFactor());
+        moonPictures = LoadEmbeddedPicture("moon.png", GetContentScaleFactor());
     }
-    const int tile = moonPictures_.IsOk() ? moonPictures_.GetLogicalSize().y : 0;
+    const int tile = moonPictures.IsOk() ? moonPictures.GetLogicalSize().y : 0;
     const int lineHeight = calendarLine ? std::max(dc.GetCharHeight(), tile) : 0;
-    layout_ = LayOutTokiChart(data, GetClientSize().y - lineHeight, dc.GetCharWidth(),
+    layout = LayOutTokiChart(data, GetClientSize().y - lineHeight, dc.GetCharWidth(),
                               dc.GetCharHeight());
-    laidOut_ = true;
+    laidOut = true;
 
     // The half-toki labels run right of the bar to the dialog's edge; where
     // this font's glyphs are wider than the template allowed for, widen the
@@ -81,11 +81,11 @@ void CTokiInfoDlg::OnOpen()
     for (int i = 1; i < kChartBoundaryCount; i += 2) {
         const auto n = static_cast<std::size_t>(i);
         const wxString label = "-" + wxString::FromUTF8(data.entryLabels[n]);
-        right = std::max(right, layout_.halfLabelX + dc.GetTextExtent(label).x);
+        right = std::max(right, layout.halfLabelX + dc.GetTextExtent(label).x);
     }
     const wxSize client = GetClientSize();
-    if (right + layout_.charWidth > client.x) {
-        SetClientSize(right + layout_.charWidth, client.y);
+    if (right + layout.charWidth > client.x) {
+        SetClientSize(right + layout.charWidth, client.y);
     }
     Refresh();
 }
@@ -95,11 +95,11 @@ int CTokiInfoDlg::LayOutCalendarLine(wxDC& dc, int lineHeight, int tile)
     // The text and the moon centred on one row, the moon half a character
     // after the text.
     const int textWidth = dc.GetTextExtent(wxString::FromUTF8(data.calendar.text)).x;
-    const int top = layout_.calendarLineY;
-    calendarTextAt_ = wxPoint(layout_.calendarLineX, top + (lineHeight - layout_.charHeight) / 2);
-    const int moonX = calendarTextAt_.x + textWidth + layout_.charWidth / 2;
-    moonRect_ = tile > 0 ? wxRect(moonX, top + (lineHeight - tile) / 2, tile, tile) : wxRect();
-    return tile > 0 ? moonRect_.GetRight() + 1 : calendarTextAt_.x + textWidth;
+    const int top = layout.calendarLineY;
+    calendarTextAt = wxPoint(layout.calendarLineX, top + (lineHeight - layout.charHeight) / 2);
+    const int moonX = calendarTextAt.x + textWidth + layout.charWidth / 2;
+    moonRect = tile > 0 ? wxRect(moonX, top + (lineHeight - tile) / 2, tile, tile) : wxRect();
+    return tile > 0 ? moonRect.GetRight() + 1 : calendarTextAt.x + textWidth;
 }
 
 void CTokiInfoDlg::OnKey(wxKeyEvent& event)
@@ -120,10 +120,10 @@ void CTokiInfoDlg::OnKey(wxKeyEvent& event)
 
 void CTokiInfoDlg::PaintChart(wxDC& dc) const
 {
-    if (!laidOut_) {
+    if (!laidOut) {
         return;
     }
-    const TokiChartLayout& at = layout_;
+    const TokiChartLayout& at = layout;
     const wxString mark[] = {wxString::FromUTF8("日出"), wxString::FromUTF8("日没"),
                              wxString::FromUTF8("南中")};
 
@@ -143,9 +143,9 @@ void CTokiInfoDlg::PaintChart(wxDC& dc) const
     }
 
     dc.SetTextForeground(kHeadingText);
-    dc.SetFont(headingFont_);
+    dc.SetFont(headingFont);
     dc.DrawText(wxString::FromUTF8(data.placeDateText), at.placeDateX, at.placeDateY);
-    dc.SetFont(measuringFont_);
+    dc.SetFont(measuringFont);
     dc.DrawText(wxString::FromUTF8(data.coordinatesText), at.coordinatesX, at.coordinatesY);
 
     // Labels centred on their boundary: full toki on the bar, half toki
@@ -172,11 +172,11 @@ void CTokiInfoDlg::PaintChart(wxDC& dc) const
     // The traditional calendar under the chart, and the moon after it.
     if (!data.calendar.text.empty()) {
         dc.SetTextForeground(*wxBLACK);
-        dc.DrawText(wxString::FromUTF8(data.calendar.text), calendarTextAt_);
-        if (!moonRect_.IsEmpty() && data.calendar.moonTile >= 0) {
-            wxMemoryDC pictures(const_cast<wxBitmap&>(moonPictures_));
-            dc.Blit(moonRect_.GetPosition(), moonRect_.GetSize(), &pictures,
-                    wxPoint(data.calendar.moonTile * moonRect_.width, 0));
+        dc.DrawText(wxString::FromUTF8(data.calendar.text), calendarTextAt);
+        if (!moonRect.IsEmpty() && data.calendar.moonTile >= 0) {
+            wxMemoryDC pictures(const_cast<wxBitmap&>(moonPictures));
+            dc.Blit(moonRect.GetPosition(), moonRect.GetSize(), &pictures,
+                    wxPoint(data.calendar.moonTile * moonRect.width, 0));
         }
     }
 

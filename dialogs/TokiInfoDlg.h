@@ -21,13 +21,13 @@ public:
 
     TokiChartData data;
 
-    const TokiChartLayout& GetLayout() const { return layout_; }
+    const TokiChartLayout& GetLayout() const { return layout; }
     // Where the calendar's line and the moon's picture stand, in client
     // pixels: the text's top left corner, the picture's rectangle (empty
     // without one).
-    wxPoint GetCalendarTextPosition() const { return calendarTextAt_; }
-    wxRect GetMoonRect() const { return moonRect_; }
-    bool IsLaidOut() const { return laidOut_; }
+    wxPoint GetCalendarTextPosition() const { return calendarTextAt; }
+    wxRect GetMoonRect() const { return moonRect; }
+    bool IsLaidOut() const { return laidOut; }
     // Paints the chart as the paint handler does, for drawing into a bitmap.
     void PaintChart(wxDC& dc) const;
 
@@ -40,11 +40,11 @@ private:
     // pixels square, under the chart; returns the line's right edge.
     int LayOutCalendarLine(wxDC& dc, int lineHeight, int tile);
 
-    wxFont measuringFont_;  // 9 points: the layout's metrics and all but the first heading
-    wxFont headingFont_;    // 11 points: the place and date
-    TokiChartLayout layout_;
-    wxBitmap moonPictures_;  // moon.png at the window's scale
-    wxPoint calendarTextAt_;
-    wxRect moonRect_;
-    bool laidOut_ = false;
+    wxFont measuringFont;  // 9 points: the layout's metrics and all but the first heading
+    wxFont headingFont;    // 11 points: the place and date
+    TokiChartLayout layout;
+    wxBitmap moonPictures;  // moon.png at the window's scale
+    wxPoint calendarTextAt;
+    wxRect moonRect;
+    bool laidOut = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 
 struct ClockSettings;
@@ -17,6 +18,11 @@ struct SettingsFields {
     int chimeCountIndex = -1;   // 0 silent, 1 one stroke, 2 the toki's count
     int addText = 0;            // check box 1024: 1 checked, 0 unchecked
 };
+
+bool operator==(const SettingsFields& a, const SettingsFields& b);
+bool operator!=(const SettingsFields& a, const SettingsFields& b);
+// How tests show the fields.
+void PrintTo(const SettingsFields& fields, std::ostream* out);
 
 // The interval button for a chime mask: 1 -> 0, 3 -> 1, 4 -> 2, 12 -> 3; any
 // other mask opens as 1 (半刻ごと).

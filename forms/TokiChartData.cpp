@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kMinutesPerDay = 1440;
-
 template <class... Args>
 std::string Format(const char* format, Args... args)
 {
@@ -18,15 +16,6 @@ std::string Format(const char* format, Args... args)
 }
 
 }  // namespace
-
-std::string ClockTimeText(int minutes)
-{
-    int m = minutes % kMinutesPerDay;
-    if (m < 0) {
-        m += kMinutesPerDay;
-    }
-    return Format("%02d:%02d", m / 60, m % 60);
-}
 
 TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSettings& settings)
 {

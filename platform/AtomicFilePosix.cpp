@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "FileSystem.h"
+
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -31,15 +33,6 @@ std::string ResolveTarget(const std::string& path)
         return resolved;
     }
     return path;
-}
-
-std::string DirectoryOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 std::string BaseNameOf(const std::string& path)
@@ -148,27 +141,27 @@ bool WriteAll(int fd, const std::string& bytes)
 // Owns a file descriptor.
 class Descriptor {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
+    explicit Descriptor(int fd) : descriptor(fd) {}
     ~Descriptor()
     {
-        if (fd_ >= 0) {
-            close(fd_);
+        if (descriptor >= 0) {
+            close(descriptor);
         }
     }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return fd_; }
+    int Get() const { return descriptor; }
     // Closes now; false, with errno set, when the close reports an error
     // (a delayed write that failed).
     bool Close()
     {
-        const int fd = fd_;
-        fd_ = -1;
+        const int fd = descriptor;
+        descriptor = -1;
         return fd < 0 || close(fd) == 0;
     }
 
 private:
-    int fd_;
+    int descriptor;
 };
 
 WriteOutcome LastError()
@@ -199,7 +192,7 @@ WriteOutcome ReplaceFileAtomically(const std::string& path,
 
     const std::string target = ResolveTarget(path);
     const std::string base = BaseNameOf(target);
-    Descriptor folder(open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Descriptor folder(open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.Get() < 0) {
         return LastError();
     }
@@ -207,7 +200,7 @@ WriteOutcome ReplaceFileAtomically(const std::string& path,
 
     // Made and written through one descriptor: the name is never opened
     // again, so nobody can swap a link in for it meanwhile.
-    std::string tempPath = DirectoryOf(target) + "/." + base + kTempSuffix;
+    std::string tempPath = FolderOf(target) + "/." + base + kTempSuffix;
     Descriptor temp(mkostemp(tempPath.data(), O_CLOEXEC));
     if (temp.Get() < 0) {
         return LastError();

@@ -25,22 +25,22 @@ constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM 
 // Owns a file handle.
 class FileHandle {
 public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    explicit FileHandle(HANDLE opened) : handle(opened) {}
     ~FileHandle() { Close(); }
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
 
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
+    bool Valid() const { return handle != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle; }
     bool Close()
     {
-        const bool ok = !Valid() || CloseHandle(handle_) != 0;
-        handle_ = INVALID_HANDLE_VALUE;
+        const bool ok = !Valid() || CloseHandle(handle) != 0;
+        handle = INVALID_HANDLE_VALUE;
         return ok;
     }
 
 private:
-    HANDLE handle_;
+    HANDLE handle;
 };
 
 // Saves of every copy take turns through this mutex; one that holds it
@@ -48,30 +48,30 @@ private:
 // the next one.
 class SaveTurn {
 public:
-    SaveTurn() : mutex_(CreateMutexW(nullptr, FALSE, L"VellmorSettingsSave"))
+    SaveTurn() : mutex(CreateMutexW(nullptr, FALSE, L"VellmorSettingsSave"))
     {
-        if (mutex_ != nullptr) {
-            const DWORD waited = WaitForSingleObject(mutex_, 2000);
-            held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+        if (mutex != nullptr) {
+            const DWORD waited = WaitForSingleObject(mutex, 2000);
+            held = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
         }
     }
     ~SaveTurn()
     {
-        if (held_) {
-            ReleaseMutex(mutex_);
+        if (held) {
+            ReleaseMutex(mutex);
         }
-        if (mutex_ != nullptr) {
-            CloseHandle(mutex_);
+        if (mutex != nullptr) {
+            CloseHandle(mutex);
         }
     }
     SaveTurn(const SaveTurn&) = delete;
     SaveTurn& operator=(const SaveTurn&) = delete;
 
-    bool Held() const { return held_; }
+    bool Held() const { return held; }
 
 private:
-    HANDLE mutex_;
-    bool held_ = false;
+    HANDLE mutex;
+    bool held = false;
 };
 
 bool WriteAll(HANDLE file, const std::string& bytes)
@@ -86,18 +86,6 @@ bool WriteAll(HANDLE file, const std::string& bytes)
         done += written;
     }
     return true;
-}
-
-// The folder of a file; at the top of a drive ("C:\vellmor.ini") the drive's
-// root "C:\", never "C:", which names the drive's current folder.
-std::string FolderOf(const std::string& path)
-{
-    const auto slash = path.find_last_of(kPathSeparators);
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    const bool atRoot = slash == 0 || (slash == 2 && path[1] == ':');
-    return path.substr(0, atRoot ? slash + 1 : slash);
 }
 
 std::string BaseNameOf(const std::string& path)

@@ -11,6 +11,11 @@
 extern const char* const kPathSeparators;
 extern const char kPathSeparator;
 
+// The folder of a path: what precedes its last separator; the separator
+// itself when that is the first character ("/vellmor.ini" -> "/") or ends
+// a drive on Windows ("C:\vellmor.ini" -> "C:\"); "." for a bare name.
+std::string FolderOf(const std::string& path);
+
 // The name of the per-user folder that holds the settings, below
 // UserConfigHome(): "vellmor" as POSIX programs name theirs, "Vellmor" as
 // Windows programs name theirs.

@@ -17,15 +17,6 @@ const char* const kUserSettingsFolderName = "vellmor";
 
 namespace {
 
-std::string ParentOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // "/home/a/" -> "/home/a"; the root folder stays "/".
 std::string WithoutTrailingSlashes(std::string path)
 {
@@ -132,7 +123,7 @@ bool MakeFolders(const std::string& folder)
     if (stat(folder.c_str(), &info) == 0) {
         return S_ISDIR(info.st_mode);
     }
-    if (!MakeFolders(ParentOf(folder))) {
+    if (!MakeFolders(FolderOf(folder))) {
         return false;
     }
     return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;

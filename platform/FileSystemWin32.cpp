@@ -14,12 +14,6 @@ const char* const kUserSettingsFolderName = "Vellmor";
 
 namespace {
 
-std::string ParentOf(const std::string& path)
-{
-    const auto slash = path.find_last_of(kPathSeparators);
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
 DWORD AttributesOf(const std::string& path)
 {
     return GetFileAttributesW(Utf8ToWide(path).c_str());
@@ -98,7 +92,7 @@ bool MakeFolders(const std::string& folder)
     if (folder.size() <= 3 && folder.find(':') != std::string::npos) {
         return IsFolder(folder + "\\");
     }
-    if (!MakeFolders(ParentOf(folder))) {
+    if (!MakeFolders(FolderOf(folder))) {
         return false;
     }
     return CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr) != 0 ||

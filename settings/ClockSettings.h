@@ -36,6 +36,19 @@ struct ClockSettings {
 
     std::string iniPath;        // full path of the file; set by Load
 
+    // What the stored numbers mean where the clock decides. A flag counts as
+    // on only when it is exactly 1; a mask is ANDed with the tick events.
+    bool AlarmArmed() const { return alarmEnable == 1; }
+    bool TokiTextShown() const { return addText == 1; }
+    // The sign shows the clock hour, and the chart plain toki names.
+    bool ShowsFixedHours() const { return twelveShiDisplay == kFixedHourDisplay; }
+    // The tick events at which the bell chimes.
+    int ChimeEvents() const { return chime; }
+    // The tick events that redraw the twelve-branch sign.
+    int SignRedrawEvents() const { return twelveShiDisplay; }
+    // The tick events that start the New Year's Eve bells.
+    int JoyaStartEvents() const { return joya; }
+
     // CP932 bytes of "City" that are kept when it is read; a double-byte
     // character that would straddle the limit is dropped whole.
     static constexpr std::size_t kCityReadBytes = 18;
@@ -56,3 +69,9 @@ struct ClockSettings {
     // Copies the INI text from oldText to out with the thirteen values set.
     bool Write(std::istream& oldText, std::ostream& out) const;
 };
+
+// Every member alike, the path included.
+bool operator==(const ClockSettings& a, const ClockSettings& b);
+bool operator!=(const ClockSettings& a, const ClockSettings& b);
+// "Chime=3, ..., City=横浜, ..., iniPath=...": how tests show a record.
+void PrintTo(const ClockSettings& settings, std::ostream* out);

@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "AtomicFile.h"
+#include "Blank.h"
 #include "FileSystem.h"
 
 #include <cerrno>
@@ -12,11 +13,6 @@
 #include <string_view>
 
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 
 std::string_view Trim(std::string_view s)
 {

@@ -9,19 +9,6 @@
 
 namespace {
 
-// The folder of a file; a file at the top of a drive ("C:\\vellmor.ini") is
-// in the drive's root "C:\\", not in "C:", which names the drive's current
-// folder.
-std::string FolderOf(const std::string& path)
-{
-    const auto slash = path.find_last_of(kPathSeparators);
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    const bool atRoot = slash == 0 || (slash == 2 && path[1] == ':');
-    return path.substr(0, atRoot ? slash + 1 : slash);
-}
-
 std::string FileNameOf(const std::string& path)
 {
     const auto slash = path.find_last_of(kPathSeparators);

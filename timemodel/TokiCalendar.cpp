@@ -5,7 +5,7 @@
 #include <cstdio>
 
 TokiCalendar::TokiCalendar(std::shared_ptr<const ClockSource> clock)
-    : clock_(clock ? std::move(clock) : SystemClock())
+    : clockSource(clock ? std::move(clock) : SystemClock())
 {
     boundaries.fill(kNoBoundary);
     timeText.reserve(15);  // "%H:%M:%S" always fits the small-string buffer
@@ -24,7 +24,7 @@ long long MinuteOf(long long second)
 
 void TokiCalendar::ReadClock()
 {
-    const LocalTime t = clock_->Now();
+    const LocalTime t = clockSource->Now();
     clockYear = t.year;
     clockMonth = t.month;
     clockDay = t.day;
@@ -102,7 +102,7 @@ void TokiCalendar::SetAlarmTime(int hour, int minute)
 
 int TokiCalendar::Tick()
 {
-    const LocalTime t = clock_->Now();
+    const LocalTime t = clockSource->Now();
     clockHour = t.hour;
     clockMinute = t.minute;
     clockSecond = t.second;

@@ -91,7 +91,7 @@ private:
     // TICK_JOYA when New Year's Eve holds for the current reading and toki.
     int JoyaBit() const;
 
-    std::shared_ptr<const ClockSource> clock_;
+    std::shared_ptr<const ClockSource> clockSource;
 
     SolarPlace place;
     double noonJD = 0.0;  // Julian date of 12:00 local clock time of the table's date

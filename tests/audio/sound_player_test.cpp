@@ -23,11 +23,11 @@ protected:
     void SetUp() override
     {
         setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", path_.c_str(), 1);
+        setenv("SDL_DISKAUDIOFILE", path.c_str(), 1);
     }
-    void TearDown() override { std::remove(path_.c_str()); }
+    void TearDown() override { std::remove(path.c_str()); }
 
-    std::string path_ = "/tmp/vellmor-sound-test-" + std::to_string(getpid()) + ".raw";
+    std::string path = "/tmp/vellmor-sound-test-" + std::to_string(getpid()) + ".raw";
 };
 
 TEST_F(SoundPlayerTest, YieldingLoopingAndStop)

@@ -21,9 +21,9 @@ public:
     bool RunSettingsDialog(SettingsFields&) override { return false; }
     bool RunAlarmDialog(AlarmFields&) override { return false; }
     void RunTokiInfoDialog(const TokiChartData&) override {}
-    void InsertMenuCommand(int, int, const std::string&) override {}
+    void InsertMenuCommand(int, ClockCommand, const std::string&) override {}
     void InsertMenuSeparator(int) override {}
-    void RemoveMenuItemById(int) override {}
+    void RemoveMenuItemById(ClockCommand) override {}
     void RemoveMenuItemAt(int) override {}
     void DrawPicture(ClockPicture, int, int, int, int, int, int) override {}
     void DrawText(const std::string&, int, int, ClockFont, Rgb) override { ++texts; }

@@ -30,13 +30,13 @@ public:
     {
         for (const auto& [name, value] : values) {
             const char* old = std::getenv(name);
-            saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+            saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
             Set(name, value);
         }
     }
     ~EnvironmentScope()
     {
-        for (const auto& [name, value] : saved_) {
+        for (const auto& [name, value] : saved) {
             Set(name.c_str(), value);
         }
     }
@@ -52,7 +52,7 @@ private:
             unsetenv(name);
         }
     }
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved;
 };
 
 TEST(SettingsLocation, UserConfigHomeFollowsTheXdgRules)

@@ -6,8 +6,8 @@
 #include "ClockSource.h"
 #include "ClockTimeText.h"
 #include "LeadingInt.h"
-#include "TokiCalendar.h"
 #include "TokiNames.h"
+#include "TokiTable.h"
 #include "TraditionalDay.h"
 #include "VellmorVersion.h"
 
@@ -170,35 +170,64 @@ std::string JsonInstant(int minute)
            JsonString(ClockTimeText(minute)) + "}";
 }
 
-void PrintJson(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& out)
+// One date's table at the place, with the names it is printed with and,
+// for --at, the toki located there as the clock locates it at a start.
+struct DayOfToki {
+    int year = 0, month = 0, day = 0;
+    TokiTable table;
+    const char* const* names = kBranchNames;  // kTokiCount names; entry 24 is 0's
+    int current = 0;                          // with --at: the toki then
+    int next = 0;                             // and the boundary it waits for
+
+    int Boundary(int i) const { return table.boundaries[static_cast<std::size_t>(i)]; }
+    std::string Name(int i) const { return names[i % kTokiCount]; }
+};
+
+DayOfToki ComputeDayOfToki(const TokiCliOptions& o, const LocalTime& date)
+{
+    DayOfToki d;
+    d.year = date.year;
+    d.month = date.month;
+    d.day = date.day;
+    const SolarPlace place =
+        MakeSolarPlace(o.latDegrees, o.latMinutes, o.lonDegrees, o.lonMinutes, o.timeDiffHours);
+    d.table = ComputeTokiTable(d.year, d.month, d.day, place);
+    d.names = o.plain ? kPlainNames : kBranchNames;
+    const int minute = o.hasAt ? o.atHour * 60 + o.atMinute : 0;
+    d.next = NextBoundaryAfter(d.table.boundaries, minute + 1);  // a minute ahead, as at a start
+    d.current = TokiEndingAt(d.next);
+    return d;
+}
+
+void PrintJson(const TokiCliOptions& o, const DayOfToki& cal, std::ostream& out)
 {
     out << "{\n";
-    out << "  \"date\": " << JsonString(DateText(cal.GetYear(), cal.GetMonth(), cal.GetDay()))
+    out << "  \"date\": " << JsonString(DateText(cal.year, cal.month, cal.day))
         << ",\n";
     out << "  \"latitude\": [" << o.latDegrees << ", " << o.latMinutes << "],\n";
     out << "  \"longitude\": [" << o.lonDegrees << ", " << o.lonMinutes << "],\n";
     out << "  \"timeDifference\": " << o.timeDiffHours << ",\n";
     out << "  \"boundaries\": [\n";
-    for (int i = 0; i < TokiCalendar::kBoundaryCount; ++i) {
-        const int m = cal.GetBoundary(i);
+    for (int i = 0; i < kTokiBoundaryCount; ++i) {
+        const int m = cal.Boundary(i);
         out << "    {\"index\": " << i << ", \"minute\": " << m << ", \"time\": "
-            << JsonString(ClockTimeText(m)) << ", \"name\": " << JsonString(cal.GetTokiName(i))
+            << JsonString(ClockTimeText(m)) << ", \"name\": " << JsonString(cal.Name(i))
             << "}" << (i < 24 ? "," : "") << "\n";
     }
     out << "  ],\n";
-    out << "  \"sunrise\": " << JsonInstant(cal.GetSunrise()) << ",\n";
-    out << "  \"sunset\": " << JsonInstant(cal.GetSunset()) << ",\n";
-    out << "  \"transit\": " << JsonInstant(cal.GetBoundary(12)) << ",\n";
-    out << "  \"dawn\": " << JsonInstant(cal.GetBoundary(6)) << ",\n";
-    out << "  \"dusk\": " << JsonInstant(cal.GetBoundary(18));
+    out << "  \"sunrise\": " << JsonInstant(cal.table.sunrise) << ",\n";
+    out << "  \"sunset\": " << JsonInstant(cal.table.sunset) << ",\n";
+    out << "  \"transit\": " << JsonInstant(cal.Boundary(12)) << ",\n";
+    out << "  \"dawn\": " << JsonInstant(cal.Boundary(6)) << ",\n";
+    out << "  \"dusk\": " << JsonInstant(cal.Boundary(18));
     if (o.hasAt) {
         const std::string at = ClockTimeText(o.atHour * 60 + o.atMinute);
-        const int k = cal.GetCurrentToki();
+        const int k = cal.current;
         out << ",\n  \"current\": {\"at\": " << JsonString(at) << ", \"index\": " << k
-            << ", \"name\": " << JsonString(cal.GetTokiName(k))
-            << ", \"nextBoundary\": " << cal.GetNextBoundary() << "}";
+            << ", \"name\": " << JsonString(cal.Name(k))
+            << ", \"nextBoundary\": " << cal.next << "}";
     }
-    out << CalendarOfDayJson(cal.GetYear(), cal.GetMonth(), cal.GetDay(), o.timeDiffHours * 60);
+    out << CalendarOfDayJson(cal.year, cal.month, cal.day, o.timeDiffHours * 60);
     out << "\n}\n";
 }
 
@@ -213,20 +242,20 @@ std::string PlaceText(int deg, int min, char positive, char negative)
     return text;
 }
 
-void PrintTable(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& out)
+void PrintTable(const TokiCliOptions& o, const DayOfToki& cal, std::ostream& out)
 {
-    out << "Toki of " << DateText(cal.GetYear(), cal.GetMonth(), cal.GetDay()) << " at "
+    out << "Toki of " << DateText(cal.year, cal.month, cal.day) << " at "
         << PlaceText(o.latDegrees, o.latMinutes, 'N', 'S') << " "
         << PlaceText(o.lonDegrees, o.lonMinutes, 'E', 'W') << ", UT"
         << (o.timeDiffHours < 0 ? "" : "+") << o.timeDiffHours << "\n\n";
     out << " #  " << PadRight("toki", 14) << "time   minute\n";
-    for (int i = 0; i < TokiCalendar::kBoundaryCount; ++i) {
-        const int m = cal.GetBoundary(i);
+    for (int i = 0; i < kTokiBoundaryCount; ++i) {
+        const int m = cal.Boundary(i);
         char index[8];
         std::snprintf(index, sizeof index, "%2d", i);
         char minute[16];
         std::snprintf(minute, sizeof minute, "%6d", m);
-        out << index << "  " << PadRight(cal.GetTokiName(i), 14) << ClockTimeText(m) << " "
+        out << index << "  " << PadRight(cal.Name(i), 14) << ClockTimeText(m) << " "
             << minute << "\n";
     }
     out << "\n";
@@ -234,9 +263,9 @@ void PrintTable(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& 
         const char* label;
         int minute;
     } instants[] = {
-        {"dawn    (明六つ)", cal.GetBoundary(6)}, {"sunrise (日出)  ", cal.GetSunrise()},
-        {"transit (南中)  ", cal.GetBoundary(12)}, {"sunset  (日没)  ", cal.GetSunset()},
-        {"dusk    (暮六つ)", cal.GetBoundary(18)},
+        {"dawn    (明六つ)", cal.Boundary(6)}, {"sunrise (日出)  ", cal.table.sunrise},
+        {"transit (南中)  ", cal.Boundary(12)}, {"sunset  (日没)  ", cal.table.sunset},
+        {"dusk    (暮六つ)", cal.Boundary(18)},
     };
     for (const auto& instant : instants) {
         char minute[16];
@@ -245,13 +274,13 @@ void PrintTable(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& 
     }
     if (o.hasAt) {
         const std::string at = ClockTimeText(o.atHour * 60 + o.atMinute);
-        const int k = cal.GetCurrentToki();
-        const int next = cal.GetNextBoundary();
-        out << "\nat " << at << ": toki " << k << " " << cal.GetTokiName(k)
+        const int k = cal.current;
+        const int next = cal.next;
+        out << "\nat " << at << ": toki " << k << " " << cal.Name(k)
             << ", next boundary " << next << " at "
-            << ClockTimeText(cal.GetBoundary(next)) << "\n";
+            << ClockTimeText(cal.Boundary(next)) << "\n";
     }
-    PrintCalendarOfDay(cal.GetYear(), cal.GetMonth(), cal.GetDay(), o.timeDiffHours * 60, out);
+    PrintCalendarOfDay(cal.year, cal.month, cal.day, o.timeDiffHours * 60, out);
 }
 
 bool InCalendarYears(int year)
@@ -426,22 +455,12 @@ int RunTokiCli(const std::vector<std::string>& args, std::ostream& out, std::ost
         when.month = o.month;
         when.day = o.day;
     }
-    when.hour = o.hasAt ? o.atHour : 0;
-    when.minute = o.hasAt ? o.atMinute : 0;
-    when.second = 0;
 
-    TokiCalendar calendar(std::make_shared<ManualClockSource>(when));
-    calendar.SetLocation(o.latDegrees, o.latMinutes, o.lonDegrees, o.lonMinutes,
-                         o.timeDiffHours);
-    if (o.plain) {
-        calendar.LoadPlainNames();
-    } else {
-        calendar.LoadBranchNames();
-    }
+    const DayOfToki day = ComputeDayOfToki(o, when);
     if (o.json) {
-        PrintJson(o, calendar, out);
+        PrintJson(o, day, out);
     } else {
-        PrintTable(o, calendar, out);
+        PrintTable(o, day, out);
     }
     return 0;
 }

@@ -52,10 +52,6 @@ void ClockController::RunAlarmExchange()
 void ClockController::RunTokiInfo()
 {
     // The bell goes on striking behind the chart.
-    if (settings.ShowsFixedHours()) {
-        calendar.LoadPlainNames();
-    } else {
-        calendar.LoadBranchNames();
-    }
-    platform.RunTokiInfoDialog(MakeTokiChartData(calendar, settings));
+    const char* const* names = settings.ShowsFixedHours() ? kPlainNames : kBranchNames;
+    platform.RunTokiInfoDialog(MakeTokiChartData(calendar, settings, names));
 }

@@ -2,6 +2,7 @@
 
 #include "ClockSettings.h"
 #include "TokiCalendar.h"
+#include "TokiNames.h"
 
 #include <cstdio>
 
@@ -17,7 +18,8 @@ std::string Format(const char* format, Args... args)
 
 }  // namespace
 
-TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSettings& settings)
+TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSettings& settings,
+                                const char* const* names)
 {
     TokiChartData data;
     const int first = calendar.GetBoundary(0);
@@ -25,7 +27,7 @@ TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSetting
         const int boundary = calendar.GetBoundary(i);
         const auto at = static_cast<std::size_t>(i);
         data.entryMinutes[at] = boundary - first;
-        data.entryLabels[at] = calendar.GetTokiName(i) + "  " + ClockTimeText(boundary);
+        data.entryLabels[at] = std::string(names[i % kTokiCount]) + "  " + ClockTimeText(boundary);
     }
     data.sunriseMinutes = calendar.GetSunrise() - first;
     data.sunriseText = ClockTimeText(calendar.GetSunrise());

@@ -28,6 +28,8 @@ struct TokiChartData {
     CalendarLine calendar;  // the 旧暦 line under the chart
 };
 
-// The chart for the calendar's current table, labelled with the names the
-// calendar loaded last (LoadPlainNames or LoadBranchNames).
-TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSettings& settings);
+// The chart for the calendar's current table, its boundaries labelled with
+// names: kTokiCount of them (kBranchNames or kPlainNames); entry 24 takes
+// the first, the next 暁九つ.
+TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSettings& settings,
+                                const char* const* names);

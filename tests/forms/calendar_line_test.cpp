@@ -5,6 +5,7 @@
 #include "ClockSettings.h"
 #include "TokiChartData.h"
 #include "TokiChartLayout.h"
+#include "TokiNames.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ TEST_F(CalendarLineTest, TheChartCarriesTheLineOfItsTablesDateAtThePlace)
 {
     LocateAt(2024, 12, 21, 9, 30);
     ClockSettings settings;
-    const TokiChartData data = MakeTokiChartData(calendar, settings);
+    const TokiChartData data = MakeTokiChartData(calendar, settings, kBranchNames);
     EXPECT_EQ(data.calendar.text, "旧暦11月21日　冬至　乃東生　月齢 19.9");
     EXPECT_EQ(data.calendar.moonTile, 20);  // 19.86 days of 29.53: two thirds round
     // One row below the last label, under the 日出 mark.

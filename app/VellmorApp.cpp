@@ -102,11 +102,14 @@ bool CVellmorApp::OnInit()
     }
     for (wxView* view : doc->GetViewsVector()) {
         if (auto* clock = dynamic_cast<CVellmorView*>(view)) {
-            clock->OnSaveFailureAtClose([this](const std::string& path, const std::string& reason) {
-                ReportSaveFailure(path, reason);
-                saveFailedAtClose = true;
-            });
+            clockView = clock;
         }
+    }
+    if (clockView) {
+        clockView->OnSaveFailureAtClose([this](const std::string& path, const std::string& reason) {
+            ReportSaveFailure(path, reason);
+            saveFailedAtClose = true;
+        });
     }
     frame->Show(true);
     frame->Update();
@@ -139,18 +142,12 @@ void CVellmorApp::OnAbout(wxCommandEvent&)
 
 void CVellmorApp::SaveSettingsNow()
 {
-    if (!docManager) {
-        return;
+    if (!clockView) {
+        return;  // no clock, or its window has closed and saved already
     }
-    for (wxDocument* doc : docManager->GetDocumentsVector()) {
-        for (wxView* view : doc->GetViewsVector()) {
-            if (auto* clock = dynamic_cast<CVellmorView*>(view)) {
-                const WriteOutcome saved = clock->SaveSettings();
-                if (!saved) {
-                    ReportSaveFailure(clock->Controller().Settings().iniPath, saved.reason);
-                }
-            }
-        }
+    const WriteOutcome saved = clockView->SaveSettings();
+    if (!saved) {
+        ReportSaveFailure(clockView->Controller().Settings().iniPath, saved.reason);
     }
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "VellmorView.h"
+
 #include <wx/app.h>
+#include <wx/weakref.h>
 
 #include <memory>
 #include <optional>
@@ -37,6 +40,9 @@ private:
     bool saveFailedAtClose = false;
     std::unique_ptr<InstanceGuard> instanceGuard;
     std::unique_ptr<wxDocManager> docManager;
+    // The clock's view, while its window is open: the end of the session
+    // saves through it.
+    wxWeakRef<CVellmorView> clockView;
 };
 
 wxDECLARE_APP(CVellmorApp);

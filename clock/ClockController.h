@@ -53,6 +53,9 @@ public:
     void FullPaint();
     // A double click in the view: the bell stops.
     void OnDoubleClick() { StopBell(); }
+    // Writes the settings to their file: the one way they reach it, at a
+    // dialog's OK, at the window's close and at the end of the session.
+    WriteOutcome SaveSettings() const { return settings.Save(); }
 
     // Read-only observers.
 

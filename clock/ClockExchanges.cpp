@@ -17,7 +17,7 @@ void ClockController::SaveConfirmedSettings()
     // A confirmed change is on disk at once: a crash, a kill or a power cut
     // before the clock closes does not lose it. When it cannot be, the user
     // hears of it; the change stays in effect for this run either way.
-    const WriteOutcome saved = settings.Save();
+    const WriteOutcome saved = SaveSettings();
     if (!saved) {
         platform.ShowMessage(SaveFailureMessage(settings.iniPath, saved.reason), "",
                               MessageIcon::Exclamation);

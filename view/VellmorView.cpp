@@ -184,7 +184,7 @@ WriteOutcome CVellmorView::SaveSettings() const
     if (!controller) {
         return WriteOutcome::Success();  // no clock: nothing to keep
     }
-    return controller->Settings().Save();
+    return controller->SaveSettings();
 }
 
 bool CVellmorView::StartTimer(int id, int periodMs)

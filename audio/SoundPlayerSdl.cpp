@@ -62,10 +62,12 @@ WaveBytes ReadSoundFile(const std::string& path)
     return bytes;
 }
 
-// The device's buffer fills: one sound at a time, from the device's thread.
+// Called by the device's thread, under the device's lock, for each buffer.
+// The device plays signed 16-bit samples, whose silence is 0.
 void SDLCALL FillBuffer(void* voice, Uint8* buffer, int bytes)
 {
-    static_cast<SoundVoice*>(voice)->Fill(buffer, static_cast<std::size_t>(bytes), 0);
+    constexpr std::uint8_t kSilence = 0;
+    static_cast<SoundVoice*>(voice)->Fill(buffer, static_cast<std::size_t>(bytes), kSilence);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ClockSurface.h"
 
+#include "WaylandTextBlitter.h"
 #include "X11TextBlitter.h"
 
 #include <wx/dc.h>
@@ -27,7 +28,9 @@ void PaintText(wxDC& dc, const wxFont& font, Rgb background, const wxString& tex
 }  // namespace
 
 ClockSurface::ClockSurface(wxWindow* canvas)
-    : window(canvas), blitter(std::make_unique<X11TextBlitter>(canvas))
+    : window(canvas),
+      blitter(std::make_unique<X11TextBlitter>(canvas)),
+      overlay(std::make_unique<WaylandTextBlitter>(canvas))
 {
 }
 
@@ -49,6 +52,7 @@ void ClockSurface::Create(const wxSize& client)
 
 void ClockSurface::Wipe()
 {
+    TakeOverlayAway();
     straight.pending = false;
     wxMemoryDC dc(backing);
     dc.SetBackground(*wxWHITE_BRUSH);
@@ -93,15 +97,12 @@ void ClockSurface::CopyTime(const std::string& text, const wxPoint& at, const Te
 bool ClockSurface::CopyStraight(const std::string& text, const wxPoint& at,
                                 const TextStyle& style)
 {
-    if (!blitter) {
-        return false;
-    }
     if (straight.pending && (at != straight.at || style.font != straight.style.font)) {
         CatchUp();  // another place: the one before must not be lost
     }
     const wxFont& font = faces[style.font].font;
     const auto render = [this, &font, &style](const wxString& str) {
-        X11TextBlitter::Rendering rendering;
+        TextRendering rendering;
         wxMemoryDC measure(backing);
         measure.SetFont(font);
         const wxSize size = measure.GetTextExtent(str);
@@ -115,10 +116,15 @@ bool ClockSurface::CopyStraight(const std::string& text, const wxPoint& at,
         PaintText(to, font, style.background, str, 0, 0);
         return rendering;
     };
+    bool overlaid = false;
     if (!blitter->Draw(text, at.x, at.y, style, render)) {
-        return false;
+        if (!overlay->Draw(text, at.x, at.y, style, render)) {
+            return false;
+        }
+        overlaid = true;
     }
     straight.pending = true;
+    straight.overlaid = overlaid;
     straight.text = text;
     straight.at = at;
     straight.style = style;
@@ -137,7 +143,19 @@ void ClockSurface::CatchUp()
     if (straight.pending) {
         straight.pending = false;
         DrawIntoBitmap(straight.text, straight.at, straight.style);
+        TakeOverlayAway();
     }
+}
+
+void ClockSurface::TakeOverlayAway()
+{
+    if (!straight.overlaid) {
+        return;
+    }
+    straight.overlaid = false;
+    overlay->Hide();  // with the window's next frame, which has the time
+    RefreshArea(wxRect(straight.at.x, straight.at.y, backing.GetLogicalWidth() - straight.at.x,
+                       faces[straight.style.font].lineHeight));
 }
 
 void ClockSurface::RefreshArea(const wxRect& area)

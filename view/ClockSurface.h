@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+class WaylandTextBlitter;
 class X11TextBlitter;
 class wxDC;
 class wxWindow;
@@ -65,6 +66,7 @@ private:
     // The time on the screen that the bitmap does not have yet.
     struct PendingTime {
         bool pending = false;
+        bool overlaid = false;  // shown on the Wayland sub-surfaces
         std::string text;
         wxPoint at;
         TextStyle style;
@@ -74,12 +76,14 @@ private:
     bool CopyStraight(const std::string& text, const wxPoint& at, const TextStyle& style);
     void DrawIntoBitmap(const std::string& text, const wxPoint& at, const TextStyle& style);
     void CatchUp();
+    void TakeOverlayAway();
     void RefreshArea(const wxRect& area);
 
     wxWindow* window;  // owned by the frame
     wxBitmap backing;
     std::map<ClockFont, Face> faces;
     std::unique_ptr<X11TextBlitter> blitter;
+    std::unique_ptr<WaylandTextBlitter> overlay;
     PendingTime straight;
     bool wipePending = true;  // the next paint draws everything again
     bool painting = false;    // inside PaintTo's drawAll

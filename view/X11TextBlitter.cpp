@@ -149,12 +149,7 @@ struct X11TextBlitter::Server {
             return false;
         }
         const int width = rendering.bitmap.GetWidth();
-        int cut = 0;
-        const std::size_t colon = wide.rfind(':');
-        if (colon != wxString::npos) {
-            const int left = colon == 0 ? 0 : rendering.extents[colon - 1];
-            cut = (left + rendering.extents[colon]) / 2;
-        }
+        const int cut = TextCutX(wide, rendering.extents);
         if (cut != cutX || rendering.bitmap.GetHeight() != height) {
             Forget();  // pieces of another shape do not join with these
             cutX = cut;

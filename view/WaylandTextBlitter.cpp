@@ -62,6 +62,7 @@ struct WaylandTextBlitter::Compositor {
     int height = 0;
     std::string head;
     WaylandPiece headPiece;
+    WaylandPiece retiredHead;  // shown until headPiece is attached
     std::map<std::string, WaylandPiece> tails;
 
     ~Compositor()
@@ -119,6 +120,7 @@ struct WaylandTextBlitter::Compositor {
     {
         HideNow();
         Free(headPiece);
+        Free(retiredHead);
         head.clear();
         ForgetTails();
         cutX = -1;
@@ -277,13 +279,15 @@ struct WaylandTextBlitter::Compositor {
         }
         const wxImage image = rendering.bitmap.ConvertToImage();
         if (headText != head || (cutX > 0 && !headPiece.buffer)) {
-            if (headOverlay.shown == headPiece.buffer) {
-                HideNow();  // the buffer it shows is about to go
-            }
-            if (!Upload(image, 0, cutX, headPiece)) {
+            // The head shown until the new one is attached goes after that.
+            WaylandPiece fresh;
+            if (!Upload(image, 0, cutX, fresh)) {
                 head.clear();
                 return false;
             }
+            Free(retiredHead);
+            retiredHead = headPiece;
+            headPiece = fresh;
             head = headText;
         }
         if (tails.size() >= kMaxTails) {
@@ -395,6 +399,7 @@ bool WaylandTextBlitter::Draw(const std::string& text, int x, int y, const TextS
         c.Show(c.headOverlay, c.headPiece.buffer, c.headPiece.width);
     }
     c.Show(c.tailOverlay, found->second.buffer, found->second.width);
+    c.Free(c.retiredHead);
     wl_display_flush(c.display);
     return true;
 }

@@ -68,6 +68,9 @@ std::vector<IniEntry> Entries(const ClockSettings& s)
         entries.push_back({k.section, k.key,
                            k.member ? std::to_string(s.*k.member) : Utf8ToCp932(s.city)});
     }
+    for (IniEntry& e : TokiAlarmEntries(s.tokiAlarms, s.quiet)) {
+        entries.push_back(std::move(e));
+    }
     return entries;
 }
 
@@ -80,7 +83,13 @@ void ClockSettings::Read(std::istream& in)
         keys.push_back({k.section, k.key});
     }
     keys.push_back({kLocation, kCityKey});
-    const auto values = ReadIniValues(in, keys);
+    const std::vector<IniKey> alarmKeys = TokiAlarmKeys();
+    keys.insert(keys.end(), alarmKeys.begin(), alarmKeys.end());
+    auto values = ReadIniValues(in, keys);
+    const std::vector<std::optional<std::string>> alarmValues(
+        values.end() - static_cast<std::ptrdiff_t>(alarmKeys.size()), values.end());
+    ReadTokiAlarmValues(alarmValues, tokiAlarms, quiet);
+    values.resize(values.size() - alarmKeys.size());
 
     const ClockSettings defaults;
     for (std::size_t i = 0; i < std::size(kReadOrder); ++i) {
@@ -93,7 +102,7 @@ void ClockSettings::Read(std::istream& in)
 
 bool ClockSettings::Write(std::istream& oldText, std::ostream& out) const
 {
-    return RewriteIni(oldText, out, Entries(*this));
+    return RewriteIni(oldText, out, Entries(*this), UnusedTokiAlarmSections(tokiAlarms));
 }
 
 void ClockSettings::Load()
@@ -127,7 +136,7 @@ bool ClockSettings::Save() const
         return false;
     }
     try {
-        return WriteIniFile(iniPath, Entries(*this));
+        return WriteIniFile(iniPath, Entries(*this), UnusedTokiAlarmSections(tokiAlarms));
     } catch (...) {
         return false;
     }

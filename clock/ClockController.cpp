@@ -23,6 +23,8 @@ void ClockController::InitialUpdate(const ClockSettings& loaded)
     settings = loaded;
     calendar.SetAlarmTime(settings.alarmHour, settings.alarmMinutes);
     ApplyLocation();
+    tokiAlarmClock.Start(ClockMinute(), calendar.GetSecond() == 0);
+    ArmTokiAlarms();
     tokiRefreshMask = TICK_HALF_TOKI | TICK_FULL_TOKI;
     joyaLeft = 0;
     joyaArmed = 1;
@@ -69,6 +71,9 @@ bool ClockController::OnCommand(int commandId)
     case kCmdTokiInfo:
         RunTokiInfo();
         return true;
+    case kCmdTokiAlarms:
+        RunTokiAlarmExchange();
+        return true;
     default:
         return false;
     }
@@ -86,6 +91,8 @@ void ClockController::Tick()
     if (events != 0) {
         DispatchEvents(events);
     }
+    // After the chime: a bell alarm of the same minute takes the bell over.
+    CheckTokiAlarms();
     DrawTime();
     if (joyaLeft != 0) {
         DrawCountdown();

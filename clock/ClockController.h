@@ -2,6 +2,7 @@
 
 #include "ClockPlatform.h"
 #include "ClockSettings.h"
+#include "TokiAlarmClock.h"
 #include "TokiCalendar.h"
 #include "TokiNames.h"
 
@@ -81,11 +82,21 @@ public:
     void RunSettingsExchange();
     void RunAlarmExchange();
     void RunTokiInfo();
+    // The toki alarms' dialog: OK takes the list, arms it and saves the
+    // settings file at once. The bell goes on.
+    void RunTokiAlarmExchange();
 
     // The place of the settings goes to the time model.
     void ApplyLocation();
     // The alarm time of the settings goes to the time model.
     void ApplyAlarmTime();
+    // The toki alarms of the settings, at the place of the settings, are
+    // armed from the next minute the clock has not checked.
+    void ArmTokiAlarms();
+    // After each tick: rings the toki alarms due in a new minute.
+    void CheckTokiAlarms();
+    void RingTokiAlarm(const TokiAlarmClock::Ring& ring);
+    const TokiAlarmClock& TokiAlarms() const { return tokiAlarmClock; }
 
     ClockSettings& Settings() { return settings; }
     const ClockSettings& Settings() const { return settings; }
@@ -103,10 +114,13 @@ public:
 
 private:
     ChimeMoment CurrentMoment() const;
+    // The minute the time model reads, as an instant of TokiAlarmTime.h.
+    long long ClockMinute() const;
 
     ClockPlatform& platform_;
     ClockSettings settings;
     TokiCalendar calendar;
+    TokiAlarmClock tokiAlarmClock;
     int lineHeight = 0;      // pixels; y of the countdown line
     int joyaLeft = 0;        // New Year's Eve strikes to come; non-zero while running
     int joyaArmed = 1;       // whether TICK_JOYA may start the sequence

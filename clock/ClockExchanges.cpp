@@ -13,6 +13,7 @@ void ClockController::RunSettingsExchange()
     if (platform_.RunSettingsDialog(fields)) {
         CopySettingsFieldsBack(fields, settings);
         ApplyLocation();
+        ArmTokiAlarms();  // a new place moves the toki
         // A confirmed change is on disk at once: a crash, a kill or a power
         // cut before the clock closes does not lose it.
         settings.Save();

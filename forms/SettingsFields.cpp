@@ -52,6 +52,8 @@ SettingsFields SettingsFieldsFrom(const ClockSettings& settings)
     fields.twelveShiIndex = TwelveShiIndexFromDisplay(settings.twelveShiDisplay);
     fields.chimeCountIndex = settings.chimeCount;
     fields.addText = settings.addText;
+    fields.quiet = QuietHoursFieldsFrom(settings.quiet);
+    fields.twelveShiDisplay = settings.twelveShiDisplay;
     return fields;
 }
 
@@ -66,4 +68,5 @@ void CopySettingsFieldsBack(const SettingsFields& fields, ClockSettings& setting
     settings.city = fields.city;
     settings.addText = fields.addText;
     settings.twelveShiDisplay = TwelveShiDisplayFromIndex(fields.twelveShiIndex);
+    settings.quiet = QuietHoursFromFields(fields.quiet);
 }

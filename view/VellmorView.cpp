@@ -11,6 +11,8 @@
 #include "SettingsDlg.h"
 #include "SettingsFields.h"
 #include "SoundPlayer.h"
+#include "TokiAlarmFields.h"
+#include "TokiAlarmListDlg.h"
 #include "TokiChartData.h"
 #include "TokiInfoDlg.h"
 #include "X11TextBlitter.h"
@@ -21,6 +23,7 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/menu.h>
+#include <wx/notifmsg.h>
 #include <wx/stdpaths.h>
 #include <wx/timer.h>
 #include <wx/utils.h>
@@ -110,7 +113,7 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
     wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
     CreateCanvas();
     Bind(wxEVT_TIMER, &CVellmorView::OnTimerEvent, this);
-    for (int id : {kCmdStrike, kCmdSettings, kCmdAlarm, kCmdTokiInfo, kCmdStopJoya}) {
+    for (int id : {kCmdStrike, kCmdSettings, kCmdAlarm, kCmdTokiInfo, kCmdStopJoya, kCmdTokiAlarms}) {
         Bind(wxEVT_MENU, &CVellmorView::OnMenuCommand, this, ToMenuId(id));
     }
 
@@ -282,6 +285,23 @@ void CVellmorView::ShowMessage(const std::string& text, const std::string& capti
     ShowMessageBox(canvas_, wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
 }
 
+AlarmBoxAnswer CVellmorView::ShowAlarmBox(const std::string& text, const std::string& caption)
+{
+    const int answer = ShowTwoButtonBox(canvas_, wxString::FromUTF8(text),
+                                        wxString::FromUTF8(caption), "OK",
+                                        wxString::FromUTF8("スヌーズ (5 分)"));
+    return answer == 1 ? AlarmBoxAnswer::Snooze : AlarmBoxAnswer::Ok;
+}
+
+void CVellmorView::ShowNotification(const std::string& summary, const std::string& body)
+{
+    // Through the desktop's notification service (libnotify on Linux); the
+    // toolkit shows nothing where there is none.
+    notification_ = std::make_unique<wxNotificationMessage>(
+        wxString::FromUTF8(summary), wxString::FromUTF8(body), GetFrame());
+    notification_->Show(wxNotificationMessage::Timeout_Auto);
+}
+
 bool CVellmorView::RunSettingsDialog(SettingsFields& fields)
 {
     return RunFieldsDialog<CSettingsDlg>(GetFrame(), fields);
@@ -290,6 +310,11 @@ bool CVellmorView::RunSettingsDialog(SettingsFields& fields)
 bool CVellmorView::RunAlarmDialog(AlarmFields& fields)
 {
     return RunFieldsDialog<CAlarmDlg>(GetFrame(), fields);
+}
+
+bool CVellmorView::RunTokiAlarmDialog(TokiAlarmListFields& fields)
+{
+    return RunFieldsDialog<CTokiAlarmListDlg>(GetFrame(), fields);
 }
 
 void CVellmorView::RunTokiInfoDialog(const TokiChartData& chart)

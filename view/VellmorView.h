@@ -13,6 +13,7 @@
 #include <memory>
 
 class SoundPlayer;
+class wxNotificationMessage;
 class X11TextBlitter;
 class wxPaintEvent;
 class wxMouseEvent;
@@ -50,9 +51,12 @@ public:
     void StopSound() override;
     void ShowMessage(const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
+    AlarmBoxAnswer ShowAlarmBox(const std::string& text, const std::string& caption) override;
+    void ShowNotification(const std::string& summary, const std::string& body) override;
     bool RunSettingsDialog(SettingsFields& fields) override;
     bool RunAlarmDialog(AlarmFields& fields) override;
     void RunTokiInfoDialog(const TokiChartData& chart) override;
+    bool RunTokiAlarmDialog(TokiAlarmListFields& fields) override;
     void InsertMenuCommand(int position, int commandId, const std::string& text) override;
     void InsertMenuSeparator(int position) override;
     void RemoveMenuItemById(int commandId) override;
@@ -81,6 +85,8 @@ private:
 
     std::unique_ptr<ClockController> controller_;
     std::unique_ptr<SoundPlayer> sound_;
+    // The last desktop notification, kept while the desktop may show it.
+    std::unique_ptr<wxNotificationMessage> notification_;
     wxWindow* canvas_ = nullptr;  // owned by the frame
     wxBitmap backing_;
     bool fullPaintPending_ = true;

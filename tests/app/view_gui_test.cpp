@@ -50,7 +50,8 @@ TEST_F(ClockWindowTest, FrameTitleStyleMenuAndSize)
         int id;
         const char* label;
     } file[] = {{kCmdStrike, "鐘をつく(&D)"}, {kCmdSettings, "設定(&S)"},
-                {kCmdAlarm, "アラーム(&L)"}, {kCmdTokiInfo, "ときの情報(&I)"},
+                {kCmdAlarm, "アラーム(&L)"}, {kCmdTokiAlarms, "刻のアラーム(&T)"},
+                {kCmdTokiInfo, "ときの情報(&I)"},
                 {0, nullptr}, {kCmdExit, "終了(&X)"}};
     ASSERT_EQ(FilePopup()->GetMenuItemCount(), std::size(file));
     for (size_t i = 0; i < std::size(file); ++i) {
@@ -75,16 +76,16 @@ TEST_F(ClockWindowTest, NewYearsEveMenuItemsComeAndGoInPairs)
     ClockController& clock = view_->Controller();
     clock.StartJoya();
     clock.StartJoya();  // started again while running: a second pair on top
-    ASSERT_EQ(FilePopup()->GetMenuItemCount(), 10u);
+    ASSERT_EQ(FilePopup()->GetMenuItemCount(), 11u);
     for (size_t top : {0u, 2u}) {
         EXPECT_EQ(FilePopup()->FindItemByPosition(top)->GetItemLabel(),
                   wxString::FromUTF8("除夜の鐘中止"));
         EXPECT_TRUE(FilePopup()->FindItemByPosition(top + 1)->IsSeparator());
     }
     clock.StopJoya();
-    EXPECT_EQ(FilePopup()->GetMenuItemCount(), 8u);
+    EXPECT_EQ(FilePopup()->GetMenuItemCount(), 9u);
     clock.StopJoya();
-    EXPECT_EQ(FilePopup()->GetMenuItemCount(), 6u);
+    EXPECT_EQ(FilePopup()->GetMenuItemCount(), 7u);
     EXPECT_EQ(FromMenuId(FilePopup()->FindItemByPosition(0)->GetId()), kCmdStrike);
 }
 

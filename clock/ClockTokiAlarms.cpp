@@ -1,0 +1,99 @@
+// The toki alarms: armed from the settings, checked after every tick, rung
+// with the bell, the alarm sound and its box, or a desktop notification.
+#include "ClockController.h"
+
+#include "HourMinuteText.h"
+#include "TokiAlarmFields.h"
+#include "TokiAlarmWords.h"
+
+namespace {
+
+const char* const kAlarmSound = "pipi.wav";
+const char* const kAlarmCaption = "アラーム時刻です";
+
+const TokiAlarm* FindAlarm(const std::vector<TokiAlarm>& alarms, int number)
+{
+    for (const TokiAlarm& alarm : alarms) {
+        if (alarm.number == number) {
+            return &alarm;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+long long ClockController::ClockMinute() const
+{
+    return MidnightMinute(calendar.GetYear(), calendar.GetMonth(), calendar.GetDay()) +
+           calendar.GetHour() * 60 + calendar.GetMinute();
+}
+
+void ClockController::ArmTokiAlarms()
+{
+    tokiAlarmClock.Arm(settings.tokiAlarms,
+                       MakeSolarPlace(settings.latitudeDegrees, settings.latitudeMinutes,
+                                      settings.longitudeDegrees, settings.longitudeMinutes,
+                                      settings.timeDifference));
+}
+
+void ClockController::CheckTokiAlarms()
+{
+    TokiAlarmClock::Rings rings;
+    const std::size_t count = tokiAlarmClock.Check(ClockMinute(), calendar.Relocated(), rings);
+    // The clock has settled the minute before the first ring: a box that
+    // waits for OK lets later ticks (and their rings) run meanwhile.
+    for (std::size_t i = 0; i < count; ++i) {
+        RingTokiAlarm(rings[i]);
+    }
+}
+
+void ClockController::RingTokiAlarm(const TokiAlarmClock::Ring& ring)
+{
+    const TokiAlarm* found = FindAlarm(settings.tokiAlarms, ring.number);
+    if (!found) {
+        return;
+    }
+    const TokiAlarm alarm = *found;  // the box may outlive the list's entry
+    const std::string label = TokiAlarmLabelText(alarm);
+    const std::string moment = TokiAlarmMomentWords(alarm) + " (" +
+                               HourMinuteText(calendar.GetHour() * 60 + calendar.GetMinute()) +
+                               ")";
+    switch (alarm.sound) {
+    case kAlarmSoundBox: {
+        platform_.PlaySound(kAlarmSound, SoundMode::Loop);
+        const std::string text = label == TokiAlarmMomentWords(alarm) ? moment : label + "\n" + moment;
+        const AlarmBoxAnswer answer = platform_.ShowAlarmBox(text, kAlarmCaption);
+        platform_.StopSound();
+        if (answer == AlarmBoxAnswer::Snooze) {
+            tokiAlarmClock.Snooze(alarm.number);
+        }
+        break;
+    }
+    case kAlarmSoundNotification:
+        platform_.ShowNotification(label, moment);
+        break;
+    default: {
+        // The toki's own count; a clock-time alarm strikes the count of the
+        // toki it rings in.
+        const TokiIndex toki = alarm.toki >= 0 && alarm.toki < kTokiCount
+                                   ? alarm.toki
+                                   : calendar.GetCurrentToki();
+        strikesLeft = StrikeCount(toki);
+        if (strikesLeft > 0) {
+            StartStrikes();
+        }
+        break;
+    }
+    }
+}
+
+void ClockController::RunTokiAlarmExchange()
+{
+    TokiAlarmListFields fields = TokiAlarmListFieldsFrom(settings, tokiAlarmClock.NextMinute());
+    if (platform_.RunTokiAlarmDialog(fields)) {
+        CopyTokiAlarmListBack(fields, settings);
+        ArmTokiAlarms();
+        settings.Save();  // on disk at once, as after the other dialogs
+    }
+}

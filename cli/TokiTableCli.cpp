@@ -6,6 +6,7 @@
 #include "LeadingInt.h"
 #include "TokiCalendar.h"
 #include "TokiNames.h"
+#include "TokiWhen.h"
 #include "VellmorVersion.h"
 
 #include <cstdio>
@@ -18,6 +19,8 @@ namespace {
 const char* const kUsage =
     "usage: vellmor-toki [--date YYYY-MM-DD] [--lat DEG:MIN] [--lon DEG:MIN] [--tz HOURS]\n"
     "                    [--city NAME] [--at HH:MM] [--plain] [--json]\n"
+    "       vellmor-toki --when EXPR [--date ...] [--lat ...] [--lon ...] [--tz ...]\n"
+    "                    [--city NAME] [--json]\n"
     "       vellmor-toki --cities\n"
     "Prints the temporal-hour (toki) table of a day for a place.\n"
     "  --date  the civil date (default: today's local date)\n"
@@ -33,7 +36,12 @@ const char* const kUsage =
     "          toki of the next minute (at 06:14 明六つ when it begins at 06:15)\n"
     "  --plain name the toki without their twelve-branch signs\n"
     "  --json  print one JSON object instead of the table; latitude and longitude\n"
-    "          are [degrees, minutes], each part with the angle's sign\n";
+    "          are [degrees, minutes], each part with the angle's sign\n"
+    "  --when  print only the clock time (HH:MM) of a moment, as the clock's toki\n"
+    "          alarms find it: a toki by name (暮六つ, 暮六つ (酉)) or index (18),\n"
+    "          with +N or -N minutes, -720..720: --when 暮六つ-15, --when 18-15;\n"
+    "          with --json {\"when\": \"HH:MM\", \"date\": \"YYYY-MM-DD\"}, the day the\n"
+    "          moment falls on (明六つ-720 falls on the evening before)\n";
 
 // Parses an optionally signed decimal integer of at most 11 characters that
 // fills the whole text and lies in the 32-bit range.
@@ -259,7 +267,7 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
         const std::string& arg = args[i];
         const bool takesValue =
             arg == "--date" || arg == "--lat" || arg == "--lon" || arg == "--tz" || arg == "--at" ||
-            arg == "--city";
+            arg == "--city" || arg == "--when";
         if (takesValue && i + 1 >= args.size()) {
             error = "vellmor-toki: " + arg + " needs a value";
             return false;
@@ -310,6 +318,14 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
             o.lonDegrees = place->longitudeDegrees;
             o.lonMinutes = place->longitudeMinutes;
             o.timeDiffHours = CityRowTimeDifference(*row);
+        } else if (arg == "--when") {
+            TokiExpression when;
+            if (!ParseWhenOption(value, when, error)) {
+                return false;
+            }
+            o.hasWhen = true;
+            o.whenToki = when.toki;
+            o.whenOffset = when.offset;
         } else if (arg == "--cities") {
             o.listCities = true;
         } else if (arg == "--plain") {
@@ -356,6 +372,16 @@ int RunTokiCli(const std::vector<std::string>& args, std::ostream& out, std::ost
         when.year = o.year;
         when.month = o.month;
         when.day = o.day;
+    }
+    if (o.hasWhen) {
+        TokiExpression moment;
+        moment.toki = o.whenToki;
+        moment.offset = o.whenOffset;
+        PrintTokiWhen(moment,
+                      MakeSolarPlace(o.latDegrees, o.latMinutes, o.lonDegrees, o.lonMinutes,
+                                     o.timeDiffHours),
+                      when.year, when.month, when.day, o.json, out);
+        return 0;
     }
     when.hour = o.hasAt ? o.atHour : 0;
     when.minute = o.hasAt ? o.atMinute : 0;

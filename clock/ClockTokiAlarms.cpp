@@ -10,6 +10,7 @@ namespace {
 
 const char* const kAlarmSound = "pipi.wav";
 const char* const kAlarmCaption = "アラーム時刻です";
+const char* const kSnoozeHint = "OK で止まります。スヌーズで 5 分後にもう一度鳴ります。";
 
 const TokiAlarm* FindAlarm(const std::vector<TokiAlarm>& alarms, int number)
 {
@@ -62,7 +63,8 @@ void ClockController::RingTokiAlarm(const TokiAlarmClock::Ring& ring)
     switch (alarm.sound) {
     case kAlarmSoundBox: {
         platform_.PlaySound(kAlarmSound, SoundMode::Loop);
-        const std::string text = label == TokiAlarmMomentWords(alarm) ? moment : label + "\n" + moment;
+        const std::string text = (label == TokiAlarmMomentWords(alarm) ? moment : label + "\n" + moment) +
+                                 "\n\n" + kSnoozeHint;
         const AlarmBoxAnswer answer = platform_.ShowAlarmBox(text, kAlarmCaption);
         platform_.StopSound();
         if (answer == AlarmBoxAnswer::Snooze) {

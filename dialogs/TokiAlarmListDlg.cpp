@@ -32,6 +32,7 @@ CTokiAlarmListDlg::CTokiAlarmListDlg(wxWindow* owner)
         list_->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent&) { UpdateButtons(); });
         list_->Bind(wxEVT_LIST_ITEM_DESELECTED, [this](wxListEvent&) { UpdateButtons(); });
         list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { OnEdit(); });
+        list_->Bind(wxEVT_LIST_KEY_DOWN, &CTokiAlarmListDlg::OnListKey, this);
     }
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnAdd(); }, kIdTokiAlarmAdd);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnEdit(); }, kIdTokiAlarmEdit);
@@ -99,6 +100,14 @@ void CTokiAlarmListDlg::UpdateButtons()
     }
 }
 
+void CTokiAlarmListDlg::FocusList()
+{
+    // Back from the edit dialog the arrows choose a row again at once.
+    if (list_) {
+        list_->SetFocus();
+    }
+}
+
 bool CTokiAlarmListDlg::EditAlarm(TokiAlarm& alarm)
 {
     CTokiAlarmEditDlg dialog(this, fields.twelveShiDisplay);
@@ -108,6 +117,24 @@ bool CTokiAlarmListDlg::EditAlarm(TokiAlarm& alarm)
     }
     CopyTokiAlarmEditFieldsBack(dialog.fields, alarm);
     return true;
+}
+
+void CTokiAlarmListDlg::OnListKey(wxListEvent& event)
+{
+    switch (event.GetKeyCode()) {
+    case WXK_INSERT:
+        OnAdd();
+        break;
+    case WXK_DELETE:
+        OnRemove();
+        break;
+    case WXK_SPACE:
+        OnToggle();
+        break;
+    default:
+        event.Skip();  // the list's own keys: the arrows, Enter
+        break;
+    }
 }
 
 void CTokiAlarmListDlg::OnAdd()
@@ -120,6 +147,7 @@ void CTokiAlarmListDlg::OnAdd()
     if (row >= 0) {
         ShowRows(row);
     }
+    FocusList();
 }
 
 void CTokiAlarmListDlg::OnEdit()
@@ -131,6 +159,7 @@ void CTokiAlarmListDlg::OnEdit()
     if (EditAlarm(fields.alarms[static_cast<std::size_t>(row)])) {
         ShowRows(row);
     }
+    FocusList();
 }
 
 void CTokiAlarmListDlg::OnRemove()

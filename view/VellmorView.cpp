@@ -289,7 +289,7 @@ AlarmBoxAnswer CVellmorView::ShowAlarmBox(const std::string& text, const std::st
 {
     const int answer = ShowTwoButtonBox(canvas_, wxString::FromUTF8(text),
                                         wxString::FromUTF8(caption), "OK",
-                                        wxString::FromUTF8("スヌーズ (5 分)"));
+                                        wxString::FromUTF8("スヌーズ(&S)"));
     return answer == 1 ? AlarmBoxAnswer::Snooze : AlarmBoxAnswer::Ok;
 }
 

@@ -5,6 +5,7 @@
 #include "AlarmDlg.h"
 #include "AlarmFields.h"
 #include "ClockFonts.h"
+#include "DesktopNotifier.h"
 #include "EmbeddedImage.h"
 #include "MenuIds.h"
 #include "ModalRun.h"
@@ -23,7 +24,6 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/menu.h>
-#include <wx/notifmsg.h>
 #include <wx/stdpaths.h>
 #include <wx/timer.h>
 #include <wx/utils.h>
@@ -201,6 +201,7 @@ bool CVellmorView::OnClose(bool deleteWindow)
     if (sound_) {
         sound_->Stop();
     }
+    notifier_.reset();  // with the window it belongs to
     SaveSettings();
     Activate(false);
     return true;
@@ -295,11 +296,10 @@ AlarmBoxAnswer CVellmorView::ShowAlarmBox(const std::string& text, const std::st
 
 void CVellmorView::ShowNotification(const std::string& summary, const std::string& body)
 {
-    // Through the desktop's notification service (libnotify on Linux); the
-    // toolkit shows nothing where there is none.
-    notification_ = std::make_unique<wxNotificationMessage>(
-        wxString::FromUTF8(summary), wxString::FromUTF8(body), GetFrame());
-    notification_->Show(wxNotificationMessage::Timeout_Auto);
+    if (!notifier_) {
+        notifier_ = std::make_unique<DesktopNotifier>(GetFrame());
+    }
+    notifier_->Show(summary, body);
 }
 
 bool CVellmorView::RunSettingsDialog(SettingsFields& fields)

@@ -13,7 +13,7 @@
 #include <memory>
 
 class SoundPlayer;
-class wxNotificationMessage;
+class DesktopNotifier;
 class X11TextBlitter;
 class wxPaintEvent;
 class wxMouseEvent;
@@ -85,8 +85,7 @@ private:
 
     std::unique_ptr<ClockController> controller_;
     std::unique_ptr<SoundPlayer> sound_;
-    // The last desktop notification, kept while the desktop may show it.
-    std::unique_ptr<wxNotificationMessage> notification_;
+    std::unique_ptr<DesktopNotifier> notifier_;
     wxWindow* canvas_ = nullptr;  // owned by the frame
     wxBitmap backing_;
     bool fullPaintPending_ = true;

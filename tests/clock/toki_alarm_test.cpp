@@ -229,6 +229,16 @@ TEST_F(TokiAlarms, QuietHoursSilenceTheChimeButNotAnAlarmOrTheStrikeCommand)
     EXPECT_EQ(StrikesBetween(0, platform.nowMs).size(), 1u);
 }
 
+TEST_F(TokiAlarms, QuietHoursLeaveNewYearsEveAlone)
+{
+    settings.quiet.fromTime = "22:00";
+    settings.quiet.toTime = "06:30";
+    Start(At(2006, 12, 31, 23, 43, 50));  // 暁九つ at 23:44 starts the 108 bells
+    RunUntil(At(2006, 12, 31, 23, 45, 0));
+    EXPECT_EQ(controller.JoyaLeft(), ClockController::kJoyaStrikes - 4);  // 15 s apart
+    EXPECT_EQ(StrikesBetween(0, platform.nowMs).size(), 3u);  // each sounds 1.6 s later
+}
+
 struct QuietCase {
     const char* name;
     QuietHours quiet;

@@ -57,14 +57,16 @@ void ClockController::RingTokiAlarm(const TokiAlarmClock::Ring& ring)
     }
     const TokiAlarm alarm = *found;  // the box may outlive the list's entry
     const std::string label = TokiAlarmLabelText(alarm);
-    const std::string moment = TokiAlarmMomentWords(alarm) + " (" +
-                               HourMinuteText(calendar.GetHour() * 60 + calendar.GetMinute()) +
-                               ")";
+    const std::string words = TokiAlarmMomentWords(alarm);
+    // The moment and the clock time it rings at: "暮六つの15分前 (16:53)".
+    const std::string moment =
+        words + " (" + HourMinuteText(calendar.GetHour() * 60 + calendar.GetMinute()) + ")";
     switch (alarm.sound) {
     case kAlarmSoundBox: {
         platform_.PlaySound(kAlarmSound, SoundMode::Loop);
-        const std::string text = (label == TokiAlarmMomentWords(alarm) ? moment : label + "\n" + moment) +
-                                 "\n\n" + kSnoozeHint;
+        std::string text = label == words ? moment : label + "\n" + moment;
+        text += "\n\n";
+        text += kSnoozeHint;
         const AlarmBoxAnswer answer = platform_.ShowAlarmBox(text, kAlarmCaption);
         platform_.StopSound();
         if (answer == AlarmBoxAnswer::Snooze) {

@@ -3,10 +3,12 @@
 #include <memory>
 
 // Lets one copy of the clock run at a time; one implementation per system.
-// On POSIX systems (InstanceGuardLockFile.cpp) the lock is a file in the
-// user's runtime folder (or home) holding the owner's process id; a lock left
-// by a copy that crashed names a dead process and does not block the next
-// start. On Windows (InstanceGuardMutex.cpp) it is the named mutex
+// On POSIX systems (InstanceGuardLockFile.cpp) it is an advisory lock (an
+// open file description lock) on the file "ShogyouMujou" in the user's
+// runtime folder (or home), held by the running copy: the system releases it
+// with the process however that ends, so a copy that crashed blocks nothing,
+// and whatever process id the file names is never consulted. The file is
+// removed at the end when it can be, silently left when it cannot. On Windows (InstanceGuardMutex.cpp) it is the named mutex
 // "ShogyouMujou", which the system releases with the process that holds it.
 class InstanceGuard {
 public:
@@ -19,5 +21,5 @@ public:
 
 private:
     struct Lock;
-    std::unique_ptr<Lock> lock_;
+    std::unique_ptr<Lock> lock;
 };

@@ -16,24 +16,24 @@ struct InstanceGuard::Lock {
 };
 
 InstanceGuard::InstanceGuard()
-    : lock_(std::make_unique<Lock>())
+    : lock(std::make_unique<Lock>())
 {
-    lock_->mutex = CreateMutexW(nullptr, FALSE, kMutexName);
+    lock->mutex = CreateMutexW(nullptr, FALSE, kMutexName);
     const DWORD error = GetLastError();
     // A mutex of another session's copy that this user may not open exists
     // all the same.
-    lock_->existed = lock_->mutex != nullptr ? error == ERROR_ALREADY_EXISTS
+    lock->existed = lock->mutex != nullptr ? error == ERROR_ALREADY_EXISTS
                                              : error == ERROR_ACCESS_DENIED;
 }
 
 InstanceGuard::~InstanceGuard()
 {
-    if (lock_->mutex != nullptr) {
-        CloseHandle(lock_->mutex);
+    if (lock->mutex != nullptr) {
+        CloseHandle(lock->mutex);
     }
 }
 
 bool InstanceGuard::AnotherCopyIsRunning() const
 {
-    return lock_->existed;
+    return lock->existed;
 }

@@ -2,7 +2,7 @@
 
 #include "ClockPlatform.h"
 #include "EmbeddedImage.h"
-#include "MenuIds.h"
+#include "MenuCommands.h"
 #include "ModalRun.h"
 
 #include <wx/menu.h>
@@ -20,32 +20,32 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     SetMenuBar(CreateClockMenuBar());
     // The stop item exists only while a New Year's Eve sequence runs; the
     // view inserts it at the top of the first pop-up when one starts.
-    GetMenuBar()->GetMenu(0)->Destroy(ToMenuId(kCmdStopJoya));
+    GetMenuBar()->GetMenu(0)->Destroy(MenuIdOf(ClockCommand::StopJoya));
 
-    Bind(wxEVT_MENU, &CMainFrame::OnExit, this, ToMenuId(kCmdExit));
-    Bind(wxEVT_MENU, &CMainFrame::OnHelp, this, ToMenuId(kCmdHelp));
+    Bind(wxEVT_MENU, &CMainFrame::OnExit, this, MenuIdOf(ClockCommand::Exit));
+    Bind(wxEVT_MENU, &CMainFrame::OnHelp, this, MenuIdOf(ClockCommand::Help));
     Bind(wxEVT_MAXIMIZE, &CMainFrame::OnMaximize, this);
 }
 
 wxMenuBar* CMainFrame::CreateClockMenuBar()
 {
     auto* file = new wxMenu;  // owned by the menu bar
-    file->Append(ToMenuId(kCmdStopJoya), wxString::FromUTF8(kStopJoyaItemText));
-    file->Append(ToMenuId(kCmdStrike), wxString::FromUTF8("鐘をつく(&D)"));
-    file->Append(ToMenuId(kCmdSettings), wxString::FromUTF8("設定(&S)"));
-    file->Append(ToMenuId(kCmdAlarm), wxString::FromUTF8("アラーム(&L)"),
+    file->Append(MenuIdOf(ClockCommand::StopJoya), wxString::FromUTF8(kStopJoyaItemText));
+    file->Append(MenuIdOf(ClockCommand::Strike), wxString::FromUTF8("鐘をつく(&D)"));
+    file->Append(MenuIdOf(ClockCommand::Settings), wxString::FromUTF8("設定(&S)"));
+    file->Append(MenuIdOf(ClockCommand::Alarm), wxString::FromUTF8("アラーム(&L)"),
                  wxString::FromUTF8("アラームの時刻と Ｏｎ/Ｏｆｆ を設定します。"));
-    file->Append(ToMenuId(kCmdTokiAlarms), wxString::FromUTF8(kTokiAlarmsItemText),
+    file->Append(MenuIdOf(ClockCommand::TokiAlarms), wxString::FromUTF8(kTokiAlarmsItemText),
                  wxString::FromUTF8("刻に合わせて鳴るアラームを設定します。"));
-    file->Append(ToMenuId(kCmdTokiInfo), wxString::FromUTF8("ときの情報(&I)"));
+    file->Append(MenuIdOf(ClockCommand::TokiInfo), wxString::FromUTF8("ときの情報(&I)"));
     file->AppendSeparator();
-    file->Append(ToMenuId(kCmdExit), wxString::FromUTF8("終了(&X)"),
+    file->Append(MenuIdOf(ClockCommand::Exit), wxString::FromUTF8("終了(&X)"),
                  wxString::FromUTF8("Vellmorを終了します。"));
 
     auto* help = new wxMenu;  // owned by the menu bar
-    help->Append(ToMenuId(kCmdHelp), wxString::FromUTF8("ヘルプ(&H)"));
+    help->Append(MenuIdOf(ClockCommand::Help), wxString::FromUTF8("ヘルプ(&H)"));
     help->AppendSeparator();
-    help->Append(ToMenuId(kCmdAbout), wxString::FromUTF8("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+    help->Append(MenuIdOf(ClockCommand::About), wxString::FromUTF8("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
 
     auto* bar = new wxMenuBar;  // handed to the frame by SetMenuBar
     bar->Append(file, wxString::FromUTF8("ﾌｧｲﾙ(&F)"));

@@ -1,12 +1,10 @@
 #include "Registration.h"
 
-std::string WholeCommandLine(int argc, char** argv)
+#include <vector>
+
+RegistrationRequest RequestedRegistration(int argc, char** argv)
 {
-    std::string commandLine;
-    for (int i = 0; i < argc; ++i) {
-        commandLine += (i ? " " : "") + std::string(argv[i]);
-    }
-    return commandLine;
+    return FindRegistrationArgument(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
 }
 
 void CarryOutRegistration(RegistrationRequest)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 enum class RegistrationRequest { None, Register, Unregister };
 
@@ -9,3 +10,10 @@ enum class RegistrationRequest { None, Register, Unregister };
 // end of the line: at each "-" or "/" the rest of the line is compared whole,
 // "UnregServer" before "RegServer".
 RegistrationRequest FindRegistrationSwitch(const std::string& commandLine);
+
+// The same switches among arguments that the system hands over one by one
+// (argv[1..] on POSIX systems): only a whole argument counts, "/RegServer" or
+// "-RegServer", "/UnregServer" or "-UnregServer" in any case, and only as the
+// last argument, the end of the line. A file whose name ends so
+// ("/tmp/regserver") is a file.
+RegistrationRequest FindRegistrationArgument(const std::vector<std::string>& args);

@@ -121,9 +121,9 @@ void Unregister()
 
 }  // namespace
 
-std::string WholeCommandLine(int, char**)
+RegistrationRequest RequestedRegistration(int, char**)
 {
-    return WideToUtf8(GetCommandLineW());
+    return FindRegistrationSwitch(WideToUtf8(GetCommandLineW()));
 }
 
 void CarryOutRegistration(RegistrationRequest request)

@@ -31,5 +31,6 @@ void WatchSessionEnd(wxApp& app, std::function<void()> saveNow)
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
         app.SetSignalHandler(signal, &OnTerminateSignal);
     }
+    std::signal(SIGXFSZ, SIG_IGN);
     OnDisplayConnectionLost(std::move(saveNow));
 }

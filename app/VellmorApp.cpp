@@ -5,11 +5,12 @@
 #include "FileSystem.h"
 #include "InstanceGuard.h"
 #include "MainFrame.h"
-#include "MenuIds.h"
+#include "MenuCommands.h"
 #include "Registration.h"
 #include "RegistrationSwitches.h"
 #include "SessionEnd.h"
 #include "StartupArguments.h"
+#include "UserText.h"
 #include "VellmorDoc.h"
 #include "VellmorDocManager.h"
 #include "VellmorVersion.h"
@@ -18,6 +19,7 @@
 #include <wx/docview.h>
 #include <wx/image.h>
 #include <wx/intl.h>
+#include <wx/log.h>
 #include <wx/msgdlg.h>
 
 #include <iostream>
@@ -32,6 +34,8 @@ namespace {
 constexpr int kExitCannotOpen = 1;
 // Status of a start with an option nobody takes.
 constexpr int kExitBadOption = 2;
+// Status of a run whose settings could not be saved at the end.
+constexpr int kExitSaveFailed = 1;
 
 }  // namespace
 
@@ -46,9 +50,9 @@ CVellmorApp::~CVellmorApp() = default;
 bool CVellmorApp::OnInit()
 {
     // A second copy ends at once, showing nothing, with status 0 (OnRun).
-    instanceGuard_ = std::make_unique<InstanceGuard>();
-    if (instanceGuard_->AnotherCopyIsRunning()) {
-        exitAtOnce_ = 0;
+    instanceGuard = std::make_unique<InstanceGuard>();
+    if (instanceGuard->AnotherCopyIsRunning()) {
+        exitAtOnce = 0;
         return true;
     }
 
@@ -65,7 +69,7 @@ bool CVellmorApp::OnInit()
     if (!file.empty() && !CVellmorDoc::CanOpen(file)) {
         wxMessageBox(wxString::Format(_("File \"%s\" could not be opened for reading."), file),
                      GetAppDisplayName(), wxOK | wxICON_ERROR);
-        exitAtOnce_ = kExitCannotOpen;
+        exitAtOnce = kExitCannotOpen;
         return true;
     }
 
@@ -74,10 +78,10 @@ bool CVellmorApp::OnInit()
     // exit does.
     WatchSessionEnd(*this, [this] { SaveSettingsNow(); });
 
-    docManager_ = std::make_unique<VellmorDocManager>();
-    new wxDocTemplate(docManager_.get(), "Vellmor", "*.*", "", "", "Vellmor Document",
+    docManager = std::make_unique<VellmorDocManager>();
+    new wxDocTemplate(docManager.get(), "Vellmor", "*.*", "", "", "Vellmor Document",
                       "Vellmor View", wxCLASSINFO(CVellmorDoc), wxCLASSINFO(CVellmorView));
-    docManager_->SetMaxDocsOpen(1);
+    docManager->SetMaxDocsOpen(1);
 
     if (request.action == StartupAction::RunServer) {
         // Started as a server: the loop runs without a window until the
@@ -86,15 +90,26 @@ bool CVellmorApp::OnInit()
         return true;
     }
 
-    auto* frame = new CMainFrame(docManager_.get(), GetAppDisplayName());  // owned by wx
+    auto* frame = new CMainFrame(docManager.get(), GetAppDisplayName());  // owned by wx
     SetTopWindow(frame);
-    Bind(wxEVT_MENU, &CVellmorApp::OnAbout, this, ToMenuId(kCmdAbout));
+    Bind(wxEVT_MENU, &CVellmorApp::OnAbout, this, MenuIdOf(ClockCommand::About));
 
-    wxDocument* doc = file.empty() ? docManager_->CreateNewDocument()
-                                   : docManager_->CreateDocument(file, wxDOC_SILENT);
+    wxDocument* doc = file.empty() ? docManager->CreateNewDocument()
+                                   : docManager->CreateDocument(file, wxDOC_SILENT);
     if (!doc) {
         frame->Destroy();
         return false;
+    }
+    for (wxView* view : doc->GetViewsVector()) {
+        if (auto* clock = dynamic_cast<CVellmorView*>(view)) {
+            clockView = clock;
+        }
+    }
+    if (clockView) {
+        clockView->OnSaveFailureAtClose([this](const std::string& path, const std::string& reason) {
+            ReportSaveFailure(path, reason);
+            saveFailedAtClose = true;
+        });
     }
     frame->Show(true);
     frame->Update();
@@ -103,16 +118,20 @@ bool CVellmorApp::OnInit()
 
 int CVellmorApp::OnRun()
 {
-    if (exitAtOnce_) {
-        return *exitAtOnce_;
+    if (exitAtOnce) {
+        return *exitAtOnce;
     }
-    return wxApp::OnRun();
+    const int status = wxApp::OnRun();
+    return saveFailedAtClose ? kExitSaveFailed : status;
 }
 
 int CVellmorApp::OnExit()
 {
-    docManager_.reset();
-    instanceGuard_.reset();
+    // Nothing may hold a program that is ending: from here on, whatever the
+    // toolkit has to say goes to stderr, not into a box that waits for OK.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    docManager.reset();
+    instanceGuard.reset();
     return wxApp::OnExit();
 }
 
@@ -123,23 +142,28 @@ void CVellmorApp::OnAbout(wxCommandEvent&)
 
 void CVellmorApp::SaveSettingsNow()
 {
-    if (!docManager_) {
-        return;
+    if (!clockView) {
+        return;  // no clock, or its window has closed and saved already
     }
-    for (wxDocument* doc : docManager_->GetDocumentsVector()) {
-        for (wxView* view : doc->GetViewsVector()) {
-            if (auto* clock = dynamic_cast<CVellmorView*>(view)) {
-                clock->SaveSettings();
-            }
-        }
+    const WriteOutcome saved = clockView->SaveSettings();
+    if (!saved) {
+        ReportSaveFailure(clockView->Controller().Settings().iniPath, saved.reason);
     }
+}
+
+void CVellmorApp::ReportSaveFailure(const std::string& path, const std::string& reason) const
+{
+    std::string program = argc > 0 ? argv[0].utf8_string() : std::string("vellmor");
+    program.erase(0, program.find_last_of(kPathSeparators) + 1);
+    std::cerr << program << ": the settings could not be saved to " << path << ": " << reason
+              << std::endl;
 }
 
 int main(int argc, char** argv)
 {
     // Registration switches come first and need no display; they end the
     // program with status 0 whatever the registry said.
-    const RegistrationRequest registration = FindRegistrationSwitch(WholeCommandLine(argc, argv));
+    const RegistrationRequest registration = RequestedRegistration(argc, argv);
     if (registration != RegistrationRequest::None) {
         CarryOutRegistration(registration);
         return 0;
@@ -151,13 +175,13 @@ int main(int argc, char** argv)
         ParseStartupArguments(std::vector<std::string>(argv + 1, argv + argc));
     switch (request.action) {
     case StartupAction::ShowHelp:
-        std::cout << StartupUsage(program);
+        ShowUserText(StartupUsage(program), false);
         return 0;
     case StartupAction::ShowVersion:
-        std::cout << "Vellmor " << VELLMOR_VERSION_STRING << "\n";
+        ShowUserText(std::string("Vellmor ") + VELLMOR_VERSION_STRING + "\n", false);
         return 0;
     case StartupAction::RejectOption:
-        std::cerr << program << ": unknown option " << request.option << " (see --help)\n";
+        ShowUserText(program + ": unknown option " + request.option + " (see --help)\n", true);
         return kExitBadOption;
     case StartupAction::RunClock:
     case StartupAction::RunServer:

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 // Plays the clock's sounds, one at a time. A bare name ("Gooohn.wav") is
 // looked up in the search folders, then among the sounds built into the
-// program. Without an audio device everything is silent and nothing fails.
+// program. A file larger than kMaxSoundFileBytes, or one that cannot be
+// decoded, is passed over. Without an audio device everything is silent and
+// nothing fails.
 // One backend per system, chosen by the build:
 //
 // SDL2_mixer (SoundPlayerSdl.cpp). SDL's audio is started with the first
@@ -22,6 +25,9 @@ class SoundPlayer {
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds kIdleBeforeRelease{3000};
+    // 16 MiB: over a minute and a half of CD-quality sound; a bell or an
+    // alarm needs seconds.
+    static constexpr std::uintmax_t kMaxSoundFileBytes = 16u << 20;
 
     SoundPlayer();
     ~SoundPlayer();
@@ -47,9 +53,11 @@ public:
 
 private:
     struct Backend;
-    std::unique_ptr<Backend> backend_;
+    std::unique_ptr<Backend> backend;
 };
 
-// The folders a program at exePath searches: the working directory, the
-// program's own folder and the installed data folder beside it.
+// The folders a program at exePath searches: its own folder and, on POSIX
+// systems, the installed data folder beside it (../share/vellmor/sounds).
+// Never the working folder: whatever lies there under a sound's name is
+// nobody's choice for the clock.
 std::vector<std::string> DefaultSoundFolders(const std::string& exePath);

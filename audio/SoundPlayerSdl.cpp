@@ -1,15 +1,22 @@
 #include "SoundPlayer.h"
 
 #include "EmbeddedResources.h"
+#include "FileSystem.h"
+#include "WaveHeaders.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -17,16 +24,52 @@ constexpr int kSampleRate = 44100;     // Hz; the sounds are made at this rate
 constexpr int kChannels = 2;
 constexpr int kChunkSamples = 4096;    // ~93 ms: few wake-ups, latency is no concern
 
-bool IsRegularFile(const std::string& path)
+// The bytes of a regular file of at most kMaxSoundFileBytes, read through
+// one descriptor (the file may grow or be swapped meanwhile: what was read
+// is what counts); empty for anything else.
+WaveBytes ReadSoundFile(const std::string& path)
 {
+    WaveBytes bytes;
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return bytes;
+    }
     struct stat st {};
-    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+        static_cast<std::uintmax_t>(st.st_size) <= SoundPlayer::kMaxSoundFileBytes) {
+        bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
+            if (n == 0) {
+                break;
+            }
+            if (n < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                done = 0;  // unreadable: nothing of it counts
+                break;
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        // One byte more than the limit means the file grew past it.
+        bytes.resize(done <= SoundPlayer::kMaxSoundFileBytes ? done : 0);
+    }
+    close(fd);
+    return bytes;
 }
 
-std::string DirectoryOf(const std::string& path)
+// Decodes a WAV (or other format SDL_mixer reads) held in memory; the chunk
+// owns its samples. A WAV's headers are first held to the bytes present:
+// SDL sets aside what the data chunk claims.
+Mix_Chunk* Decode(WaveBytes bytes)
 {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+    if (bytes.empty()) {
+        return nullptr;
+    }
+    ClampWaveToBytesPresent(bytes);
+    return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
 }
 
 }  // namespace
@@ -46,13 +89,13 @@ struct SoundPlayer::Backend {
     void ReleaseDeviceWhenIdle(Clock::time_point now);
     bool IsPlaying() const;
 
-    bool audioStarted_ = false;
-    bool keepOpen_ = false;  // SDL's disk driver: see the constructor
-    bool open_ = false;
-    bool idle_ = false;      // silent since idleSince_
-    Clock::time_point idleSince_;
-    std::vector<std::string> folders_;
-    std::map<std::string, Mix_Chunk*> cache_;  // owned; nullptr: not found
+    bool audioStarted = false;
+    bool keepOpen = false;  // SDL's disk driver: see the constructor
+    bool deviceOpen = false;
+    bool idle = false;      // silent since idleSince
+    Clock::time_point idleSince;
+    std::vector<std::string> folders;
+    std::map<std::string, Mix_Chunk*> cache;  // owned; nullptr: not found
 };
 
 SoundPlayer::Backend::Backend()
@@ -63,7 +106,7 @@ SoundPlayer::Backend::Backend()
     // only when it is asked for by name.
     const char* driver = std::getenv("SDL_AUDIODRIVER");
     if (driver && std::strcmp(driver, "disk") == 0) {
-        keepOpen_ = true;
+        keepOpen = true;
         OpenDevice();
     }
 }
@@ -71,7 +114,7 @@ SoundPlayer::Backend::Backend()
 SoundPlayer::Backend::~Backend()
 {
     CloseDevice();
-    if (audioStarted_) {
+    if (audioStarted) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 }
@@ -79,75 +122,75 @@ SoundPlayer::Backend::~Backend()
 bool SoundPlayer::Backend::StartAudio()
 {
     // Tried again at each sound while it fails: a sound service may come later.
-    if (!audioStarted_) {
-        audioStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (!audioStarted) {
+        audioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     }
-    return audioStarted_;
+    return audioStarted;
 }
 
 bool SoundPlayer::Backend::OpenDevice()
 {
-    if (open_) {
+    if (deviceOpen) {
         return true;
     }
     if (!StartAudio() || Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kChannels, kChunkSamples) != 0) {
         return false;
     }
     Mix_AllocateChannels(2);
-    open_ = true;
-    idle_ = false;
+    deviceOpen = true;
+    idle = false;
     return true;
 }
 
 void SoundPlayer::Backend::CloseDevice()
 {
-    if (!open_) {
+    if (!deviceOpen) {
         return;
     }
     Mix_HaltChannel(-1);
     // Chunks are converted to the format of the device they were loaded
     // for; the next open may get another format.
-    for (auto& entry : cache_) {
+    for (auto& entry : cache) {
         if (entry.second) {
             Mix_FreeChunk(entry.second);
         }
     }
-    cache_.clear();
+    cache.clear();
     Mix_CloseAudio();
-    open_ = false;
+    deviceOpen = false;
 }
 
 void SoundPlayer::Backend::ReleaseDeviceWhenIdle(Clock::time_point now)
 {
-    if (!open_ || keepOpen_) {
+    if (!deviceOpen || keepOpen) {
         return;
     }
     if (IsPlaying()) {
-        idle_ = false;
+        idle = false;
         return;
     }
-    if (!idle_) {
-        idle_ = true;
-        idleSince_ = now;
+    if (!idle) {
+        idle = true;
+        idleSince = now;
         return;
     }
-    if (now - idleSince_ >= kIdleBeforeRelease) {
+    if (now - idleSince >= kIdleBeforeRelease) {
         CloseDevice();
     }
 }
 
 Mix_Chunk* SoundPlayer::Backend::Load(const std::string& name)
 {
-    const auto cached = cache_.find(name);
-    if (cached != cache_.end()) {
+    const auto cached = cache.find(name);
+    if (cached != cache.end()) {
         return cached->second;
     }
     Mix_Chunk* chunk = nullptr;
     // Only bare names: a name with a path could reach outside the folders.
     if (name.find('/') == std::string::npos) {
-        for (const std::string& folder : folders_) {
+        for (const std::string& folder : folders) {
             const std::string path = folder + "/" + name;
-            if (IsRegularFile(path) && (chunk = Mix_LoadWAV(path.c_str())) != nullptr) {
+            if ((chunk = Decode(ReadSoundFile(path))) != nullptr) {
                 break;
             }
         }
@@ -159,13 +202,13 @@ Mix_Chunk* SoundPlayer::Backend::Load(const std::string& name)
                 SDL_RWFromConstMem(builtIn.data, static_cast<int>(builtIn.size)), 1);
         }
     }
-    cache_[name] = chunk;
+    cache[name] = chunk;
     return chunk;
 }
 
 bool SoundPlayer::Backend::IsPlaying() const
 {
-    return open_ && Mix_Playing(-1) > 0;
+    return deviceOpen && Mix_Playing(-1) > 0;
 }
 
 void SoundPlayer::Backend::PlayYielding(const std::string& name)
@@ -175,7 +218,7 @@ void SoundPlayer::Backend::PlayYielding(const std::string& name)
     }
     if (Mix_Chunk* chunk = Load(name)) {
         Mix_PlayChannel(-1, chunk, 0);
-        idle_ = false;
+        idle = false;
     }
 }
 
@@ -187,34 +230,34 @@ void SoundPlayer::Backend::PlayLooping(const std::string& name)
     Mix_HaltChannel(-1);
     if (Mix_Chunk* chunk = Load(name)) {
         Mix_PlayChannel(-1, chunk, -1);
-        idle_ = false;
+        idle = false;
     }
 }
 
 void SoundPlayer::Backend::Stop()
 {
-    if (open_) {
+    if (deviceOpen) {
         Mix_HaltChannel(-1);
     }
 }
 
-SoundPlayer::SoundPlayer() : backend_(std::make_unique<Backend>()) {}
+SoundPlayer::SoundPlayer() : backend(std::make_unique<Backend>()) {}
 SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::SetSearchFolders(std::vector<std::string> folders)
 {
-    backend_->folders_ = std::move(folders);
+    backend->folders = std::move(folders);
 }
 
-void SoundPlayer::PlayYielding(const std::string& name) { backend_->PlayYielding(name); }
-void SoundPlayer::PlayLooping(const std::string& name) { backend_->PlayLooping(name); }
-void SoundPlayer::Stop() { backend_->Stop(); }
-void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point now) { backend_->ReleaseDeviceWhenIdle(now); }
-bool SoundPlayer::IsOpen() const { return backend_->open_; }
-bool SoundPlayer::IsPlaying() const { return backend_->IsPlaying(); }
+void SoundPlayer::PlayYielding(const std::string& name) { backend->PlayYielding(name); }
+void SoundPlayer::PlayLooping(const std::string& name) { backend->PlayLooping(name); }
+void SoundPlayer::Stop() { backend->Stop(); }
+void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point now) { backend->ReleaseDeviceWhenIdle(now); }
+bool SoundPlayer::IsOpen() const { return backend->deviceOpen; }
+bool SoundPlayer::IsPlaying() const { return backend->IsPlaying(); }
 
 std::vector<std::string> DefaultSoundFolders(const std::string& exePath)
 {
-    const std::string exeDir = DirectoryOf(exePath);
-    return {".", exeDir, exeDir + "/../share/vellmor/sounds"};
+    const std::string exeDir = FolderOf(exePath);
+    return {exeDir, exeDir + "/../share/vellmor/sounds"};
 }

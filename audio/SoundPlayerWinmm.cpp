@@ -2,13 +2,13 @@
 
 #include "EmbeddedResources.h"
 #include "FileSystem.h"
+#include "WaveHeaders.h"
 #include "WideText.h"
 
 #include <windows.h>
 #include <mmsystem.h>
 
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,43 +16,21 @@
 
 namespace {
 
-using WaveBytes = std::vector<char>;
-
-std::uint32_t ReadLittleEndian32(const char* p)
-{
-    const auto* b = reinterpret_cast<const unsigned char*>(p);
-    return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
-}
-
-// How long a RIFF WAVE file plays: its data chunk over the format's bytes per
-// second. Zero when the file is not one the sound service can play.
-std::chrono::milliseconds PlayingTime(const WaveBytes& wave)
-{
-    if (wave.size() < 12 || std::memcmp(wave.data(), "RIFF", 4) != 0 ||
-        std::memcmp(wave.data() + 8, "WAVE", 4) != 0) {
-        return std::chrono::milliseconds(0);
-    }
-    std::uint32_t bytesPerSecond = 0;
-    std::uint32_t dataBytes = 0;
-    for (std::size_t at = 12; at + 8 <= wave.size();) {
-        const std::uint32_t size = ReadLittleEndian32(wave.data() + at + 4);
-        if (std::memcmp(wave.data() + at, "fmt ", 4) == 0 && at + 8 + 12 <= wave.size()) {
-            bytesPerSecond = ReadLittleEndian32(wave.data() + at + 8 + 8);
-        } else if (std::memcmp(wave.data() + at, "data", 4) == 0) {
-            dataBytes = size;
-        }
-        at += 8 + size + (size & 1);  // chunks are padded to even lengths
-    }
-    if (bytesPerSecond == 0) {
-        return std::chrono::milliseconds(0);
-    }
-    return std::chrono::milliseconds(std::uint64_t{dataBytes} * 1000 / bytesPerSecond);
-}
-
+// The file's bytes when it is at most kMaxSoundFileBytes long; empty else.
 WaveBytes ReadFile(const std::string& path)
 {
-    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-    return in ? WaveBytes(std::istreambuf_iterator<char>(in), {}) : WaveBytes();
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    if (size < 0 || static_cast<std::uintmax_t>(size) > SoundPlayer::kMaxSoundFileBytes) {
+        return WaveBytes();
+    }
+    // What the file held when it was opened; what it gains meanwhile is
+    // not read.
+    WaveBytes bytes(static_cast<std::size_t>(size));
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
 }
 
 }  // namespace
@@ -62,12 +40,18 @@ WaveBytes ReadFile(const std::string& path)
 // one. It says nothing about when a sound ends, so the player counts the
 // sound's own length from its start.
 struct SoundPlayer::Backend {
+    // A sound as it is handed to the service, and how long it plays.
+    struct Wave {
+        WaveBytes bytes;  // empty: not found
+        std::chrono::milliseconds length{0};
+    };
+
     ~Backend() { Stop(); }  // the sound plays from cache's memory
 
-    const WaveBytes& Load(const std::string& name);
-    bool Play(const WaveBytes& wave, DWORD flags)
+    const Wave& Load(const std::string& name);
+    bool Play(const Wave& wave, DWORD flags)
     {
-        return PlaySoundW(reinterpret_cast<LPCWSTR>(wave.data()), nullptr,
+        return PlaySoundW(reinterpret_cast<LPCWSTR>(wave.bytes.data()), nullptr,
                           SND_MEMORY | SND_ASYNC | SND_NODEFAULT | flags) != FALSE;
     }
     void Stop()
@@ -79,44 +63,46 @@ struct SoundPlayer::Backend {
     bool IsPlaying() const { return looping || Clock::now() < playingUntil; }
 
     std::vector<std::string> folders;
-    std::map<std::string, WaveBytes> cache;  // empty: not found
+    std::map<std::string, Wave> cache;
     bool looping = false;
     Clock::time_point playingUntil;
 };
 
-const WaveBytes& SoundPlayer::Backend::Load(const std::string& name)
+const SoundPlayer::Backend::Wave& SoundPlayer::Backend::Load(const std::string& name)
 {
     const auto cached = cache.find(name);
     if (cached != cache.end()) {
         return cached->second;
     }
-    WaveBytes wave;
+    Wave wave;
     // Only bare names: a name with a path could reach outside the folders.
     if (name.find_first_of(kPathSeparators) == std::string::npos) {
         for (const std::string& folder : folders) {
-            wave = ReadFile(folder + kPathSeparator + name);
-            if (PlayingTime(wave).count() > 0) {
+            wave.bytes = ReadFile(folder + kPathSeparator + name);
+            wave.length = ClampWaveToBytesPresent(wave.bytes);
+            if (wave.length.count() > 0) {
                 break;
             }
-            wave.clear();
+            wave.bytes.clear();
         }
     }
-    if (wave.empty()) {
+    if (wave.bytes.empty()) {
         const EmbeddedResource builtIn = FindEmbeddedResource(name);
         if (builtIn) {
             const auto* bytes = reinterpret_cast<const char*>(builtIn.data);
-            wave.assign(bytes, bytes + builtIn.size);
+            wave.bytes.assign(bytes, bytes + builtIn.size);
+            wave.length = ClampWaveToBytesPresent(wave.bytes);
         }
     }
     return cache[name] = std::move(wave);
 }
 
-SoundPlayer::SoundPlayer() : backend_(std::make_unique<Backend>()) {}
+SoundPlayer::SoundPlayer() : backend(std::make_unique<Backend>()) {}
 SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::SetSearchFolders(std::vector<std::string> folders)
 {
-    backend_->folders = std::move(folders);
+    backend->folders = std::move(folders);
 }
 
 void SoundPlayer::PlayYielding(const std::string& name)
@@ -124,24 +110,24 @@ void SoundPlayer::PlayYielding(const std::string& name)
     if (IsPlaying()) {
         return;
     }
-    const WaveBytes& wave = backend_->Load(name);
-    if (!wave.empty() && backend_->Play(wave, SND_NOSTOP)) {
-        backend_->playingUntil = Clock::now() + PlayingTime(wave);
+    const Backend::Wave& wave = backend->Load(name);
+    if (!wave.bytes.empty() && backend->Play(wave, SND_NOSTOP)) {
+        backend->playingUntil = Clock::now() + wave.length;
     }
 }
 
 void SoundPlayer::PlayLooping(const std::string& name)
 {
-    backend_->Stop();
-    const WaveBytes& wave = backend_->Load(name);
-    if (!wave.empty()) {
-        backend_->looping = backend_->Play(wave, SND_LOOP);
+    backend->Stop();
+    const Backend::Wave& wave = backend->Load(name);
+    if (!wave.bytes.empty()) {
+        backend->looping = backend->Play(wave, SND_LOOP);
     }
 }
 
 void SoundPlayer::Stop()
 {
-    backend_->Stop();
+    backend->Stop();
 }
 
 void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point)
@@ -151,17 +137,15 @@ void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point)
 
 bool SoundPlayer::IsOpen() const
 {
-    return backend_->IsPlaying();
+    return backend->IsPlaying();
 }
 
 bool SoundPlayer::IsPlaying() const
 {
-    return backend_->IsPlaying();
+    return backend->IsPlaying();
 }
 
 std::vector<std::string> DefaultSoundFolders(const std::string& exePath)
 {
-    const auto slash = exePath.find_last_of(kPathSeparators);
-    const std::string exeDir = slash == std::string::npos ? std::string(".") : exePath.substr(0, slash);
-    return {".", exeDir};
+    return {FolderOf(exePath)};
 }

@@ -20,12 +20,12 @@ public:
         Bind(wxEVT_PAINT, &Canvas::OnPaint, this);
     }
 
-    void StartTimer(int ms, bool showTime)
+    void StartTimer(int ms, bool drawTime)
     {
-        showTime_ = showTime;
-        font_ = wxFont(wxFontInfo(18).FaceName("Liberation Serif").Bold().Italic());
-        timer_.Bind(wxEVT_TIMER, &Canvas::OnTimer, this);
-        timer_.Start(ms);
+        showTime = drawTime;
+        font = wxFont(wxFontInfo(18).FaceName("Liberation Serif").Bold().Italic());
+        timer.Bind(wxEVT_TIMER, &Canvas::OnTimer, this);
+        timer.Start(ms);
     }
 
 private:
@@ -35,30 +35,30 @@ private:
         dc.SetBrush(wxBrush(kFaceBlue));
         dc.SetPen(*wxTRANSPARENT_PEN);
         dc.DrawRectangle(GetClientRect());
-        if (!time_.empty()) {
-            dc.SetFont(font_);
+        if (!shownTime.empty()) {
+            dc.SetFont(font);
             dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
             dc.SetTextBackground(*wxWHITE);
-            dc.DrawText(time_, kTimeArea.GetTopLeft());
+            dc.DrawText(shownTime, kTimeArea.GetTopLeft());
         }
     }
 
     void OnTimer(wxTimerEvent&)
     {
-        if (!showTime_) {
+        if (!showTime) {
             return;
         }
         const wxString now = wxDateTime::Now().Format("%H:%M:%S ");
-        if (now != time_) {
-            time_ = now;
+        if (now != shownTime) {
+            shownTime = now;
             RefreshRect(kTimeArea, false);
         }
     }
 
-    wxTimer timer_;
-    bool showTime_ = false;
-    wxFont font_;
-    wxString time_;
+    wxTimer timer;
+    bool showTime = false;
+    wxFont font;
+    wxString shownTime;
 };
 
 }  // namespace

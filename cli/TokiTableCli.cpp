@@ -1,15 +1,19 @@
 #include "TokiTableCli.h"
 
+#include "CalendarCli.h"
 #include "CityRowSplit.h"
 #include "CityTable.h"
 #include "ClockSource.h"
+#include "ClockTimeText.h"
 #include "LeadingInt.h"
-#include "TokiCalendar.h"
 #include "TokiNames.h"
 #include "TokiWhen.h"
+#include "TokiTable.h"
+#include "TraditionalDay.h"
 #include "VellmorVersion.h"
 
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <ostream>
 #include <string_view>
@@ -21,8 +25,11 @@ const char* const kUsage =
     "                    [--city NAME] [--at HH:MM] [--plain] [--json]\n"
     "       vellmor-toki --when EXPR [--date ...] [--lat ...] [--lon ...] [--tz ...]\n"
     "                    [--city NAME] [--json]\n"
+    "       vellmor-toki --terms YEAR [--lat ...] [--lon ...] [--tz ...] [--city NAME] [--json]\n"
+    "       vellmor-toki --ics FROM TO [--toki] [--lat ...] [--lon ...] [--tz ...] [--city NAME]\n"
     "       vellmor-toki --cities\n"
-    "Prints the temporal-hour (toki) table of a day for a place.\n"
+    "Prints the temporal-hour (toki) table of a day for a place, and the day's\n"
+    "traditional calendar: 旧暦, 節気, 候, 雑節 and the moon's age at noon.\n"
     "  --date  the civil date (default: today's local date)\n"
     "  --lat   latitude, DEG:MIN, north positive (default 35:27); a leading minus\n"
     "          makes the whole angle south: -35:27 is 35°27' S, -0:07 is 0°07' S\n"
@@ -41,7 +48,12 @@ const char* const kUsage =
     "          alarms find it: a toki by name (暮六つ, 暮六つ (酉)) or index (18),\n"
     "          with +N or -N minutes, -720..720: --when 暮六つ-15, --when 18-15;\n"
     "          with --json {\"when\": \"HH:MM\", \"date\": \"YYYY-MM-DD\"}, the day the\n"
-    "          moment falls on (明六つ-720 falls on the evening before)\n";
+    "          moment falls on (明六つ-720 falls on the evening before)\n"
+    "  --terms YEAR  list the year's 24 節気, 朔 and 望 to the minute (1900..2100)\n"
+    "  --ics FROM TO  write an iCalendar file of the 節気, 雑節, 朔 and 望 of the\n"
+    "          dates FROM to TO (YYYY-MM-DD, 1900..2100) to standard output\n"
+    "  --toki  with --ics: add each day's 明六つ and 暮六つ at the place\n"
+    "Times are the place's clock times (--tz), cut down to the minute.\n";
 
 // Parses an optionally signed decimal integer of at most 11 characters that
 // fills the whole text and lies in the 32-bit range.
@@ -72,7 +84,8 @@ bool ParsePair(const std::string& text, char sep, int& first, int& second)
     return ParseInt(text.substr(0, pos), first) && ParseInt(b, second);
 }
 
-// "[+|-]DEG:MIN" with DEG at most limit and MIN at most 59. A leading minus makes
+// "[+|-]DEG:MIN" with MIN at most 59 and the angle at most limit degrees
+// (90:59 would lie past the pole). A leading minus makes
 // the whole angle negative (-35:27 is 35 deg 27 min south or west, -0:07 is
 // 0 deg 7 min); both parts then carry the sign, so that degrees + minutes / 60 is the angle,
 // as the time model adds them.
@@ -83,7 +96,8 @@ bool ParseAngle(const std::string& text, int limit, int& degrees, int& minutes)
         (!text.empty() && (text[0] == '-' || text[0] == '+')) ? text.substr(1) : text;
     int deg = 0, min = 0;
     if (unsignedText.empty() || unsignedText[0] == '-' || unsignedText[0] == '+' ||
-        !ParsePair(unsignedText, ':', deg, min) || deg > limit || min > 59) {
+        !ParsePair(unsignedText, ':', deg, min) || deg > limit || min > 59 ||
+        (deg == limit && min > 0)) {
         return false;
     }
     degrees = negative ? -deg : deg;
@@ -117,16 +131,6 @@ bool ParseDate(const std::string& text, int& y, int& m, int& d)
     m = ReadLeadingInt(digits.substr(5, 2));
     d = ReadLeadingInt(digits.substr(8, 2));
     return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= DaysInMonth(y, m);
-}
-
-// "%H:%M" of a clock minute of the table's date: a negative minute gets 1440
-// added once, the hour is taken mod 24.
-std::string ClockText(int minute)
-{
-    int m = minute < 0 ? minute + 1440 : minute;
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", (m / 60) % 24, m % 60);
-    return text;
 }
 
 std::string DateText(int y, int m, int d)
@@ -171,38 +175,67 @@ std::string JsonString(const std::string& s)
 std::string JsonInstant(int minute)
 {
     return "{\"minute\": " + std::to_string(minute) + ", \"time\": " +
-           JsonString(ClockText(minute)) + "}";
+           JsonString(ClockTimeText(minute)) + "}";
 }
 
-void PrintJson(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& out)
+// One date's table at the place, with the names it is printed with and,
+// for --at, the toki located there as the clock locates it at a start.
+struct DayOfToki {
+    int year = 0, month = 0, day = 0;
+    TokiTable table;
+    const char* const* names = kBranchNames;  // kTokiCount names; entry 24 is 0's
+    int current = 0;                          // with --at: the toki then
+    int next = 0;                             // and the boundary it waits for
+
+    int Boundary(int i) const { return table.boundaries[static_cast<std::size_t>(i)]; }
+    std::string Name(int i) const { return names[i % kTokiCount]; }
+};
+
+DayOfToki ComputeDayOfToki(const TokiCliOptions& o, const LocalTime& date)
+{
+    DayOfToki d;
+    d.year = date.year;
+    d.month = date.month;
+    d.day = date.day;
+    const SolarPlace place =
+        MakeSolarPlace(o.latDegrees, o.latMinutes, o.lonDegrees, o.lonMinutes, o.timeDiffHours);
+    d.table = ComputeTokiTable(d.year, d.month, d.day, place);
+    d.names = o.plain ? kPlainNames : kBranchNames;
+    const int minute = o.hasAt ? o.atHour * 60 + o.atMinute : 0;
+    d.next = NextBoundaryAfter(d.table.boundaries, minute + 1);  // a minute ahead, as at a start
+    d.current = TokiEndingAt(d.next);
+    return d;
+}
+
+void PrintJson(const TokiCliOptions& o, const DayOfToki& cal, std::ostream& out)
 {
     out << "{\n";
-    out << "  \"date\": " << JsonString(DateText(cal.GetYear(), cal.GetMonth(), cal.GetDay()))
+    out << "  \"date\": " << JsonString(DateText(cal.year, cal.month, cal.day))
         << ",\n";
     out << "  \"latitude\": [" << o.latDegrees << ", " << o.latMinutes << "],\n";
     out << "  \"longitude\": [" << o.lonDegrees << ", " << o.lonMinutes << "],\n";
     out << "  \"timeDifference\": " << o.timeDiffHours << ",\n";
     out << "  \"boundaries\": [\n";
-    for (int i = 0; i < TokiCalendar::kBoundaryCount; ++i) {
-        const int m = cal.GetBoundary(i);
+    for (int i = 0; i < kTokiBoundaryCount; ++i) {
+        const int m = cal.Boundary(i);
         out << "    {\"index\": " << i << ", \"minute\": " << m << ", \"time\": "
-            << JsonString(ClockText(m)) << ", \"name\": " << JsonString(cal.GetTokiName(i))
+            << JsonString(ClockTimeText(m)) << ", \"name\": " << JsonString(cal.Name(i))
             << "}" << (i < 24 ? "," : "") << "\n";
     }
     out << "  ],\n";
-    out << "  \"sunrise\": " << JsonInstant(cal.GetSunrise()) << ",\n";
-    out << "  \"sunset\": " << JsonInstant(cal.GetSunset()) << ",\n";
-    out << "  \"transit\": " << JsonInstant(cal.GetBoundary(12)) << ",\n";
-    out << "  \"dawn\": " << JsonInstant(cal.GetBoundary(6)) << ",\n";
-    out << "  \"dusk\": " << JsonInstant(cal.GetBoundary(18));
+    out << "  \"sunrise\": " << JsonInstant(cal.table.sunrise) << ",\n";
+    out << "  \"sunset\": " << JsonInstant(cal.table.sunset) << ",\n";
+    out << "  \"transit\": " << JsonInstant(cal.Boundary(12)) << ",\n";
+    out << "  \"dawn\": " << JsonInstant(cal.Boundary(6)) << ",\n";
+    out << "  \"dusk\": " << JsonInstant(cal.Boundary(18));
     if (o.hasAt) {
-        char at[8];
-        std::snprintf(at, sizeof at, "%02d:%02d", o.atHour % 100, o.atMinute % 100);
-        const int k = cal.GetCurrentToki();
+        const std::string at = ClockTimeText(o.atHour * 60 + o.atMinute);
+        const int k = cal.current;
         out << ",\n  \"current\": {\"at\": " << JsonString(at) << ", \"index\": " << k
-            << ", \"name\": " << JsonString(cal.GetTokiName(k))
-            << ", \"nextBoundary\": " << cal.GetNextBoundary() << "}";
+            << ", \"name\": " << JsonString(cal.Name(k))
+            << ", \"nextBoundary\": " << cal.next << "}";
     }
+    out << CalendarOfDayJson(cal.year, cal.month, cal.day, o.timeDiffHours * 60);
     out << "\n}\n";
 }
 
@@ -217,45 +250,61 @@ std::string PlaceText(int deg, int min, char positive, char negative)
     return text;
 }
 
-void PrintTable(const TokiCliOptions& o, const TokiCalendar& cal, std::ostream& out)
+void PrintTable(const TokiCliOptions& o, const DayOfToki& cal, std::ostream& out)
 {
-    out << "Toki of " << DateText(cal.GetYear(), cal.GetMonth(), cal.GetDay()) << " at "
+    out << "Toki of " << DateText(cal.year, cal.month, cal.day) << " at "
         << PlaceText(o.latDegrees, o.latMinutes, 'N', 'S') << " "
         << PlaceText(o.lonDegrees, o.lonMinutes, 'E', 'W') << ", UT"
         << (o.timeDiffHours < 0 ? "" : "+") << o.timeDiffHours << "\n\n";
     out << " #  " << PadRight("toki", 14) << "time   minute\n";
-    for (int i = 0; i < TokiCalendar::kBoundaryCount; ++i) {
-        const int m = cal.GetBoundary(i);
+    for (int i = 0; i < kTokiBoundaryCount; ++i) {
+        const int m = cal.Boundary(i);
         char index[8];
         std::snprintf(index, sizeof index, "%2d", i);
         char minute[16];
         std::snprintf(minute, sizeof minute, "%6d", m);
-        out << index << "  " << PadRight(cal.GetTokiName(i), 14) << ClockText(m) << " " << minute
-            << "\n";
+        out << index << "  " << PadRight(cal.Name(i), 14) << ClockTimeText(m) << " "
+            << minute << "\n";
     }
     out << "\n";
     const struct {
         const char* label;
         int minute;
     } instants[] = {
-        {"dawn    (明六つ)", cal.GetBoundary(6)}, {"sunrise (日出)  ", cal.GetSunrise()},
-        {"transit (南中)  ", cal.GetBoundary(12)}, {"sunset  (日没)  ", cal.GetSunset()},
-        {"dusk    (暮六つ)", cal.GetBoundary(18)},
+        {"dawn    (明六つ)", cal.Boundary(6)}, {"sunrise (日出)  ", cal.table.sunrise},
+        {"transit (南中)  ", cal.Boundary(12)}, {"sunset  (日没)  ", cal.table.sunset},
+        {"dusk    (暮六つ)", cal.Boundary(18)},
     };
     for (const auto& instant : instants) {
         char minute[16];
         std::snprintf(minute, sizeof minute, "%6d", instant.minute);
-        out << instant.label << "  " << ClockText(instant.minute) << " " << minute << "\n";
+        out << instant.label << "  " << ClockTimeText(instant.minute) << " " << minute << "\n";
     }
     if (o.hasAt) {
-        char at[8];
-        std::snprintf(at, sizeof at, "%02d:%02d", o.atHour % 100, o.atMinute % 100);
-        const int k = cal.GetCurrentToki();
-        const int next = cal.GetNextBoundary();
-        out << "\nat " << at << ": toki " << k << " " << cal.GetTokiName(k)
+        const std::string at = ClockTimeText(o.atHour * 60 + o.atMinute);
+        const int k = cal.current;
+        const int next = cal.next;
+        out << "\nat " << at << ": toki " << k << " " << cal.Name(k)
             << ", next boundary " << next << " at "
-            << ClockText(cal.GetBoundary(next)) << "\n";
+            << ClockTimeText(cal.Boundary(next)) << "\n";
     }
+    PrintCalendarOfDay(cal.year, cal.month, cal.day, o.timeDiffHours * 60, out);
+}
+
+bool InCalendarYears(int year)
+{
+    return year >= kFirstCalendarYear && year <= kLastCalendarYear;
+}
+
+// Now, as an iCalendar DATE-TIME in UTC.
+std::string UtcStamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    gmtime_r(&now, &tm);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &tm);
+    return text;
 }
 
 }  // namespace
@@ -267,10 +316,34 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
         const std::string& arg = args[i];
         const bool takesValue =
             arg == "--date" || arg == "--lat" || arg == "--lon" || arg == "--tz" || arg == "--at" ||
-            arg == "--city" || arg == "--when";
+            arg == "--city" || arg == "--when" || arg == "--terms";
         if (takesValue && i + 1 >= args.size()) {
             error = "vellmor-toki: " + arg + " needs a value";
             return false;
+        }
+        if (arg == "--ics") {
+            if (i + 2 >= args.size()) {
+                error = "vellmor-toki: --ics needs two dates, FROM and TO";
+                return false;
+            }
+            const std::string from = args[++i];
+            const std::string to = args[++i];
+            for (const std::string* text : {&from, &to}) {
+                int y = 0, m = 0, d = 0;
+                if (!ParseDate(*text, y, m, d) || !InCalendarYears(y)) {
+                    error = "vellmor-toki: --ics " + *text +
+                            ": not a date of the form YYYY-MM-DD in 1900..2100";
+                    return false;
+                }
+            }
+            ParseDate(from, o.icsFromYear, o.icsFromMonth, o.icsFromDay);
+            ParseDate(to, o.icsToYear, o.icsToMonth, o.icsToDay);
+            if (to < from) {
+                error = "vellmor-toki: --ics " + from + " " + to + ": TO comes before FROM";
+                return false;
+            }
+            o.hasIcs = true;
+            continue;
         }
         const std::string value = takesValue ? args[++i] : std::string();
         if (arg == "--date") {
@@ -284,8 +357,8 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
             const int limit = arg == "--lat" ? 90 : 180;
             if (!ParseAngle(value, limit, deg, min)) {
                 error = "vellmor-toki: " + arg + " " + value +
-                        ": expected [-]DEG:MIN with DEG in 0.." + std::to_string(limit) +
-                        " and MIN in 0..59";
+                        ": expected [-]DEG:MIN with MIN in 0..59, at most " +
+                        std::to_string(limit) + ":00";
                 return false;
             }
             (arg == "--lat" ? o.latDegrees : o.lonDegrees) = deg;
@@ -326,6 +399,14 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
             o.hasWhen = true;
             o.whenToki = when.toki;
             o.whenOffset = when.offset;
+        } else if (arg == "--terms") {
+            if (!ParseInt(value, o.termsYear) || !InCalendarYears(o.termsYear)) {
+                error = "vellmor-toki: --terms " + value + ": expected a year in 1900..2100";
+                return false;
+            }
+            o.hasTermsYear = true;
+        } else if (arg == "--toki") {
+            o.icsToki = true;
         } else if (arg == "--cities") {
             o.listCities = true;
         } else if (arg == "--plain") {
@@ -340,6 +421,14 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
             error = "vellmor-toki: unknown argument " + arg + " (see --help)";
             return false;
         }
+    }
+    if (o.hasTermsYear && o.hasIcs) {
+        error = "vellmor-toki: --terms and --ics: choose one";
+        return false;
+    }
+    if (o.icsToki && !o.hasIcs) {
+        error = "vellmor-toki: --toki goes with --ics";
+        return false;
     }
     return true;
 }
@@ -367,6 +456,15 @@ int RunTokiCli(const std::vector<std::string>& args, std::ostream& out, std::ost
         return 0;
     }
 
+    if (o.hasTermsYear) {
+        PrintTermsOfYear(o.termsYear, o.timeDiffHours * 60, o.json, out);
+        return 0;
+    }
+    if (o.hasIcs) {
+        WriteIcs(o, UtcStamp(), out);
+        return 0;
+    }
+
     LocalTime when = SystemClock()->Now();
     if (o.hasDate) {
         when.year = o.year;
@@ -383,22 +481,12 @@ int RunTokiCli(const std::vector<std::string>& args, std::ostream& out, std::ost
                       when.year, when.month, when.day, o.json, out);
         return 0;
     }
-    when.hour = o.hasAt ? o.atHour : 0;
-    when.minute = o.hasAt ? o.atMinute : 0;
-    when.second = 0;
 
-    TokiCalendar calendar(std::make_shared<ManualClockSource>(when));
-    calendar.SetLocation(o.latDegrees, o.latMinutes, o.lonDegrees, o.lonMinutes,
-                         o.timeDiffHours);
-    if (o.plain) {
-        calendar.LoadPlainNames();
-    } else {
-        calendar.LoadBranchNames();
-    }
+    const DayOfToki day = ComputeDayOfToki(o, when);
     if (o.json) {
-        PrintJson(o, calendar, out);
+        PrintJson(o, day, out);
     } else {
-        PrintTable(o, calendar, out);
+        PrintTable(o, day, out);
     }
     return 0;
 }

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
-// vellmor-toki: prints the toki table of one day for one place.
+// vellmor-toki: prints the toki table of one day for one place, with the
+// day's traditional calendar; or a year's 節気 and moon phases, or an
+// iCalendar file of them (CalendarCli.h).
 struct TokiCliOptions {
     bool hasDate = false;
     int year = 0, month = 0, day = 0;
@@ -21,6 +23,14 @@ struct TokiCliOptions {
     bool plain = false;
     bool json = false;
     bool listCities = false;  // --cities: print the built-in city table
+    // --terms YEAR: the year's 節気, 朔 and 望 instead of the day's table.
+    bool hasTermsYear = false;
+    int termsYear = 0;
+    // --ics FROM TO: an iCalendar file of those dates; --toki adds the toki.
+    bool hasIcs = false;
+    int icsFromYear = 0, icsFromMonth = 0, icsFromDay = 0;
+    int icsToYear = 0, icsToMonth = 0, icsToDay = 0;
+    bool icsToki = false;
     bool help = false;
     bool version = false;
 };

@@ -17,60 +17,60 @@ void ClockController::StartChime(const ChimeMoment& at)
     if (IsQuietChime(settings.quiet, at.hour, at.minute, at.toki)) {
         return;
     }
-    const int strikes = ScheduledStrikes(settings.chime, settings.chimeCount, at.hour, at.minute,
-                                         StrikeCount(at.toki));
+    const int strikes = ScheduledStrikes(settings.ChimeEvents(), settings.chimeCount, at.hour,
+                                         at.minute, StrikeCount(at.toki));
     if (strikes <= 0) {
         return;
     }
-    strikesLeft = strikes;
+    bell.strikesLeft = strikes;
     StartStrikes();
 }
 
 void ClockController::StartStrikes()
 {
     // Restarting the timer replaces a series in progress from step 0.
-    animationStep = 0;
-    if (!platform_.StartTimer(kAnimationTimer, kAnimationTimerPeriodMs)) {
-        strikesLeft = 0;  // nothing will count it down: the bell stays idle
-        platform_.ShowMessage(kAnimationTimerFailure, "", MessageIcon::None);
+    bell.animationStep = 0;
+    if (!platform.StartTimer(kAnimationTimer, kAnimationTimerPeriodMs)) {
+        bell.strikesLeft = 0;  // nothing will count it down: the bell stays idle
+        platform.ShowMessage(kAnimationTimerFailure, "", MessageIcon::None);
     }
 }
 
 void ClockController::StepAnimation()
 {
-    ++animationStep;
-    if (animationStep >= kAnimationSteps) {
-        animationStep = 0;
+    ++bell.animationStep;
+    if (bell.animationStep >= kAnimationSteps) {
+        bell.animationStep = 0;
         // The series ends at the close of the cycle whose strike was its last.
-        if (strikesLeft <= 0) {
-            platform_.StopTimer(kAnimationTimer);
+        if (bell.strikesLeft <= 0) {
+            platform.StopTimer(kAnimationTimer);
         }
     }
     DrawBell();
-    if (animationStep == kSoundStep) {
+    if (bell.animationStep == kSoundStep) {
         // Yields to a sound already playing; the count goes down either way.
-        platform_.PlaySound(kStrikeSound, SoundMode::Yield);
-        --strikesLeft;
+        platform.PlaySound(kStrikeSound, SoundMode::Yield);
+        --bell.strikesLeft;
     }
 }
 
 void ClockController::StopBell()
 {
-    platform_.StopTimer(kAnimationTimer);
-    platform_.StopSound();
-    animationStep = 0;
-    strikesLeft = 0;
-    platform_.Invalidate();  // repaint with the bell at rest
+    platform.StopTimer(kAnimationTimer);
+    platform.StopSound();
+    bell.animationStep = 0;
+    bell.strikesLeft = 0;
+    platform.Invalidate();  // repaint with the bell at rest
 }
 
 void ClockController::StrikeNow()
 {
-    if (platform_.IsShiftDown()) {
+    if (platform.IsShiftDown()) {
         joyaArmed = 1;
         DispatchEvents(TICK_JOYA);
         return;
     }
     StopBell();
-    strikesLeft = 1;
+    bell.strikesLeft = 1;
     StartStrikes();
 }

@@ -13,8 +13,8 @@ const char* const kAlarmCaption = "アラーム時刻です";
 
 }  // namespace
 
-ClockController::ClockController(ClockPlatform& platform, std::shared_ptr<const ClockSource> clock)
-    : platform_(platform), calendar(std::move(clock))
+ClockController::ClockController(ClockPlatform& host, std::shared_ptr<const ClockSource> clock)
+    : platform(host), clockSource(clock), calendar(std::move(clock))
 {
 }
 
@@ -28,11 +28,11 @@ void ClockController::InitialUpdate(const ClockSettings& loaded)
     tokiRefreshMask = TICK_HALF_TOKI | TICK_FULL_TOKI;
     joyaLeft = 0;
     joyaArmed = 1;
-    animationStep = 0;
+    bell.animationStep = 0;
     strikeCounts = MakeStrikeCounts();
-    if (!platform_.StartTimer(kBaseTimer, kBaseTimerPeriodMs)) {
+    if (!platform.StartTimer(kBaseTimer, kBaseTimerPeriodMs)) {
         // The clock then shows its start-up state and never advances.
-        platform_.ShowMessage(kBaseTimerFailure, "", MessageIcon::None);
+        platform.ShowMessage(kBaseTimerFailure, "", MessageIcon::None);
     }
 }
 
@@ -53,30 +53,33 @@ void ClockController::OnTimer(int id)
     }
 }
 
-bool ClockController::OnCommand(int commandId)
+bool ClockController::OnCommand(ClockCommand command)
 {
-    switch (commandId) {
-    case kCmdStrike:
+    switch (command) {
+    case ClockCommand::Strike:
         StrikeNow();
         return true;
-    case kCmdStopJoya:
+    case ClockCommand::StopJoya:
         StopJoya();
         return true;
-    case kCmdSettings:
+    case ClockCommand::Settings:
         RunSettingsExchange();
         return true;
-    case kCmdAlarm:
+    case ClockCommand::Alarm:
         RunAlarmExchange();
         return true;
-    case kCmdTokiInfo:
+    case ClockCommand::TokiInfo:
         RunTokiInfo();
         return true;
-    case kCmdTokiAlarms:
+    case ClockCommand::TokiAlarms:
         RunTokiAlarmExchange();
         return true;
-    default:
-        return false;
+    case ClockCommand::Exit:
+    case ClockCommand::About:
+    case ClockCommand::Help:
+        break;
     }
+    return false;
 }
 
 void ClockController::Tick()
@@ -104,22 +107,22 @@ void ClockController::DispatchEvents(int events)
     const ChimeMoment moment = CurrentMoment();
 
     // The alarm's box waits for OK; timers (and nested dispatches) go on meanwhile.
-    if (settings.alarmEnable == 1 && (events & TICK_ALARM) != 0) {
+    if (settings.AlarmArmed() && (events & TICK_ALARM) != 0) {
         RingAlarm();
     }
-    if ((events & settings.twelveShiDisplay) != 0) {
+    if ((events & settings.SignRedrawEvents()) != 0) {
         DrawBranch();
     }
     if ((events & tokiRefreshMask) != 0) {
         DrawToki();
     }
-    if ((events & settings.joya) != 0) {
+    if ((events & settings.JoyaStartEvents()) != 0) {
         if (joyaArmed == 0) {
             return;  // New Year's Eve after the sequence has run: no chime either
         }
         StartJoya();
     }
-    if ((events & settings.chime) != 0 && joyaLeft == 0) {
+    if ((events & settings.ChimeEvents()) != 0 && joyaLeft == 0) {
         StartChime(moment);
     }
 }
@@ -131,9 +134,9 @@ ClockController::ChimeMoment ClockController::CurrentMoment() const
 
 void ClockController::RingAlarm()
 {
-    platform_.PlaySound(kAlarmSound, SoundMode::Loop);
-    platform_.ShowMessage(kAlarmText, kAlarmCaption, MessageIcon::Exclamation);
-    platform_.StopSound();
+    platform.PlaySound(kAlarmSound, SoundMode::Loop);
+    platform.ShowMessage(kAlarmText, kAlarmCaption, MessageIcon::Exclamation);
+    platform.StopSound();
 }
 
 void ClockController::ApplyLocation()

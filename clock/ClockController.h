@@ -10,6 +10,10 @@
 #include <memory>
 #include <string>
 
+// The text of the box shown when a confirmed change could not be saved to
+// the settings file at path, for the system's reason.
+std::string SaveFailureMessage(const std::string& path, const std::string& reason);
+
 // The clock view's decisions, free of any toolkit: the tick and its event
 // dispatch, drawing of the face, pictures and texts, the bell's strike series,
 // the New Year's Eve sequence, the alarm, and the exchanges with the dialogs
@@ -21,6 +25,58 @@ public:
     static constexpr int kSoundStep = 8;         // the strike sounds 1.6 s in
     static constexpr int kJoyaStrikes = 108;
 
+    explicit ClockController(ClockPlatform& host,
+                             std::shared_ptr<const ClockSource> clock = SystemClock());
+
+    // What the view calls.
+
+    // Start-up with already loaded settings: hands the alarm time and place to
+    // the time model, resets the bell and New Year's Eve state, starts the base
+    // timer (reporting a failure and going on).
+    void InitialUpdate(const ClockSettings& loaded);
+    // Pixels of a line of the window's own font: y of the countdown line.
+    // Set before the first paint.
+    void SetLineHeight(int pixels) { lineHeight = pixels; }
+    // A firing of timer id (kBaseTimer, kAnimationTimer or kJoyaTimer).
+    void OnTimer(int id);
+    // The clock's own commands (Strike, StopJoya, Settings, Alarm, TokiInfo
+    // and TokiAlarms); returns false for the shell's.
+    //
+    // The dialog commands: the settings and alarm dialogs stop the bell and
+    // edit copies of the settings; OK copies them back, hands them to the
+    // time model and saves the settings file at once; the view is repainted
+    // after either answer. The alarm time goes to the time model after Cancel
+    // too. The toki alarms' dialog leaves the bell going; its OK takes the
+    // list, arms it and saves the settings file at once. The information dialog leaves the bell going and shows today's
+    // table, with plain toki names under the fixed-hour display.
+    bool OnCommand(ClockCommand command);
+    // Redraws everything the full paint shows. The time and the countdown are
+    // not part of it: the next tick draws them again.
+    void FullPaint();
+    // A double click in the view: the bell stops.
+    void OnDoubleClick() { StopBell(); }
+    // Writes the settings to their file: the one way they reach it, at a
+    // dialog's OK, at the window's close and at the end of the session.
+    WriteOutcome SaveSettings() const { return settings.Save(); }
+
+    // Read-only observers.
+
+    // The settings as the clock holds them: what the view saves at close.
+    const ClockSettings& Settings() const { return settings; }
+    const TokiCalendar& Calendar() const { return calendar; }
+    // Where the clock reads the time; the view keeps its tick in step with it.
+    const ClockSource& Clock() const { return *clockSource; }
+    int JoyaLeft() const { return joyaLeft; }
+    int JoyaArmed() const { return joyaArmed; }
+    int StrikesLeft() const { return bell.strikesLeft; }
+    int AnimationStep() const { return bell.animationStep; }
+    // Strikes of toki k by the table; 0 outside 0..23.
+    int StrikeCount(TokiIndex k) const;
+    int LineHeight() const { return lineHeight; }
+    // The armed toki alarms and their next rings.
+    const TokiAlarmClock& TokiAlarms() const { return tokiAlarmClock; }
+
+private:
     // The clock reading a dispatch acts on, taken before the alarm's box can
     // hold the dispatch up for minutes: a chime that starts after OK still
     // counts for the minute and toki its events came with.
@@ -30,37 +86,31 @@ public:
         TokiIndex toki = 0;
     };
 
-    explicit ClockController(ClockPlatform& platform,
-                             std::shared_ptr<const ClockSource> clock = SystemClock());
+    // The bell's strike series: it runs while the animation timer does.
+    struct BellState {
+        int strikesLeft = 0;    // strikes still to sound in this series
+        int animationStep = 0;  // 0..kAnimationSteps - 1, selects the bell frame
+    };
 
-    // Start-up with already loaded settings: hands the alarm time and place to
-    // the time model, resets the bell and New Year's Eve state, starts the base
-    // timer (reporting a failure and going on).
-    void InitialUpdate(const ClockSettings& loaded);
-
-    // A firing of timer id (kBaseTimer, kAnimationTimer or kJoyaTimer).
-    void OnTimer(int id);
-    // kCmdStrike, kCmdStopJoya, kCmdSettings, kCmdAlarm and kCmdTokiInfo;
-    // returns false for every other id.
-    bool OnCommand(int commandId);
-    // Redraws everything the full paint shows. The time and the countdown are
-    // not part of it: the next tick draws them again.
-    void FullPaint();
-    // A double click in the view.
-    void OnDoubleClick() { StopBell(); }
-
-    // Steps of the tick and the dispatch; public so tests can drive them.
+    // The tick and its dispatch.
     void Tick();
     void DispatchEvents(int events);
+    ChimeMoment CurrentMoment() const;
+    void RingAlarm();
+
+    // The bell.
     void StartChime(const ChimeMoment& at);
     void StartStrikes();
     void StepAnimation();
     void StopBell();
     void StrikeNow();
+
+    // New Year's Eve.
     void StartJoya();
     void JoyaStrike();
     void StopJoya();
-    void RingAlarm();
+
+    // Drawing.
     void DrawFace();
     void DrawBell();
     void DrawBranch();
@@ -73,18 +123,16 @@ public:
     void DrawTime();
     void DrawCountdown();
 
-    // The dialog commands. The settings and alarm dialogs stop the bell and
-    // edit copies of the settings; OK copies them back, hands them to the
-    // time model and saves the settings file at once; the view is repainted
-    // after either answer. The alarm time goes to the time model after Cancel
-    // too. The information dialog leaves the bell going and shows today's
-    // table, with plain toki names under the fixed-hour display.
+    // The dialog commands.
     void RunSettingsExchange();
     void RunAlarmExchange();
     void RunTokiInfo();
     // The toki alarms' dialog: OK takes the list, arms it and saves the
     // settings file at once. The bell goes on.
     void RunTokiAlarmExchange();
+    // Writes the settings file after a dialog's OK; a failure is shown in a
+    // message box that names the file and the system's reason.
+    void SaveConfirmedSettings();
 
     // The place of the settings goes to the time model.
     void ApplyLocation();
@@ -96,28 +144,12 @@ public:
     // After each tick: rings the toki alarms due in a new minute.
     void CheckTokiAlarms();
     void RingTokiAlarm(const TokiAlarmClock::Ring& ring);
-    const TokiAlarmClock& TokiAlarms() const { return tokiAlarmClock; }
 
-    ClockSettings& Settings() { return settings; }
-    const ClockSettings& Settings() const { return settings; }
-    TokiCalendar& Calendar() { return calendar; }
-    const TokiCalendar& Calendar() const { return calendar; }
-
-    int JoyaLeft() const { return joyaLeft; }
-    int JoyaArmed() const { return joyaArmed; }
-    int StrikesLeft() const { return strikesLeft; }
-    int AnimationStep() const { return animationStep; }
-    // Strikes of toki k by the table; 0 outside 0..23.
-    int StrikeCount(TokiIndex k) const;
-    void SetLineHeight(int pixels) { lineHeight = pixels; }
-    int LineHeight() const { return lineHeight; }
-
-private:
-    ChimeMoment CurrentMoment() const;
     // The minute the time model reads, as an instant of TokiAlarmTime.h.
     long long ClockMinute() const;
 
-    ClockPlatform& platform_;
+    ClockPlatform& platform;
+    std::shared_ptr<const ClockSource> clockSource;  // the calendar's too
     ClockSettings settings;
     TokiCalendar calendar;
     TokiAlarmClock tokiAlarmClock;
@@ -125,9 +157,8 @@ private:
     int joyaLeft = 0;        // New Year's Eve strikes to come; non-zero while running
     int joyaArmed = 1;       // whether TICK_JOYA may start the sequence
     int tokiRefreshMask = 3; // events at which the toki picture is redrawn
-    int strikesLeft = 0;     // strikes still to sound in this series
+    BellState bell;
     std::array<int, kTokiCount> strikeCounts{};  // strikes per toki
-    int animationStep = 0;   // 0..29, selects the bell frame
     int joyaMenuItems = 0;   // stop items (each with its separator) in the menu
 
     // What the tick last drew, so that an unchanged text is not drawn again.

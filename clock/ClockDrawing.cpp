@@ -24,7 +24,7 @@ void ClockController::FullPaint()
     DrawBell();
     DrawBranch();
     DrawTokiPicture();
-    if (settings.addText == 1) {
+    if (settings.TokiTextShown()) {
         DrawTokiText();  // on the face just drawn
     }
     // The repaint wiped the time and the countdown; the next tick draws them.
@@ -34,28 +34,27 @@ void ClockController::FullPaint()
 
 void ClockController::DrawFace()
 {
-    platform_.DrawPicture(ClockPicture::Face, 0, 0, kFaceWidth, kFaceHeight, 0, 0);
-    if (settings.alarmEnable == 1) {
+    platform.DrawPicture(ClockPicture::Face, 0, 0, kFaceWidth, kFaceHeight, 0, 0);
+    if (settings.AlarmArmed()) {
         char text[32];
         std::snprintf(text, sizeof text, "%2.2d:%2.2d", settings.alarmHour, settings.alarmMinutes);
-        platform_.DrawText(text, kAlarmX, kAlarmY, ClockFont::Medium, kAlarmYellow);
+        platform.DrawText(text, kAlarmX, kAlarmY, ClockFont::Medium, kAlarmYellow);
     }
 }
 
 void ClockController::DrawBell()
 {
-    const int frame =
-        (animationStep >= 1 && animationStep <= kBellLastMovingFrame) ? animationStep : 0;
-    platform_.DrawPicture(ClockPicture::Bell, frame * kBellSize, 0, kBellSize, kBellSize, kBellX,
-                          kBellY);
+    const int step = bell.animationStep;
+    const int frame = (step >= 1 && step <= kBellLastMovingFrame) ? step : 0;
+    platform.DrawPicture(ClockPicture::Bell, frame * kBellSize, 0, kBellSize, kBellSize, kBellX,
+                         kBellY);
 }
 
 void ClockController::DrawBranch()
 {
-    const int frame = settings.twelveShiDisplay == kFixedHourDisplay ? calendar.GetHour()
-                                                                     : calendar.GetCurrentToki();
-    platform_.DrawPicture(ClockPicture::Branch, frame * kBranchSize, 0, kBranchSize, kBranchSize,
-                          kBranchX, kBranchY);
+    const int frame = settings.ShowsFixedHours() ? calendar.GetHour() : calendar.GetCurrentToki();
+    platform.DrawPicture(ClockPicture::Branch, frame * kBranchSize, 0, kBranchSize, kBranchSize,
+                         kBranchX, kBranchY);
 }
 
 void ClockController::DrawToki()
@@ -64,21 +63,21 @@ void ClockController::DrawToki()
     // The text line names the same toki as the picture, so it changes with
     // it. The labels differ in width: the face under the line, left of the
     // sign, is drawn again first, so that no tail of a longer label stays.
-    if (settings.addText == 1) {
-        platform_.DrawPicture(ClockPicture::Face, 0, 0, kBranchX, lineHeight, 0, 0);
+    if (settings.TokiTextShown()) {
+        platform.DrawPicture(ClockPicture::Face, 0, 0, kBranchX, lineHeight, 0, 0);
         DrawTokiText();
     }
 }
 
 void ClockController::DrawTokiPicture()
 {
-    platform_.DrawPicture(ClockPicture::Toki, calendar.GetCurrentToki() * kTokiWidth, 0,
-                          kTokiWidth, kTokiHeight, kTokiX, kTokiY);
+    platform.DrawPicture(ClockPicture::Toki, calendar.GetCurrentToki() * kTokiWidth, 0,
+                         kTokiWidth, kTokiHeight, kTokiX, kTokiY);
 }
 
 void ClockController::DrawTokiText()
 {
-    platform_.DrawText(PaddedLabelFor(calendar.GetCurrentToki()), 0, 0, ClockFont::Small, kOrange);
+    platform.DrawText(PaddedLabelFor(calendar.GetCurrentToki()), 0, 0, ClockFont::Small, kOrange);
 }
 
 void ClockController::DrawTime()
@@ -89,7 +88,7 @@ void ClockController::DrawTime()
     }
     drawnTime = time;
     time += ' ';  // the trailing blank wipes what a wider text left behind
-    platform_.DrawText(time, kTimeX, kTimeY, ClockFont::Large, kWhite);
+    platform.DrawText(time, kTimeX, kTimeY, ClockFont::Large, kWhite);
 }
 
 void ClockController::DrawCountdown()
@@ -100,5 +99,5 @@ void ClockController::DrawCountdown()
     drawnCountdown = joyaLeft;
     char text[48];
     std::snprintf(text, sizeof text, " 除夜の鐘 残り%3d ", joyaLeft);
-    platform_.DrawText(text, 0, lineHeight, ClockFont::Small, kOrange);
+    platform.DrawText(text, 0, lineHeight, ClockFont::Small, kOrange);
 }

@@ -6,41 +6,53 @@
 #include "SettingsFields.h"
 #include "TokiChartData.h"
 
+std::string SaveFailureMessage(const std::string& path, const std::string& reason)
+{
+    return "設定をファイルに保存できませんでした。\n\n" + path + "\n" + reason +
+           "\n\n変更は Vellmor を終了するまで有効です。終了するときにもう一度保存します。";
+}
+
+void ClockController::SaveConfirmedSettings()
+{
+    // A confirmed change is on disk at once: a crash, a kill or a power cut
+    // before the clock closes does not lose it. When it cannot be, the user
+    // hears of it; the change stays in effect for this run either way.
+    const WriteOutcome saved = SaveSettings();
+    if (!saved) {
+        platform.ShowMessage(SaveFailureMessage(settings.iniPath, saved.reason), "",
+                              MessageIcon::Exclamation);
+    }
+}
+
 void ClockController::RunSettingsExchange()
 {
     StopBell();
     SettingsFields fields = SettingsFieldsFrom(settings);
-    if (platform_.RunSettingsDialog(fields)) {
+    if (platform.RunSettingsDialog(fields)) {
         CopySettingsFieldsBack(fields, settings);
         ApplyLocation();
         ArmTokiAlarms();  // a new place moves the toki
-        // A confirmed change is on disk at once: a crash, a kill or a power
-        // cut before the clock closes does not lose it.
-        settings.Save();
+        SaveConfirmedSettings();
     }
-    platform_.Invalidate();
+    platform.Invalidate();
 }
 
 void ClockController::RunAlarmExchange()
 {
     StopBell();
     AlarmFields fields = AlarmFieldsFrom(settings);
-    if (platform_.RunAlarmDialog(fields)) {
+    if (platform.RunAlarmDialog(fields)) {
         CopyAlarmFieldsBack(fields, settings);
-        settings.Save();  // on disk at once, as after the settings dialog
+        SaveConfirmedSettings();
     }
     // Cancel too: the time model is given the (unchanged) alarm time again.
     ApplyAlarmTime();
-    platform_.Invalidate();
+    platform.Invalidate();
 }
 
 void ClockController::RunTokiInfo()
 {
     // The bell goes on striking behind the chart.
-    if (settings.twelveShiDisplay == kFixedHourDisplay) {
-        calendar.LoadPlainNames();
-    } else {
-        calendar.LoadBranchNames();
-    }
-    platform_.RunTokiInfoDialog(MakeTokiChartData(calendar, settings));
+    const char* const* names = settings.ShowsFixedHours() ? kPlainNames : kBranchNames;
+    platform.RunTokiInfoDialog(MakeTokiChartData(calendar, settings, names));
 }

@@ -12,12 +12,12 @@ void ClockController::StartJoya()
     joyaArmed = 0;
     joyaLeft = kJoyaStrikes;
     // Each start adds its own item with a separator below it at the top.
-    platform_.InsertMenuSeparator(0);
-    platform_.InsertMenuCommand(0, kCmdStopJoya, kStopJoyaItemText);
+    platform.InsertMenuSeparator(0);
+    platform.InsertMenuCommand(0, ClockCommand::StopJoya, kStopJoyaItemText);
     ++joyaMenuItems;
-    if (!platform_.StartTimer(kJoyaTimer, kJoyaTimerPeriodMs)) {
+    if (!platform.StartTimer(kJoyaTimer, kJoyaTimerPeriodMs)) {
         // The sequence stays running without strikes until the user stops it.
-        platform_.ShowMessage(kJoyaTimerFailure, "", MessageIcon::None);
+        platform.ShowMessage(kJoyaTimerFailure, "", MessageIcon::None);
     }
 }
 
@@ -31,11 +31,11 @@ void ClockController::JoyaStrike()
     }
     if (joyaLeft <= 0) {
         joyaLeft = 0;
-        platform_.StopTimer(kJoyaTimer);
-        platform_.Invalidate();  // the repaint clears the countdown line
+        platform.StopTimer(kJoyaTimer);
+        platform.Invalidate();  // the repaint clears the countdown line
     }
     if (strike) {
-        strikesLeft = 1;
+        bell.strikesLeft = 1;
         StartStrikes();
     }
 }
@@ -46,7 +46,7 @@ void ClockController::StopJoya()
     if (joyaMenuItems == 0) {
         return;  // nothing of ours at the top of the menu to remove
     }
-    platform_.RemoveMenuItemById(kCmdStopJoya);
-    platform_.RemoveMenuItemAt(0);  // the separator that was below it
+    platform.RemoveMenuItemById(ClockCommand::StopJoya);
+    platform.RemoveMenuItemAt(0);  // the separator that was below it
     --joyaMenuItems;
 }

@@ -26,22 +26,24 @@ constexpr int kBaseTimerPeriodMs = 250;
 constexpr int kAnimationTimerPeriodMs = 200;
 constexpr int kJoyaTimerPeriodMs = 15000;
 
-// Command ids of the clock's menu items.
-enum ClockCommand : int {
-    kCmdAlarm = 32771,      // "アラーム(&L)"
-    kCmdSettings = 32773,   // "設定(&S)"
-    kCmdStrike = 32774,     // "鐘をつく(&D)"
-    kCmdStopJoya = 32776,   // kStopJoyaItemText
-    kCmdTokiInfo = 32777,   // "ときの情報(&I)"
-    kCmdTokiAlarms = 32778, // kTokiAlarmsItemText
-    kCmdExit = 57665,       // "終了(&X)"
-    kCmdAbout = 57664,      // "ﾊﾞｰｼﾞｮﾝ情報(&A)..."
-    kCmdHelp = 57667,       // "ヘルプ(&H)"
+// The commands of the clock's menu, by their command ids. The first six are
+// the clock's own; Exit, About and Help are the shell's. The desktop side
+// gives each a toolkit id of its own (view/MenuCommands.h).
+enum class ClockCommand : int {
+    Alarm = 32771,      // "アラーム(&L)"
+    Settings = 32773,   // "設定(&S)"
+    Strike = 32774,     // "鐘をつく(&D)"
+    StopJoya = 32776,   // kStopJoyaItemText
+    TokiInfo = 32777,   // "ときの情報(&I)"
+    TokiAlarms = 32778, // kTokiAlarmsItemText
+    Exit = 57665,       // "終了(&X)"
+    About = 57664,      // "ﾊﾞｰｼﾞｮﾝ情報(&A)..."
+    Help = 57667,       // "ヘルプ(&H)"
 };
-// The text of kCmdStopJoya, the item at the top of the first pop-up while a
-// New Year's Eve sequence runs.
+// The text of ClockCommand::StopJoya, the item at the top of the first pop-up
+// while a New Year's Eve sequence runs.
 constexpr const char* kStopJoyaItemText = "除夜の鐘中止";
-// The text of kCmdTokiAlarms, under "アラーム(&L)".
+// The text of ClockCommand::TokiAlarms, under "アラーム(&L)".
 constexpr const char* kTokiAlarmsItemText = "刻のアラーム(&T)";
 
 // The four pictures. Strips hold equal frames side by side from x = 0.
@@ -116,9 +118,9 @@ public:
     virtual bool RunTokiAlarmDialog(TokiAlarmListFields& fields) = 0;
 
     // Edits the first pop-up of the main menu.
-    virtual void InsertMenuCommand(int position, int commandId, const std::string& text) = 0;
+    virtual void InsertMenuCommand(int position, ClockCommand command, const std::string& text) = 0;
     virtual void InsertMenuSeparator(int position) = 0;
-    virtual void RemoveMenuItemById(int commandId) = 0;
+    virtual void RemoveMenuItemById(ClockCommand command) = 0;
     virtual void RemoveMenuItemAt(int position) = 0;
 
     // Copies the width x height block at (srcX, srcY) of a picture to (x, y).

@@ -63,19 +63,19 @@ void ClockController::RingTokiAlarm(const TokiAlarmClock::Ring& ring)
         words + " (" + HourMinuteText(calendar.GetHour() * 60 + calendar.GetMinute()) + ")";
     switch (alarm.sound) {
     case kAlarmSoundBox: {
-        platform_.PlaySound(kAlarmSound, SoundMode::Loop);
+        platform.PlaySound(kAlarmSound, SoundMode::Loop);
         std::string text = label == words ? moment : label + "\n" + moment;
         text += "\n\n";
         text += kSnoozeHint;
-        const AlarmBoxAnswer answer = platform_.ShowAlarmBox(text, kAlarmCaption);
-        platform_.StopSound();
+        const AlarmBoxAnswer answer = platform.ShowAlarmBox(text, kAlarmCaption);
+        platform.StopSound();
         if (answer == AlarmBoxAnswer::Snooze) {
             tokiAlarmClock.Snooze(alarm.number);
         }
         break;
     }
     case kAlarmSoundNotification:
-        platform_.ShowNotification(label, moment);
+        platform.ShowNotification(label, moment);
         break;
     default: {
         // The toki's own count; a clock-time alarm strikes the count of the
@@ -83,8 +83,8 @@ void ClockController::RingTokiAlarm(const TokiAlarmClock::Ring& ring)
         const TokiIndex toki = alarm.toki >= 0 && alarm.toki < kTokiCount
                                    ? alarm.toki
                                    : calendar.GetCurrentToki();
-        strikesLeft = StrikeCount(toki);
-        if (strikesLeft > 0) {
+        bell.strikesLeft = StrikeCount(toki);
+        if (bell.strikesLeft > 0) {
             StartStrikes();
         }
         break;
@@ -95,9 +95,9 @@ void ClockController::RingTokiAlarm(const TokiAlarmClock::Ring& ring)
 void ClockController::RunTokiAlarmExchange()
 {
     TokiAlarmListFields fields = TokiAlarmListFieldsFrom(settings, tokiAlarmClock.NextMinute());
-    if (platform_.RunTokiAlarmDialog(fields)) {
+    if (platform.RunTokiAlarmDialog(fields)) {
         CopyTokiAlarmListBack(fields, settings);
         ArmTokiAlarms();
-        settings.Save();  // on disk at once, as after the other dialogs
+        SaveConfirmedSettings();
     }
 }

@@ -4,13 +4,13 @@
 
 void TokiAlarmClock::Start(long long minute, bool atSecondZero)
 {
-    lastMinute_ = atSecondZero ? minute - 1 : minute;
-    raisedMinute_ = kNever;
+    lastMinute = atSecondZero ? minute - 1 : minute;
+    raisedMinute = kNever;
 }
 
 TokiAlarmClock::Slot* TokiAlarmClock::SlotOf(int number)
 {
-    return number >= 1 && number <= kMaxTokiAlarms ? &slots_[static_cast<std::size_t>(number - 1)]
+    return number >= 1 && number <= kMaxTokiAlarms ? &slots[static_cast<std::size_t>(number - 1)]
                                                    : nullptr;
 }
 
@@ -21,13 +21,13 @@ const TokiAlarmClock::Slot* TokiAlarmClock::SlotOf(int number) const
 
 void TokiAlarmClock::FindNext(Slot& slot, long long from)
 {
-    const auto next = NextAlarmRing(RuleOf(slot.alarm), place_, from);
+    const auto next = NextAlarmRing(RuleOf(slot.alarm), place, from);
     slot.next = next ? *next : kNever;
 }
 
 void TokiAlarmClock::Arm(const std::vector<TokiAlarm>& alarms, const SolarPlace& place)
 {
-    place_ = place;
+    this->place = place;
     std::array<Slot, kMaxTokiAlarms> armed{};
     for (const TokiAlarm& alarm : alarms) {
         Slot* old = SlotOf(alarm.number);
@@ -43,19 +43,19 @@ void TokiAlarmClock::Arm(const std::vector<TokiAlarm>& alarms, const SolarPlace&
         }
         FindNext(slot, NextMinute());
     }
-    slots_ = armed;
+    slots = armed;
 }
 
 std::size_t TokiAlarmClock::Check(long long minute, bool jumped, Rings& out)
 {
-    if (minute == lastMinute_) {
+    if (minute == lastMinute) {
         return 0;
     }
-    const bool jump = jumped || minute != lastMinute_ + 1;
-    lastMinute_ = minute;
+    const bool jump = jumped || minute != lastMinute + 1;
+    lastMinute = minute;
     if (jump) {
         // What the jump passed over, and the minute it landed in, stay silent.
-        for (Slot& slot : slots_) {
+        for (Slot& slot : slots) {
             if (slot.armed) {
                 FindNext(slot, minute + 1);
                 if (slot.snooze <= minute) {
@@ -65,10 +65,10 @@ std::size_t TokiAlarmClock::Check(long long minute, bool jumped, Rings& out)
         }
         return 0;
     }
-    if (minute == raisedMinute_) {
+    if (minute == raisedMinute) {
         return 0;  // set back by seconds over the turn of the minute: rung already
     }
-    raisedMinute_ = minute;
+    raisedMinute = minute;
 
     std::size_t count = 0;
     for (int n = 1; n <= kMaxTokiAlarms; ++n) {
@@ -96,7 +96,7 @@ std::size_t TokiAlarmClock::Check(long long minute, bool jumped, Rings& out)
 void TokiAlarmClock::Snooze(int number)
 {
     if (Slot* slot = SlotOf(number); slot && slot->armed) {
-        slot->snooze = lastMinute_ + kSnoozeMinutes;
+        slot->snooze = lastMinute + kSnoozeMinutes;
     }
 }
 

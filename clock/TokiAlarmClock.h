@@ -49,7 +49,7 @@ public:
     void Snooze(int number);
 
     // The first minute not yet checked: where a new alarm may first ring.
-    long long NextMinute() const { return lastMinute_ + 1; }
+    long long NextMinute() const { return lastMinute + 1; }
     // The next ring of alarm N that is armed, or kNever.
     long long NextRingOf(int number) const;
     long long SnoozeOf(int number) const;
@@ -65,8 +65,8 @@ private:
     Slot* SlotOf(int number);
     const Slot* SlotOf(int number) const;
 
-    SolarPlace place_;
-    std::array<Slot, kMaxTokiAlarms> slots_{};
-    long long lastMinute_ = kNever;    // the last minute checked
-    long long raisedMinute_ = kNever;  // the last minute whose rings were raised
+    SolarPlace place;
+    std::array<Slot, kMaxTokiAlarms> slots{};
+    long long lastMinute = kNever;    // the last minute checked
+    long long raisedMinute = kNever;  // the last minute whose rings were raised
 };

@@ -62,15 +62,15 @@ std::vector<wxRadioButton*> RadioGroupFrom(wxRadioButton& first)
     return group;
 }
 
-DataExchange::DataExchange(wxWindow& dialog, Direction direction)
-    : dialog_(dialog), direction_(direction)
+DataExchange::DataExchange(wxWindow& form, Direction way)
+    : dialog(form), direction(way)
 {
 }
 
 template <class Control>
 Control* DataExchange::Find(int id) const
 {
-    auto* control = dynamic_cast<Control*>(dialog_.FindWindow(id));
+    auto* control = dynamic_cast<Control*>(dialog.FindWindow(id));
     wxASSERT_MSG(control, "the template lacks a control this dialog exchanges");
     return control;
 }
@@ -84,8 +84,8 @@ bool DataExchange::Reject(wxTextCtrl& edit, const std::string& message)
 
 bool DataExchange::Reject(wxWindow& control, const std::string& message)
 {
-    failed_ = true;
-    ShowMessageBox(&dialog_, wxString::FromUTF8(Message(message)),
+    failed = true;
+    ShowMessageBox(&dialog, wxString::FromUTF8(Message(message)),
                    wxString::FromUTF8(kMessageCaption), wxOK | wxICON_EXCLAMATION);
     control.SetFocus();
     return false;
@@ -93,20 +93,20 @@ bool DataExchange::Reject(wxWindow& control, const std::string& message)
 
 std::string DataExchange::Message(const std::string& message) const
 {
-    return field_ ? NamedFieldMessage(field_, message) : message;
+    return field ? NamedFieldMessage(field, message) : message;
 }
 
 void DataExchange::Named(const char* field, const std::function<void()>& exchangeField)
 {
-    field_ = field;
+    this->field = field;
     exchangeField();
-    field_ = nullptr;
+    field = nullptr;
 }
 
 bool DataExchange::Require(bool ok, int id, const std::string& message)
 {
-    wxWindow* control = dialog_.FindWindow(id);
-    if (failed_ || ok || direction_ == Direction::ToControls || !control) {
+    wxWindow* control = dialog.FindWindow(id);
+    if (failed || ok || direction == Direction::ToControls || !control) {
         return ok;
     }
     if (auto* edit = dynamic_cast<wxTextCtrl*>(control)) {
@@ -123,10 +123,10 @@ void DataExchange::Int(int id, int& value)
 void DataExchange::IntInRange(int id, int& value, int low, int high)
 {
     wxTextCtrl* edit = Find<wxTextCtrl>(id);
-    if (failed_ || !edit) {
+    if (failed || !edit) {
         return;
     }
-    if (direction_ == Direction::ToControls) {
+    if (direction == Direction::ToControls) {
         edit->ChangeValue(wxString::Format("%d", value));
         return;
     }
@@ -142,10 +142,10 @@ void DataExchange::IntInRange(int id, int& value, int low, int high)
 void DataExchange::Text(int id, std::string& value, std::size_t maxBytes)
 {
     wxTextCtrl* edit = Find<wxTextCtrl>(id);
-    if (failed_ || !edit) {
+    if (failed || !edit) {
         return;
     }
-    if (direction_ == Direction::ToControls) {
+    if (direction == Direction::ToControls) {
         edit->ChangeValue(wxString::FromUTF8(value));
         LimitShiftJisInput(*edit, maxBytes);
         return;
@@ -162,12 +162,12 @@ void DataExchange::Text(int id, std::string& value, std::size_t maxBytes)
 void DataExchange::Radio(int firstId, int& index)
 {
     wxRadioButton* first = Find<wxRadioButton>(firstId);
-    if (failed_ || !first) {
+    if (failed || !first) {
         return;
     }
     const std::vector<wxRadioButton*> group = RadioGroupFrom(*first);
     const int count = static_cast<int>(group.size());
-    if (direction_ == Direction::ToControls) {
+    if (direction == Direction::ToControls) {
         if (index >= 0 && index < count) {
             group[static_cast<std::size_t>(index)]->SetValue(true);
         } else if (wxRadioButton* none = NoChoiceRadioAfter(*first)) {
@@ -191,10 +191,10 @@ void DataExchange::Radio(int firstId, int& index)
 void DataExchange::Check(int id, int& value)
 {
     wxCheckBox* box = Find<wxCheckBox>(id);
-    if (failed_ || !box) {
+    if (failed || !box) {
         return;
     }
-    if (direction_ == Direction::ToControls) {
+    if (direction == Direction::ToControls) {
         // A value a check box cannot hold, from a hand-edited file, becomes
         // 0 in the field too, so that whatever the dialog derives from the
         // field at opening agrees with the box. 2 stays: it counts as off
@@ -211,10 +211,10 @@ void DataExchange::Check(int id, int& value)
 void DataExchange::Choice(int id, int& index)
 {
     wxChoice* choice = Find<wxChoice>(id);
-    if (failed_ || !choice) {
+    if (failed || !choice) {
         return;
     }
-    if (direction_ == Direction::ToControls) {
+    if (direction == Direction::ToControls) {
         const bool inList = index >= 0 && index < static_cast<int>(choice->GetCount());
         choice->SetSelection(inList ? index : wxNOT_FOUND);
         return;
@@ -225,10 +225,10 @@ void DataExchange::Choice(int id, int& index)
 void DataExchange::ClockTime(int id, std::string& value)
 {
     wxTextCtrl* edit = Find<wxTextCtrl>(id);
-    if (failed_ || !edit) {
+    if (failed || !edit) {
         return;
     }
-    if (direction_ == Direction::ToControls) {
+    if (direction == Direction::ToControls) {
         edit->ChangeValue(wxString::FromUTF8(value));
         return;
     }

@@ -22,10 +22,10 @@ class DataExchange {
 public:
     enum class Direction { ToControls, FromControls };
 
-    DataExchange(wxWindow& dialog, Direction direction);
+    DataExchange(wxWindow& form, Direction way);
 
-    Direction GetDirection() const { return direction_; }
-    bool Failed() const { return failed_; }
+    Direction GetDirection() const { return direction; }
+    bool Failed() const { return failed; }
 
     // An edit holding a whole number (the dialog integer rule), shown as
     // signed decimal text.
@@ -65,10 +65,10 @@ private:
     // The message with the name of the field being exchanged, if it has one.
     std::string Message(const std::string& message) const;
 
-    wxWindow& dialog_;
-    Direction direction_;
-    bool failed_ = false;
-    const char* field_ = nullptr;  // the name for the next message, if any
+    wxWindow& dialog;
+    Direction direction;
+    bool failed = false;
+    const char* field = nullptr;  // the name for the next message, if any
 };
 
 // The buttons of the radio group that starts at first, in tab order: first

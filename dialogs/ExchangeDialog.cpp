@@ -18,13 +18,13 @@ bool CExchangeDialog::CreateFromTemplate(wxWindow* owner, const wxString& name)
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, wxID_OK);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCancel(); }, wxID_CANCEL);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnCancel(); });
-    created_ = true;
+    created = true;
     return true;
 }
 
 int CExchangeDialog::ShowModal()
 {
-    if (!created_) {
+    if (!created) {
         return wxID_CANCEL;
     }
     // Asked to end while the dialog waits: it ends as if cancelled.

@@ -38,5 +38,5 @@ protected:
     virtual void OnCancel();
 
 private:
-    bool created_ = false;
+    bool created = false;
 };

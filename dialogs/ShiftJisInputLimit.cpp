@@ -13,30 +13,30 @@ namespace {
 // the next change is measured against.
 class InputLimit : public wxClientData {
 public:
-    explicit InputLimit(wxTextCtrl& edit) : edit_(edit) {}
+    explicit InputLimit(wxTextCtrl& control) : edit(control) {}
 
-    void Reset(std::size_t maxBytes)
+    void Reset(std::size_t limit)
     {
-        maxBytes_ = maxBytes;
-        accepted_ = edit_.GetValue().utf8_string();
+        maxBytes = limit;
+        accepted = edit.GetValue().utf8_string();
     }
 
     void OnText(wxCommandEvent& event)
     {
         const FittedInput fitted =
-            FitShiftJisInput(accepted_, edit_.GetValue().utf8_string(), maxBytes_);
+            FitShiftJisInput(accepted, edit.GetValue().utf8_string(), maxBytes);
         if (fitted.cut) {
-            edit_.ChangeValue(wxString::FromUTF8(fitted.text));
-            edit_.SetInsertionPoint(static_cast<long>(fitted.caret));
+            edit.ChangeValue(wxString::FromUTF8(fitted.text));
+            edit.SetInsertionPoint(static_cast<long>(fitted.caret));
         }
-        accepted_ = fitted.text;
+        accepted = fitted.text;
         event.Skip();
     }
 
 private:
-    wxTextCtrl& edit_;
-    std::size_t maxBytes_ = 0;
-    std::string accepted_;  // UTF-8
+    wxTextCtrl& edit;
+    std::size_t maxBytes = 0;
+    std::string accepted;  // UTF-8
 };
 
 }  // namespace

@@ -16,10 +16,10 @@ constexpr int kTextMarginPx = 2;  // left of every row, as list boxes leave
 
 }  // namespace
 
-TabbedListBox::TabbedListBox(wxWindow* parent, wxWindowID id, int tabStopDu)
+TabbedListBox::TabbedListBox(wxWindow* parent, wxWindowID id, int stopDu)
     : wxVListBox(parent, id, wxDefaultPosition, wxDefaultSize,
                  wxBORDER_SUNKEN | wxALWAYS_SHOW_SB),
-      tabStopDu_(tabStopDu)
+      tabStopDu(stopDu)
 {
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX));
     Bind(wxEVT_KEY_DOWN, &TabbedListBox::OnKeyDown, this);
@@ -41,15 +41,15 @@ void TabbedListBox::OnKeyDown(wxKeyEvent& event)
 
 void TabbedListBox::InsertRow(std::size_t pos, const std::string& row)
 {
-    pos = std::min(pos, rows_.size());
-    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(pos), row);
-    SetItemCount(rows_.size());
+    pos = std::min(pos, rows.size());
+    rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(pos), row);
+    SetItemCount(rows.size());
     RefreshAll();
 }
 
 std::string TabbedListBox::GetRow(std::size_t pos) const
 {
-    return pos < rows_.size() ? rows_[pos] : std::string();
+    return pos < rows.size() ? rows[pos] : std::string();
 }
 
 wxCoord TabbedListBox::OnMeasureItem(size_t) const
@@ -59,17 +59,17 @@ wxCoord TabbedListBox::OnMeasureItem(size_t) const
 
 void TabbedListBox::OnDrawItem(wxDC& dc, const wxRect& rect, size_t n) const
 {
-    if (n >= rows_.size()) {
+    if (n >= rows.size()) {
         return;
     }
     dc.SetFont(GetFont());
     const wxArrayString fields =
-        wxSplit(wxString::FromUTF8(rows_[n]), '\t', '\0');  // no escape character
+        wxSplit(wxString::FromUTF8(rows[n]), '\t', '\0');  // no escape character
     std::vector<int> widths;
     for (const wxString& field : fields) {
         widths.push_back(dc.GetTextExtent(field).x);
     }
-    const int tabStop = ConvertDialogToPixels(wxSize(tabStopDu_, 0)).x;
+    const int tabStop = ConvertDialogToPixels(wxSize(tabStopDu, 0)).x;
     const std::vector<int> columns = TabbedFieldColumns(widths, tabStop);
 
     dc.SetTextForeground(wxSystemSettings::GetColour(

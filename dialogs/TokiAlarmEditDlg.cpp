@@ -10,11 +10,11 @@
 #include <wx/radiobut.h>
 
 CTokiAlarmEditDlg::CTokiAlarmEditDlg(wxWindow* owner, int twelveShiDisplay)
-    : twelveShiDisplay_(twelveShiDisplay)
+    : twelveShiDisplay(twelveShiDisplay)
 {
     if (CreateFromTemplate(owner, kTokiAlarmEditTemplate)) {
         if (auto* toki = dynamic_cast<wxChoice*>(FindWindow(kIdTokiAlarmToki))) {
-            FillTokiChoice(*toki, twelveShiDisplay_);
+            FillTokiChoice(*toki, twelveShiDisplay);
         }
         for (int id : {kIdTokiAlarmByToki, kIdTokiAlarmByTime}) {
             Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { EnableForKind(); }, id);

@@ -22,5 +22,5 @@ protected:
 private:
     void EnableForKind();
 
-    int twelveShiDisplay_;
+    int twelveShiDisplay;
 };

@@ -23,16 +23,16 @@ CTokiAlarmListDlg::CTokiAlarmListDlg(wxWindow* owner)
     if (!CreateFromTemplate(owner, kTokiAlarmListTemplate)) {
         return;
     }
-    list_ = dynamic_cast<wxListCtrl*>(FindWindow(kIdTokiAlarmList));
-    if (list_) {
+    list = dynamic_cast<wxListCtrl*>(FindWindow(kIdTokiAlarmList));
+    if (list) {
         for (const auto& column : kColumns) {
-            list_->AppendColumn(wxString::FromUTF8(column.title), wxLIST_FORMAT_LEFT,
+            list->AppendColumn(wxString::FromUTF8(column.title), wxLIST_FORMAT_LEFT,
                                 ConvertDialogToPixels(wxSize(column.widthDu, 0)).x);
         }
-        list_->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent&) { UpdateButtons(); });
-        list_->Bind(wxEVT_LIST_ITEM_DESELECTED, [this](wxListEvent&) { UpdateButtons(); });
-        list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { OnEdit(); });
-        list_->Bind(wxEVT_LIST_KEY_DOWN, &CTokiAlarmListDlg::OnListKey, this);
+        list->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent&) { UpdateButtons(); });
+        list->Bind(wxEVT_LIST_ITEM_DESELECTED, [this](wxListEvent&) { UpdateButtons(); });
+        list->Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { OnEdit(); });
+        list->Bind(wxEVT_LIST_KEY_DOWN, &CTokiAlarmListDlg::OnListKey, this);
     }
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnAdd(); }, kIdTokiAlarmAdd);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnEdit(); }, kIdTokiAlarmEdit);
@@ -50,34 +50,34 @@ void CTokiAlarmListDlg::DoDataExchange(DataExchange& exchange)
 
 int CTokiAlarmListDlg::Selected() const
 {
-    return list_ ? static_cast<int>(list_->GetNextItem(-1, wxLIST_NEXT_ALL,
+    return list ? static_cast<int>(list->GetNextItem(-1, wxLIST_NEXT_ALL,
                                                        wxLIST_STATE_SELECTED))
                  : -1;
 }
 
 void CTokiAlarmListDlg::Select(int row)
 {
-    if (list_ && row >= 0 && row < list_->GetItemCount()) {
-        list_->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+    if (list && row >= 0 && row < list->GetItemCount()) {
+        list->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
                             wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
-        list_->EnsureVisible(row);
+        list->EnsureVisible(row);
     }
     UpdateButtons();
 }
 
 void CTokiAlarmListDlg::ShowRows(int select)
 {
-    if (!list_) {
+    if (!list) {
         return;
     }
-    list_->DeleteAllItems();
+    list->DeleteAllItems();
     for (std::size_t i = 0; i < fields.alarms.size(); ++i) {
         const TokiAlarmRow row = TokiAlarmRowOf(fields.alarms[i], fields);
-        const long item = list_->InsertItem(static_cast<long>(i), wxString::FromUTF8(row.onOff));
-        list_->SetItem(item, 1, wxString::FromUTF8(row.moment));
-        list_->SetItem(item, 2, wxString::FromUTF8(row.days));
-        list_->SetItem(item, 3, wxString::FromUTF8(row.sound));
-        list_->SetItem(item, 4, wxString::FromUTF8(row.next));
+        const long item = list->InsertItem(static_cast<long>(i), wxString::FromUTF8(row.onOff));
+        list->SetItem(item, 1, wxString::FromUTF8(row.moment));
+        list->SetItem(item, 2, wxString::FromUTF8(row.days));
+        list->SetItem(item, 3, wxString::FromUTF8(row.sound));
+        list->SetItem(item, 4, wxString::FromUTF8(row.next));
     }
     Select(select);
 }
@@ -103,8 +103,8 @@ void CTokiAlarmListDlg::UpdateButtons()
 void CTokiAlarmListDlg::FocusList()
 {
     // Back from the edit dialog the arrows choose a row again at once.
-    if (list_) {
-        list_->SetFocus();
+    if (list) {
+        list->SetFocus();
     }
 }
 

@@ -40,5 +40,5 @@ private:
     void OnRemove();
     void OnToggle();
 
-    wxListCtrl* list_ = nullptr;
+    wxListCtrl* list = nullptr;
 };

@@ -2,8 +2,10 @@
 
 #include "ClockFonts.h"
 #include "DialogIds.h"
+#include "EmbeddedImage.h"
 
 #include <wx/dcclient.h>
+#include <wx/dcmemory.h>
 #include <wx/font.h>
 
 #include <algorithm>
@@ -55,27 +57,49 @@ CTokiInfoDlg::CTokiInfoDlg(wxWindow* owner)
 void CTokiInfoDlg::OnOpen()
 {
     SetFocus();
-    measuringFont_ = CellHeightFont(*this, kMeasuringFontTenths);
-    headingFont_ = CellHeightFont(*this, kHeadingFontTenths);
+    measuringFont = CellHeightFont(*this, kMeasuringFontTenths);
+    headingFont = CellHeightFont(*this, kHeadingFontTenths);
     wxClientDC dc(this);
-    dc.SetFont(measuringFont_);
-    layout_ = LayOutTokiChart(data, GetClientSize().y, dc.GetCharWidth(), dc.GetCharHeight());
-    laidOut_ = true;
+    dc.SetFont(measuringFont);
+    // The calendar's line takes a row off the bottom of the chart: the
+    // dialog keeps the template's size.
+    const bool calendarLine = !data.calendar.text.empty();
+    if (calendarLine) {
+        moonPictures = LoadEmbeddedPicture("moon.png", GetContentScaleFactor());
+    }
+    const int tile = moonPictures.IsOk() ? moonPictures.GetLogicalSize().y : 0;
+    const int lineHeight = calendarLine ? std::max(dc.GetCharHeight(), tile) : 0;
+    layout = LayOutTokiChart(data, GetClientSize().y - lineHeight, dc.GetCharWidth(),
+                              dc.GetCharHeight());
+    laidOut = true;
 
     // The half-toki labels run right of the bar to the dialog's edge; where
     // this font's glyphs are wider than the template allowed for, widen the
-    // dialog rather than cut them off. The rows depend on the height only.
-    int right = 0;
+    // dialog rather than cut them off, and so for the calendar's line. The
+    // rows depend on the height only.
+    int right = calendarLine ? LayOutCalendarLine(dc, lineHeight, tile) : 0;
     for (int i = 1; i < kChartBoundaryCount; i += 2) {
         const auto n = static_cast<std::size_t>(i);
         const wxString label = "-" + wxString::FromUTF8(data.entryLabels[n]);
-        right = std::max(right, layout_.halfLabelX + dc.GetTextExtent(label).x);
+        right = std::max(right, layout.halfLabelX + dc.GetTextExtent(label).x);
     }
     const wxSize client = GetClientSize();
-    if (right + layout_.charWidth > client.x) {
-        SetClientSize(right + layout_.charWidth, client.y);
+    if (right + layout.charWidth > client.x) {
+        SetClientSize(right + layout.charWidth, client.y);
     }
     Refresh();
+}
+
+int CTokiInfoDlg::LayOutCalendarLine(wxDC& dc, int lineHeight, int tile)
+{
+    // The text and the moon centred on one row, the moon half a character
+    // after the text.
+    const int textWidth = dc.GetTextExtent(wxString::FromUTF8(data.calendar.text)).x;
+    const int top = layout.calendarLineY;
+    calendarTextAt = wxPoint(layout.calendarLineX, top + (lineHeight - layout.charHeight) / 2);
+    const int moonX = calendarTextAt.x + textWidth + layout.charWidth / 2;
+    moonRect = tile > 0 ? wxRect(moonX, top + (lineHeight - tile) / 2, tile, tile) : wxRect();
+    return tile > 0 ? moonRect.GetRight() + 1 : calendarTextAt.x + textWidth;
 }
 
 void CTokiInfoDlg::OnKey(wxKeyEvent& event)
@@ -96,10 +120,10 @@ void CTokiInfoDlg::OnKey(wxKeyEvent& event)
 
 void CTokiInfoDlg::PaintChart(wxDC& dc) const
 {
-    if (!laidOut_) {
+    if (!laidOut) {
         return;
     }
-    const TokiChartLayout& at = layout_;
+    const TokiChartLayout& at = layout;
     const wxString mark[] = {wxString::FromUTF8("日出"), wxString::FromUTF8("日没"),
                              wxString::FromUTF8("南中")};
 
@@ -119,9 +143,9 @@ void CTokiInfoDlg::PaintChart(wxDC& dc) const
     }
 
     dc.SetTextForeground(kHeadingText);
-    dc.SetFont(headingFont_);
+    dc.SetFont(headingFont);
     dc.DrawText(wxString::FromUTF8(data.placeDateText), at.placeDateX, at.placeDateY);
-    dc.SetFont(measuringFont_);
+    dc.SetFont(measuringFont);
     dc.DrawText(wxString::FromUTF8(data.coordinatesText), at.coordinatesX, at.coordinatesY);
 
     // Labels centred on their boundary: full toki on the bar, half toki
@@ -144,6 +168,17 @@ void CTokiInfoDlg::PaintChart(wxDC& dc) const
     dc.DrawText(mark[1], at.markX, at.sunsetY - at.halfCharHeight);
     dc.DrawText(wxString::FromUTF8(data.sunsetText), at.timeX, at.sunsetY - at.halfCharHeight);
     dc.DrawText(mark[2], at.markX, at.entryY[12] - at.halfCharHeight);
+
+    // The traditional calendar under the chart, and the moon after it.
+    if (!data.calendar.text.empty()) {
+        dc.SetTextForeground(*wxBLACK);
+        dc.DrawText(wxString::FromUTF8(data.calendar.text), calendarTextAt);
+        if (!moonRect.IsEmpty() && data.calendar.moonTile >= 0) {
+            wxMemoryDC pictures(const_cast<wxBitmap&>(moonPictures));
+            dc.Blit(moonRect.GetPosition(), moonRect.GetSize(), &pictures,
+                    wxPoint(data.calendar.moonTile * moonRect.width, 0));
+        }
+    }
 
     dc.SetFont(wxNullFont);
     dc.SetBrush(wxNullBrush);

@@ -2,6 +2,24 @@
 
 #include "ClockSettings.h"
 
+#include <ostream>
+
+bool operator==(const AlarmFields& a, const AlarmFields& b)
+{
+    return a.alarmEnable == b.alarmEnable && a.alarmHour == b.alarmHour &&
+           a.alarmMinutes == b.alarmMinutes;
+}
+
+bool operator!=(const AlarmFields& a, const AlarmFields& b)
+{
+    return !(a == b);
+}
+
+void PrintTo(const AlarmFields& f, std::ostream* out)
+{
+    *out << "alarmEnable " << f.alarmEnable << ", " << f.alarmHour << ':' << f.alarmMinutes;
+}
+
 AlarmFields AlarmFieldsFrom(const ClockSettings& settings)
 {
     AlarmFields fields;

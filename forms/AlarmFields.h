@@ -1,5 +1,7 @@
 #pragma once
 
+#include <iosfwd>
+
 struct ClockSettings;
 
 // The values the alarm dialog edits, as plain copies for one modal run.
@@ -8,6 +10,11 @@ struct AlarmFields {
     int alarmHour = 0;     // edit 1003, 0..23
     int alarmMinutes = 0;  // edit 1004, 0..59
 };
+
+bool operator==(const AlarmFields& a, const AlarmFields& b);
+bool operator!=(const AlarmFields& a, const AlarmFields& b);
+// How tests show the fields.
+void PrintTo(const AlarmFields& fields, std::ostream* out);
 
 AlarmFields AlarmFieldsFrom(const ClockSettings& settings);
 // After OK; the time model is given the alarm time separately.

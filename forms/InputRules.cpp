@@ -1,5 +1,6 @@
 #include "InputRules.h"
 
+#include "Blank.h"
 #include "LeadingInt.h"
 #include "ShiftJis.h"
 
@@ -10,11 +11,6 @@ const char* const kOutOfRangeMessage = "%1 から %2 までの整数を入力し
 const char* const kTooLongMessage = "%1 文字以内で入力してください。";
 
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 
 InputCheck Rejected(InputError error, std::string message)
 {

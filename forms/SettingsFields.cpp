@@ -3,6 +3,8 @@
 #include "ClockSettings.h"
 
 #include <array>
+#include <ostream>
+#include <tuple>
 
 namespace {
 
@@ -11,6 +13,39 @@ constexpr std::array<int, 4> kChimeMasks = {1, 3, 4, 12};
 constexpr int kHalfTokiIndex = 1;
 
 }  // namespace
+
+namespace {
+
+auto Members(const SettingsFields& f)
+{
+    return std::tie(f.longitudeDegrees, f.longitudeMinutes, f.chimeIndex, f.latitudeDegrees,
+                    f.latitudeMinutes, f.city, f.twelveShiIndex, f.chimeCountIndex, f.addText,
+                    f.quiet.kind, f.quiet.fromToki, f.quiet.toToki, f.quiet.fromTime,
+                    f.quiet.toTime, f.twelveShiDisplay);
+}
+
+}  // namespace
+
+bool operator==(const SettingsFields& a, const SettingsFields& b)
+{
+    return Members(a) == Members(b);
+}
+
+bool operator!=(const SettingsFields& a, const SettingsFields& b)
+{
+    return !(a == b);
+}
+
+void PrintTo(const SettingsFields& f, std::ostream* out)
+{
+    *out << "longitude " << f.longitudeDegrees << ' ' << f.longitudeMinutes << ", latitude "
+         << f.latitudeDegrees << ' ' << f.latitudeMinutes << ", city " << f.city
+         << ", chimeIndex " << f.chimeIndex << ", twelveShiIndex " << f.twelveShiIndex
+         << ", chimeCountIndex " << f.chimeCountIndex << ", addText " << f.addText
+         << ", quiet " << f.quiet.kind << ' ' << f.quiet.fromToki << ' ' << f.quiet.toToki << " '"
+         << f.quiet.fromTime << "' '" << f.quiet.toTime << "', twelveShiDisplay "
+         << f.twelveShiDisplay;
+}
 
 int ChimeIndexFromMask(int chime)
 {

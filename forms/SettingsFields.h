@@ -2,6 +2,7 @@
 
 #include "QuietHoursFields.h"
 
+#include <iosfwd>
 #include <string>
 
 struct ClockSettings;
@@ -21,6 +22,11 @@ struct SettingsFields {
     QuietHoursFields quiet;     // the chime's quiet hours, below the rest
     int twelveShiDisplay = 3;   // the style of the toki names offered; not edited
 };
+
+bool operator==(const SettingsFields& a, const SettingsFields& b);
+bool operator!=(const SettingsFields& a, const SettingsFields& b);
+// How tests show the fields.
+void PrintTo(const SettingsFields& fields, std::ostream* out);
 
 // The interval button for a chime mask: 1 -> 0, 3 -> 1, 4 -> 2, 12 -> 3; any
 // other mask opens as 1 (半刻ごと).

@@ -2,12 +2,11 @@
 
 #include "ClockSettings.h"
 #include "TokiCalendar.h"
+#include "TokiNames.h"
 
 #include <cstdio>
 
 namespace {
-
-constexpr int kMinutesPerDay = 1440;
 
 template <class... Args>
 std::string Format(const char* format, Args... args)
@@ -19,16 +18,8 @@ std::string Format(const char* format, Args... args)
 
 }  // namespace
 
-std::string ClockTimeText(int minutes)
-{
-    int m = minutes % kMinutesPerDay;
-    if (m < 0) {
-        m += kMinutesPerDay;
-    }
-    return Format("%02d:%02d", m / 60, m % 60);
-}
-
-TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSettings& settings)
+TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSettings& settings,
+                                const char* const* names)
 {
     TokiChartData data;
     const int first = calendar.GetBoundary(0);
@@ -36,7 +27,7 @@ TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSetting
         const int boundary = calendar.GetBoundary(i);
         const auto at = static_cast<std::size_t>(i);
         data.entryMinutes[at] = boundary - first;
-        data.entryLabels[at] = calendar.GetTokiName(i) + "  " + ClockTimeText(boundary);
+        data.entryLabels[at] = std::string(names[i % kTokiCount]) + "  " + ClockTimeText(boundary);
     }
     data.sunriseMinutes = calendar.GetSunrise() - first;
     data.sunriseText = ClockTimeText(calendar.GetSunrise());
@@ -48,5 +39,7 @@ TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSetting
     data.coordinatesText =
         Format("（北緯 %d度 %d分、東経 %d度 %d分）", settings.latitudeDegrees,
                settings.latitudeMinutes, settings.longitudeDegrees, settings.longitudeMinutes);
+    data.calendar = MakeCalendarLine(calendar.GetYear(), calendar.GetMonth(), calendar.GetDay(),
+                                     settings.timeDifference);
     return data;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CalendarLine.h"
+#include "ClockTimeText.h"
 #include "TokiTable.h"
 
 #include <array>
@@ -23,12 +25,11 @@ struct TokiChartData {
     std::array<int, kChartBoundaryCount> entryMinutes{};
     int sunriseMinutes = 0;
     int sunsetMinutes = 0;
+    CalendarLine calendar;  // the 旧暦 line under the chart
 };
 
-// The clock time of a minute of the table's day as "HH:MM": -19 is "23:41",
-// 1450 is "00:10". Any minute count is brought into 0..1439 first.
-std::string ClockTimeText(int minutes);
-
-// The chart for the calendar's current table, labelled with the names the
-// calendar loaded last (LoadPlainNames or LoadBranchNames).
-TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSettings& settings);
+// The chart for the calendar's current table, its boundaries labelled with
+// names: kTokiCount of them (kBranchNames or kPlainNames); entry 24 takes
+// the first, the next 暁九つ.
+TokiChartData MakeTokiChartData(const TokiCalendar& calendar, const ClockSettings& settings,
+                                const char* const* names);

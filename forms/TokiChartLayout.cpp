@@ -35,5 +35,7 @@ TokiChartLayout LayOutTokiChart(const TokiChartData& data, int clientHeight, int
     }
     layout.sunriseY = Row(layout.chartTop, scale, data.sunriseMinutes);
     layout.sunsetY = Row(layout.chartTop, scale, data.sunsetMinutes);
+    layout.calendarLineX = layout.markX;
+    layout.calendarLineY = layout.entryY[kChartBoundaryCount - 1] + charHeight;
     return layout;
 }

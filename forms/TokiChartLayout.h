@@ -27,6 +27,10 @@ struct TokiChartLayout {
     std::array<int, kChartBoundaryCount> entryY{};
     int sunriseY = 0;
     int sunsetY = 0;
+    // Top left corner of the 旧暦 line: under the marks, a row below the
+    // last label.
+    int calendarLineX = 0;
+    int calendarLineY = 0;
 };
 
 // The 1440 minutes of a day span the client height less five character

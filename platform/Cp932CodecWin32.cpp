@@ -66,11 +66,6 @@ wchar_t DecodeCp932(const char* bytes, int length)
     return n == 1 ? wide : 0;
 }
 
-bool IsLeadByte(unsigned char b)
-{
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
 // The half-width katakana; the other single bytes above ASCII (0x80, 0xA0,
 // 0xFD to 0xFF) are no characters, though Windows maps them to private ones.
 bool IsSingleByteKana(unsigned char b)
@@ -116,8 +111,8 @@ std::string ConvertCp932ToUtf8(std::string_view cp932)
         }
         // A lead byte whose trail byte is invalid is replaced alone, and the
         // next byte is decoded afresh.
-        const int width = IsLeadByte(b) && pos + 1 < cp932.size() ? 2 : 1;
-        const bool mayDecode = IsLeadByte(b) || IsSingleByteKana(b);
+        const int width = IsCp932LeadByte(b) && pos + 1 < cp932.size() ? 2 : 1;
+        const bool mayDecode = IsCp932LeadByte(b) || IsSingleByteKana(b);
         const wchar_t wide = mayDecode ? DecodeCp932(cp932.data() + pos, width) : 0;
         if (wide != 0) {
             AppendUtf8(out, wide);

@@ -2,7 +2,10 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <climits>
 #include <fcntl.h>
+#include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,15 +16,6 @@ const char kPathSeparator = '/';
 const char* const kUserSettingsFolderName = "vellmor";
 
 namespace {
-
-std::string ParentOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // "/home/a/" -> "/home/a"; the root folder stays "/".
 std::string WithoutTrailingSlashes(std::string path)
@@ -70,10 +64,54 @@ std::string UserConfigHome()
     return base == "/" ? "/.config" : base + "/.config";
 }
 
-// access() also reports a read-only file system; root passes every other check.
-bool FolderIsWritable(const std::string& folder)
+namespace {
+
+// The folders of installed programs and of the system itself.
+bool IsSystemProgramFolder(const std::string& realPath)
 {
-    return access(folder.c_str(), W_OK | X_OK) == 0;
+    for (const char* top : {"/usr", "/bin", "/sbin", "/opt"}) {
+        const std::string prefix = top;
+        if (realPath == prefix || realPath.compare(0, prefix.size() + 1, prefix + "/") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A group of the user's own name with no other members: Debian makes one for
+// every user and lets new folders be group-writable (umask 002).
+bool IsUsersPrivateGroup(gid_t gid)
+{
+    if (gid != getegid()) {
+        return false;
+    }
+    const passwd* user = getpwuid(geteuid());
+    const std::string userName = user != nullptr ? user->pw_name : "";
+    const group* g = getgrgid(gid);
+    return g != nullptr && !userName.empty() && userName == g->gr_name &&
+           (g->gr_mem == nullptr || g->gr_mem[0] == nullptr ||
+            (g->gr_mem[1] == nullptr && userName == g->gr_mem[0]));
+}
+
+}  // namespace
+
+bool FolderIsUsersOwn(const std::string& folder)
+{
+    char resolved[PATH_MAX];
+    struct stat info {};
+    if (realpath(folder.c_str(), resolved) == nullptr || stat(resolved, &info) != 0 ||
+        !S_ISDIR(info.st_mode) || info.st_uid != geteuid()) {
+        return false;
+    }
+    if ((info.st_mode & S_IWOTH) != 0 ||
+        ((info.st_mode & S_IWGRP) != 0 && !IsUsersPrivateGroup(info.st_gid))) {
+        return false;  // another user could put files there, or swap ours
+    }
+    if (info.st_uid == 0 && IsSystemProgramFolder(resolved)) {
+        return false;
+    }
+    // access() also reports a read-only file system and an immutable folder.
+    return access(resolved, W_OK | X_OK) == 0;
 }
 
 bool MakeFolders(const std::string& folder)
@@ -85,7 +123,7 @@ bool MakeFolders(const std::string& folder)
     if (stat(folder.c_str(), &info) == 0) {
         return S_ISDIR(info.st_mode);
     }
-    if (!MakeFolders(ParentOf(folder))) {
+    if (!MakeFolders(FolderOf(folder))) {
         return false;
     }
     return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
@@ -97,9 +135,12 @@ bool PathExists(const std::string& path)
     return stat(path.c_str(), &info) == 0;
 }
 
-bool FileIsReadOnly(const std::string& path)
+std::string ReadOnlyFileReason(const std::string& path)
 {
-    return access(path.c_str(), F_OK) == 0 && access(path.c_str(), W_OK) != 0;
+    if (access(path.c_str(), F_OK) != 0 || access(path.c_str(), W_OK) == 0) {
+        return std::string();
+    }
+    return std::strerror(errno);
 }
 
 bool CanOpenFileForReading(const std::string& path)

@@ -1,5 +1,6 @@
 #include "FileSystem.h"
 
+#include "AtomicFile.h"
 #include "WideText.h"
 
 #include <windows.h>
@@ -12,12 +13,6 @@ const char kPathSeparator = '\\';
 const char* const kUserSettingsFolderName = "Vellmor";
 
 namespace {
-
-std::string ParentOf(const std::string& path)
-{
-    const auto slash = path.find_last_of(kPathSeparators);
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
 
 DWORD AttributesOf(const std::string& path)
 {
@@ -64,10 +59,13 @@ std::string UserConfigHome()
 // a new file that can be created there (and goes again when closed) is the
 // proof. GetTempFileName is no help: Wine's answers a name even when it could
 // not create the file.
-bool FolderIsWritable(const std::string& folder)
+bool FolderIsUsersOwn(const std::string& folder)
 {
-    const std::wstring base = Utf8ToWide(folder.empty() ? std::string(".") : folder) +
-                              L"\\.vellmor-probe-" + std::to_wstring(GetCurrentProcessId()) + L"-";
+    std::wstring base = Utf8ToWide(folder.empty() ? std::string(".") : folder);
+    if (base.back() != L'\\' && base.back() != L'/') {
+        base += L'\\';  // a drive's root, "C:\\", ends in one already
+    }
+    base += L".vellmor-probe-" + std::to_wstring(GetCurrentProcessId()) + L"-";
     for (unsigned attempt = 0; attempt < 16; ++attempt) {
         const std::wstring probe = base + std::to_wstring(GetTickCount64()) + L"-" +
                                    std::to_wstring(attempt);
@@ -94,7 +92,7 @@ bool MakeFolders(const std::string& folder)
     if (folder.size() <= 3 && folder.find(':') != std::string::npos) {
         return IsFolder(folder + "\\");
     }
-    if (!MakeFolders(ParentOf(folder))) {
+    if (!MakeFolders(FolderOf(folder))) {
         return false;
     }
     return CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr) != 0 ||
@@ -106,10 +104,13 @@ bool PathExists(const std::string& path)
     return AttributesOf(path) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool FileIsReadOnly(const std::string& path)
+std::string ReadOnlyFileReason(const std::string& path)
 {
     const DWORD attributes = AttributesOf(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0) {
+        return std::string();
+    }
+    return SystemErrorText(ERROR_FILE_READ_ONLY);
 }
 
 bool CanOpenFileForReading(const std::string& path)

@@ -8,65 +8,78 @@
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
 
-const char* const kTimeSystem = "Time System";
-const char* const kTimeDisplay = "Time Display";
-const char* const kLocation = "Location";
-const char* const kAlarm = "Alarm";
-const char* const kCityKey = "City";
+constexpr const char* kTimeSystem = "Time System";
+constexpr const char* kTimeDisplay = "Time Display";
+constexpr const char* kLocation = "Location";
+constexpr const char* kAlarm = "Alarm";
 
-struct IntKey {
+constexpr int kReadOnly = -1;
+
+// One stored value: where it lies in the file, which member holds it, and
+// its place among the lines written. The place orders the keys of a new
+// file and of keys added to an old one.
+struct StoredKey {
     const char* section;
     const char* key;
-    int ClockSettings::*member;
+    int ClockSettings::*member;  // null for "City", the one text
+    int writePosition;           // 0..kWrittenCount-1, or kReadOnly
 };
 
-// The integer keys in the order they are read. "Time Difference" is read
-// only: a value put into the file by hand stays there.
-const IntKey kReadOrder[] = {
-    {kTimeSystem, "Chime", &ClockSettings::chime},
-    {kTimeSystem, "ChimeCount", &ClockSettings::chimeCount},
-    {kTimeSystem, "12Shi Display", &ClockSettings::twelveShiDisplay},
-    {kTimeSystem, "Joya", &ClockSettings::joya},
-    {kTimeDisplay, "AddText", &ClockSettings::addText},
-    {kLocation, "Latitude Degrees", &ClockSettings::latitudeDegrees},
-    {kLocation, "Latitude Minutes", &ClockSettings::latitudeMinutes},
-    {kLocation, "Longitude Degrees", &ClockSettings::longitudeDegrees},
-    {kLocation, "Longitude Minutes", &ClockSettings::longitudeMinutes},
-    {kLocation, "Time Difference", &ClockSettings::timeDifference},
-    {kAlarm, "Enable", &ClockSettings::alarmEnable},
-    {kAlarm, "Hour", &ClockSettings::alarmHour},
-    {kAlarm, "Minutes", &ClockSettings::alarmMinutes},
+// "Time Difference" is read only: a value put into the file by hand stays
+// there.
+constexpr StoredKey kStoredKeys[] = {
+    {kTimeSystem, "Chime", &ClockSettings::chime, 0},
+    {kTimeSystem, "ChimeCount", &ClockSettings::chimeCount, 1},
+    {kTimeSystem, "12Shi Display", &ClockSettings::twelveShiDisplay, 3},
+    {kTimeSystem, "Joya", &ClockSettings::joya, 2},
+    {kTimeDisplay, "AddText", &ClockSettings::addText, 4},
+    {kLocation, "Latitude Degrees", &ClockSettings::latitudeDegrees, 5},
+    {kLocation, "Latitude Minutes", &ClockSettings::latitudeMinutes, 6},
+    {kLocation, "Longitude Degrees", &ClockSettings::longitudeDegrees, 7},
+    {kLocation, "Longitude Minutes", &ClockSettings::longitudeMinutes, 8},
+    {kLocation, "Time Difference", &ClockSettings::timeDifference, kReadOnly},
+    {kLocation, "City", nullptr, 9},
+    {kAlarm, "Enable", &ClockSettings::alarmEnable, 10},
+    {kAlarm, "Hour", &ClockSettings::alarmHour, 11},
+    {kAlarm, "Minutes", &ClockSettings::alarmMinutes, 12},
 };
 
-// The keys in the order they are written; a new file holds them in this
-// order. A null member stands for "City".
-const IntKey kWriteOrder[] = {
-    {kTimeSystem, "Chime", &ClockSettings::chime},
-    {kTimeSystem, "ChimeCount", &ClockSettings::chimeCount},
-    {kTimeSystem, "Joya", &ClockSettings::joya},
-    {kTimeSystem, "12Shi Display", &ClockSettings::twelveShiDisplay},
-    {kTimeDisplay, "AddText", &ClockSettings::addText},
-    {kLocation, "Latitude Degrees", &ClockSettings::latitudeDegrees},
-    {kLocation, "Latitude Minutes", &ClockSettings::latitudeMinutes},
-    {kLocation, "Longitude Degrees", &ClockSettings::longitudeDegrees},
-    {kLocation, "Longitude Minutes", &ClockSettings::longitudeMinutes},
-    {kLocation, kCityKey, nullptr},
-    {kAlarm, "Enable", &ClockSettings::alarmEnable},
-    {kAlarm, "Hour", &ClockSettings::alarmHour},
-    {kAlarm, "Minutes", &ClockSettings::alarmMinutes},
-};
+constexpr int kWrittenCount = 13;
+
+// Every place from 0 to kWrittenCount-1 is taken exactly once.
+constexpr bool WritePositionsAreComplete()
+{
+    for (int position = 0; position < kWrittenCount; ++position) {
+        int found = 0;
+        for (const StoredKey& k : kStoredKeys) {
+            found += k.writePosition == position ? 1 : 0;
+        }
+        if (found != 1) {
+            return false;
+        }
+    }
+    int written = 0;
+    for (const StoredKey& k : kStoredKeys) {
+        written += k.writePosition == kReadOnly ? 0 : 1;
+    }
+    return written == kWrittenCount;
+}
+static_assert(WritePositionsAreComplete(), "each written key needs a place of its own");
 
 std::vector<IniEntry> Entries(const ClockSettings& s)
 {
-    std::vector<IniEntry> entries;
-    for (const IntKey& k : kWriteOrder) {
-        entries.push_back({k.section, k.key,
-                           k.member ? std::to_string(s.*k.member) : Utf8ToCp932(s.city)});
+    std::vector<IniEntry> entries(kWrittenCount);
+    for (const StoredKey& k : kStoredKeys) {
+        if (k.writePosition != kReadOnly) {
+            entries[static_cast<std::size_t>(k.writePosition)] = {
+                k.section, k.key, k.member ? std::to_string(s.*k.member) : Utf8ToCp932(s.city)};
+        }
     }
     for (IniEntry& e : TokiAlarmEntries(s.tokiAlarms, s.quiet)) {
         entries.push_back(std::move(e));
@@ -76,13 +89,52 @@ std::vector<IniEntry> Entries(const ClockSettings& s)
 
 }  // namespace
 
+bool operator==(const ClockSettings& a, const ClockSettings& b)
+{
+    for (const StoredKey& k : kStoredKeys) {
+        if (k.member && a.*k.member != b.*k.member) {
+            return false;
+        }
+    }
+    // The quiet hours and the toki alarms are stored by their own keys
+    // (TokiAlarmKeys), outside the table.
+    return a.city == b.city && a.quiet == b.quiet && a.tokiAlarms == b.tokiAlarms &&
+           a.iniPath == b.iniPath;
+}
+
+bool operator!=(const ClockSettings& a, const ClockSettings& b)
+{
+    return !(a == b);
+}
+
+void PrintTo(const ClockSettings& settings, std::ostream* out)
+{
+    for (const StoredKey& k : kStoredKeys) {
+        *out << k.key << '=';
+        if (k.member) {
+            *out << settings.*k.member;
+        } else {
+            *out << settings.city;
+        }
+        *out << ", ";
+    }
+    const QuietHours& q = settings.quiet;
+    *out << "QuietFrom=" << q.fromToki << ", QuietTo=" << q.toToki << ", QuietFromTime=" << q.fromTime
+         << ", QuietToTime=" << q.toTime << ", ";
+    for (const TokiAlarm& a : settings.tokiAlarms) {
+        *out << "[" << TokiAlarmSection(a.number) << "] Enable=" << a.enable << " Toki=" << a.toki
+             << " Hour=" << a.hour << " Minutes=" << a.minutes << " Offset=" << a.offset
+             << " Days=" << a.days << " Sound=" << a.sound << " Label=" << a.label << ", ";
+    }
+    *out << "iniPath=" << settings.iniPath;
+}
+
 void ClockSettings::Read(std::istream& in)
 {
     std::vector<IniKey> keys;
-    for (const IntKey& k : kReadOrder) {
+    for (const StoredKey& k : kStoredKeys) {
         keys.push_back({k.section, k.key});
     }
-    keys.push_back({kLocation, kCityKey});
     const std::vector<IniKey> alarmKeys = TokiAlarmKeys();
     keys.insert(keys.end(), alarmKeys.begin(), alarmKeys.end());
     auto values = ReadIniValues(in, keys);
@@ -92,12 +144,15 @@ void ClockSettings::Read(std::istream& in)
     values.resize(values.size() - alarmKeys.size());
 
     const ClockSettings defaults;
-    for (std::size_t i = 0; i < std::size(kReadOrder); ++i) {
-        const auto member = kReadOrder[i].member;
-        this->*member = values[i] ? ReadLeadingInt(*values[i]) : defaults.*member;
+    for (std::size_t i = 0; i < std::size(kStoredKeys); ++i) {
+        const auto member = kStoredKeys[i].member;
+        const auto& value = values[i];
+        if (member) {
+            this->*member = value ? ReadLeadingInt(*value) : defaults.*member;
+        } else {
+            city = value ? Cp932ToUtf8(CutCp932(*value, kCityReadBytes)) : defaults.city;
+        }
     }
-    const auto& cityValue = values.back();
-    city = cityValue ? Cp932ToUtf8(CutCp932(*cityValue, kCityReadBytes)) : defaults.city;
 }
 
 bool ClockSettings::Write(std::istream& oldText, std::ostream& out) const
@@ -125,19 +180,21 @@ void ClockSettings::LoadFrom(const std::string& path)
     }
 }
 
-bool ClockSettings::Save() const
+WriteOutcome ClockSettings::Save() const
 {
     if (iniPath.empty()) {
-        return false;  // never loaded: there is no file to write
+        return WriteOutcome::Failure("no settings file was chosen");  // never loaded
     }
-    if (FileIsReadOnly(iniPath)) {
-        // The user made the file read-only: it is kept as it is, although
-        // the folder would let a new file be renamed over it.
-        return false;
+    const std::string readOnly = ReadOnlyFileReason(iniPath);
+    if (!readOnly.empty()) {
+        // The file is read-only for this user (made so, or left owned by
+        // root): it is kept as it is, although the folder would let a new
+        // file be renamed over it.
+        return WriteOutcome::Failure(readOnly);
     }
     try {
         return WriteIniFile(iniPath, Entries(*this), UnusedTokiAlarmSections(tokiAlarms));
     } catch (...) {
-        return false;
+        return WriteOutcome::Failure("out of memory");
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AtomicFile.h"
 #include "TokiAlarmSettings.h"
 
 #include <iosfwd>
@@ -41,6 +42,19 @@ struct ClockSettings {
 
     std::string iniPath;        // full path of the file; set by Load
 
+    // What the stored numbers mean where the clock decides. A flag counts as
+    // on only when it is exactly 1; a mask is ANDed with the tick events.
+    bool AlarmArmed() const { return alarmEnable == 1; }
+    bool TokiTextShown() const { return addText == 1; }
+    // The sign shows the clock hour, and the chart plain toki names.
+    bool ShowsFixedHours() const { return twelveShiDisplay == kFixedHourDisplay; }
+    // The tick events at which the bell chimes.
+    int ChimeEvents() const { return chime; }
+    // The tick events that redraw the twelve-branch sign.
+    int SignRedrawEvents() const { return twelveShiDisplay; }
+    // The tick events that start the New Year's Eve bells.
+    int JoyaStartEvents() const { return joya; }
+
     // CP932 bytes of "City" that are kept when it is read; a double-byte
     // character that would straddle the limit is dropped whole.
     static constexpr std::size_t kCityReadBytes = 18;
@@ -52,12 +66,20 @@ struct ClockSettings {
     void LoadFrom(const std::string& path);
     // Writes the thirteen stored values, the quiet hours and the toki alarms
     // to iniPath, each replaced in place; every other line of the file stays
-    // as it was, but the sections of toki alarms that are no more. Returns false when the
-    // file could not be written; the old file is then left whole.
-    bool Save() const;
+    // as it was, but the sections of toki alarms that are no more. Fails,
+    // with the system's reason, when the file could not be written; the old
+    // file is then left whole. A file that is read-only for this user is
+    // never replaced.
+    WriteOutcome Save() const;
 
     // The values of an INI text; what it lacks takes the default.
     void Read(std::istream& in);
     // Copies the INI text from oldText to out with the values set.
     bool Write(std::istream& oldText, std::ostream& out) const;
 };
+
+// Every member alike, the path included.
+bool operator==(const ClockSettings& a, const ClockSettings& b);
+bool operator!=(const ClockSettings& a, const ClockSettings& b);
+// "Chime=3, ..., City=横浜, ..., iniPath=...": how tests show a record.
+void PrintTo(const ClockSettings& settings, std::ostream* out);

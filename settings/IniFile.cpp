@@ -1,8 +1,10 @@
 #include "IniFile.h"
 
 #include "AtomicFile.h"
+#include "Blank.h"
 #include "FileSystem.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <istream>
@@ -11,11 +13,6 @@
 #include <string_view>
 
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 
 std::string_view Trim(std::string_view s)
 {
@@ -352,22 +349,24 @@ bool RewriteIni(std::istream& in, std::ostream& out, const std::vector<IniEntry>
     return !in.bad() && !out.fail();
 }
 
-bool WriteIniFile(const std::string& path, const std::vector<IniEntry>& entries,
-                  const std::vector<std::string>& dropSections)
+WriteOutcome WriteIniFile(const std::string& path, const std::vector<IniEntry>& entries,
+                          const std::vector<std::string>& dropSections)
 {
     // The old text is read whole and the file closed before the new one
     // replaces it: Windows does not rename over a file that is open.
     std::ostringstream oldText;
     {
+        errno = 0;
         std::ifstream old(std::filesystem::u8path(path), std::ios::binary);
         if (!old && PathExists(path)) {
-            return false;  // it exists but cannot be read: rewriting would lose it
+            // It exists but cannot be read: rewriting would lose it.
+            return WriteOutcome::Failure(errno != 0 ? SystemErrorText(errno)
+                                                    : "the file cannot be read");
         }
-        if (old && old.peek() != std::ifstream::traits_type::eof() && !(oldText << old.rdbuf())) {
-            return false;
-        }
-        if (old.bad()) {
-            return false;
+        if ((old && old.peek() != std::ifstream::traits_type::eof() &&
+             !(oldText << old.rdbuf())) ||
+            old.bad()) {
+            return WriteOutcome::Failure("the file cannot be read");
         }
     }
     std::istringstream in(oldText.str());

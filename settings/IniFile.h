@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AtomicFile.h"
+
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -61,8 +63,8 @@ bool RewriteIni(std::istream& in, std::ostream& out, const std::vector<IniEntry>
 // Sets the entries in the file at path, creating it when missing. The file is
 // replaced atomically: the new text is written to a temporary file beside it,
 // flushed to disk and renamed over the old one, so that a failure at any
-// point leaves the old file whole. Returns false, leaving the old file as it
-// was, when the file exists but cannot be read or the new one cannot be
-// written. Sections in dropSections are left out as RewriteIni does.
-bool WriteIniFile(const std::string& path, const std::vector<IniEntry>& entries,
-                  const std::vector<std::string>& dropSections = {});
+// point leaves the old file whole. Fails, with the system's reason and the
+// old file as it was, when the file exists but cannot be read or the new one
+// cannot be written. Sections in dropSections are left out as RewriteIni does.
+WriteOutcome WriteIniFile(const std::string& path, const std::vector<IniEntry>& entries,
+                          const std::vector<std::string>& dropSections = {});

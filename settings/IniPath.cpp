@@ -9,15 +9,6 @@
 
 namespace {
 
-std::string FolderOf(const std::string& path)
-{
-    const auto slash = path.find_last_of(kPathSeparators);
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
-}
-
 std::string FileNameOf(const std::string& path)
 {
     const auto slash = path.find_last_of(kPathSeparators);
@@ -69,7 +60,7 @@ std::string UserIniPathForExecutable(const std::string& executablePath,
 std::string ChooseIniPath(const std::string& executablePath, const std::string& configHome)
 {
     const std::string beside = IniPathForExecutable(executablePath);
-    if (FolderIsWritable(FolderOf(beside)) || configHome.empty()) {
+    if (FolderIsUsersOwn(FolderOf(beside)) || configHome.empty()) {
         return beside;
     }
     const std::string user = UserIniPathForExecutable(executablePath, configHome);

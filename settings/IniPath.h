@@ -23,18 +23,19 @@ std::string UserIniPathForExecutable(const std::string& executablePath,
 // Where a program at executablePath keeps its settings, for reading and
 // writing alike.
 //
-// Beside the executable when its folder can be written: a portable copy keeps
-// its file with it, whatever the file's own permissions. The folder is what
-// matters because a save replaces the file by renaming a new one into that
-// folder; a file that is read-only is still replaced, a writable file in a
-// folder that is not writable cannot be.
+// Beside the executable when its folder is the user's own
+// (FolderIsUsersOwn): a portable copy keeps its file with it. The folder is
+// what matters because a save replaces the file by renaming a new one into
+// that folder: a writable file in a folder that is not writable cannot be
+// replaced. A folder that others may write (the system's temporary folder)
+// does not count, so that nobody else can swap the program's files; nor does a
+// system folder such as /usr/bin, even for root.
 //
-// Otherwise (an installed program in /usr/bin, a read-only medium) settings
-// saved there would be lost at every exit, so the per-user file is used. Its
-// folder is created (mode 0700, as for any missing part of configHome); when
-// the per-user file does not exist yet and one lies beside the executable,
-// that one is copied first, so that its settings and hand-made keys carry
-// over. When configHome is empty or the folder cannot be created, the file
+// Otherwise (an installed program in /usr/bin, a read-only medium, a copy in
+// /tmp) the per-user file is used. Its folder is created (mode 0700, as for
+// any missing part of configHome); when the per-user file does not exist yet
+// and one lies beside the executable, that one is copied first, so that its
+// settings and hand-made keys carry over. When configHome is empty or the folder cannot be created, the file
 // beside the executable is used as before.
 std::string ChooseIniPath(const std::string& executablePath, const std::string& configHome);
 

@@ -17,11 +17,6 @@ std::size_t ShiftJisByteLength(std::string_view utf8)
     return Utf8ToCp932(utf8).size();
 }
 
-bool IsCp932LeadByte(unsigned char byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 std::string CutCp932(std::string_view cp932, std::size_t maxBytes)
 {
     std::size_t end = 0;

@@ -25,10 +25,6 @@ std::string Cp932ToUtf8(std::string_view cp932);
 // The number of bytes the text takes in CP932 (as Utf8ToCp932 would write it).
 std::size_t ShiftJisByteLength(std::string_view utf8);
 
-// True when the byte starts a double-byte CP932 character (0x81-0x9F,
-// 0xE0-0xFC).
-bool IsCp932LeadByte(unsigned char byte);
-
 // The longest prefix of a CP932 byte string that has at most maxBytes bytes
 // and does not end inside a double-byte character: a character that would
 // straddle the cut is dropped whole.

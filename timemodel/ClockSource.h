@@ -45,12 +45,12 @@ public:
 // A clock that shows whatever it was last set to.
 class ManualClockSource final : public ClockSource {
 public:
-    explicit ManualClockSource(const LocalTime& t = {}) : now_(t) {}
-    LocalTime Now() const override { return now_; }
-    void Set(const LocalTime& t) { now_ = t; }
+    explicit ManualClockSource(const LocalTime& t = {}) : now(t) {}
+    LocalTime Now() const override { return now; }
+    void Set(const LocalTime& t) { now = t; }
 
 private:
-    LocalTime now_;
+    LocalTime now;
 };
 
 // The process-wide system clock, shared by default by every time model.

@@ -1,11 +1,9 @@
 #include "TokiCalendar.h"
 
-#include "TokiNames.h"
-
 #include <cstdio>
 
 TokiCalendar::TokiCalendar(std::shared_ptr<const ClockSource> clock)
-    : clock_(clock ? std::move(clock) : SystemClock())
+    : clockSource(clock ? std::move(clock) : SystemClock())
 {
     boundaries.fill(kNoBoundary);
     timeText.reserve(15);  // "%H:%M:%S" always fits the small-string buffer
@@ -24,7 +22,7 @@ long long MinuteOf(long long second)
 
 void TokiCalendar::ReadClock()
 {
-    const LocalTime t = clock_->Now();
+    const LocalTime t = clockSource->Now();
     clockYear = t.year;
     clockMonth = t.month;
     clockDay = t.day;
@@ -58,7 +56,7 @@ void TokiCalendar::ComputeTable()
 void TokiCalendar::LocateToki(int offsetMinutes)
 {
     nextBoundary = NextBoundaryAfter(boundaries, clockHour * 60 + clockMinute + offsetMinutes);
-    currentToki = nextBoundary == 0 ? 23 : nextBoundary - 1;
+    currentToki = TokiEndingAt(nextBoundary);
     UpdateNextBoundaryClock();
 }
 
@@ -102,7 +100,7 @@ void TokiCalendar::SetAlarmTime(int hour, int minute)
 
 int TokiCalendar::Tick()
 {
-    const LocalTime t = clock_->Now();
+    const LocalTime t = clockSource->Now();
     clockHour = t.hour;
     clockMinute = t.minute;
     clockSecond = t.second;
@@ -177,28 +175,4 @@ int TokiCalendar::GetBoundary(int i) const
         return kNoBoundary;
     }
     return boundaries[static_cast<std::size_t>(i)];
-}
-
-void TokiCalendar::LoadBranchNames()
-{
-    for (int k = 0; k < kTokiCount; ++k) {
-        tokiNames[static_cast<std::size_t>(k)] = kBranchNames[k];
-    }
-    tokiNames[24] = kBranchNames[0];
-}
-
-void TokiCalendar::LoadPlainNames()
-{
-    for (int k = 0; k < kTokiCount; ++k) {
-        tokiNames[static_cast<std::size_t>(k)] = kPlainNames[k];
-    }
-    tokiNames[24] = kPlainNames[0];
-}
-
-std::string TokiCalendar::GetTokiName(int i) const
-{
-    if (i < 0 || i >= kBoundaryCount) {
-        return {};
-    }
-    return tokiNames[static_cast<std::size_t>(i)];
 }

@@ -77,12 +77,6 @@ public:
     std::string GetTimeText() const { return timeText; }
     double GetNoonJD() const { return noonJD; }
 
-    // Fill the 25 names of the information list; entry 24 repeats entry 0.
-    void LoadBranchNames();
-    void LoadPlainNames();
-    // Entry i of the names last loaded; empty before the first load or out of range.
-    std::string GetTokiName(int i) const;
-
 private:
     void ReadClock();
     void ComputeTable();
@@ -91,7 +85,7 @@ private:
     // TICK_JOYA when New Year's Eve holds for the current reading and toki.
     int JoyaBit() const;
 
-    std::shared_ptr<const ClockSource> clock_;
+    std::shared_ptr<const ClockSource> clockSource;
 
     SolarPlace place;
     double noonJD = 0.0;  // Julian date of 12:00 local clock time of the table's date
@@ -118,5 +112,4 @@ private:
     long long locatedMinute = kNever;   // minute the current toki was last checked for
     long long raisedMinute = kNever;    // minute whose events were last raised
     bool relocated = false;
-    std::array<std::string, kBoundaryCount> tokiNames;
 };

@@ -30,3 +30,7 @@ TokiTable ComputeTokiTable(int year, int month, int day, const SolarPlace& place
 // first entry after it, past entry 23 searched again one day later. Entry 24
 // is reported as 0, which has the same clock time.
 int NextBoundaryAfter(const TokiBoundaries& boundaries, int minute);
+
+// The toki (0..23) that ends at boundary next (0..23): the one current while
+// the clock waits for it.
+constexpr int TokiEndingAt(int next) { return next == 0 ? 23 : next - 1; }

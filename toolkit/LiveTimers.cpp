@@ -15,11 +15,11 @@ std::vector<LiveTimers*>& Tables()
 
 }  // namespace
 
-LiveTimers::LiveTimers(wxEvtHandler& owner, int firstId, int count)
-    : owner_(owner),
-      firstId_(firstId),
-      timers_(static_cast<std::size_t>(std::max(count, 0))),
-      firing_(static_cast<std::size_t>(std::max(count, 0)))
+LiveTimers::LiveTimers(wxEvtHandler& handler, int first, int count)
+    : owner(handler),
+      firstId(first),
+      timers(static_cast<std::size_t>(std::max(count, 0))),
+      firing(static_cast<std::size_t>(std::max(count, 0)))
 {
     Tables().push_back(this);
 }
@@ -36,9 +36,9 @@ wxTimer* LiveTimers::TimerFor(int id)
     if (!Has(id)) {
         return nullptr;
     }
-    auto& timer = timers_[Slot(id)];
+    auto& timer = timers[Slot(id)];
     if (!timer) {
-        timer = std::make_unique<wxTimer>(&owner_, id);
+        timer = std::make_unique<wxTimer>(&owner, id);
     }
     return timer.get();
 }
@@ -57,37 +57,36 @@ bool LiveTimers::StartOnce(int id, int delayMs)
 
 bool LiveTimers::IsRunning(int id) const
 {
-    return Has(id) && timers_[Slot(id)] && timers_[Slot(id)]->IsRunning();
+    return Has(id) && timers[Slot(id)] && timers[Slot(id)]->IsRunning();
 }
 
 void LiveTimers::Stop(int id)
 {
-    if (Has(id) && timers_[Slot(id)]) {
-        timers_[Slot(id)]->Stop();
+    if (Has(id) && timers[Slot(id)]) {
+        timers[Slot(id)]->Stop();
     }
 }
 
 void LiveTimers::StopAll()
 {
-    for (auto& timer : timers_) {
+    for (auto& timer : timers) {
         if (timer) {
             timer->Stop();
         }
     }
 }
 
-LiveTimers::Firing::Firing(LiveTimers& timers, int id) : timers_(timers), slot_(timers.Slot(id))
+LiveTimers::Firing::Firing(LiveTimers& timers, int id) : table(timers), slot(timers.Slot(id))
 {
-    ++timers_.firing_[slot_];
+    ++table.firing[slot];
 }
 
 LiveTimers::Firing::~Firing()
 {
-    --timers_.firing_[slot_];
-    if (!timers_.retired_.empty() &&
-        std::all_of(timers_.firing_.begin(), timers_.firing_.end(),
-                    [](int n) { return n == 0; })) {
-        timers_.retired_.clear();  // no handler of theirs is running any more
+    --table.firing[slot];
+    if (!table.retired.empty() &&
+        std::all_of(table.firing.begin(), table.firing.end(), [](int n) { return n == 0; })) {
+        table.retired.clear();  // no handler of theirs is running any more
     }
 }
 
@@ -100,15 +99,15 @@ void LiveTimers::HandOverAllFiring()
 
 void LiveTimers::HandOverFiring()
 {
-    for (std::size_t slot = 0; slot < firing_.size(); ++slot) {
-        auto& timer = timers_[slot];
-        if (firing_[slot] == 0 || !timer || !timer->IsRunning() || timer->IsOneShot()) {
+    for (std::size_t slot = 0; slot < firing.size(); ++slot) {
+        auto& timer = timers[slot];
+        if (firing[slot] == 0 || !timer || !timer->IsRunning() || timer->IsOneShot()) {
             continue;
         }
         const int period = timer->GetInterval();
         timer->Stop();
-        retired_.push_back(std::move(timer));
-        timer = std::make_unique<wxTimer>(&owner_, firstId_ + static_cast<int>(slot));
+        retired.push_back(std::move(timer));
+        timer = std::make_unique<wxTimer>(&owner, firstId + static_cast<int>(slot));
         timer->Start(period);
     }
 }

@@ -18,14 +18,14 @@ class wxTimer;
 // with a Firing; counting the firings touches no heap.
 class LiveTimers {
 public:
-    LiveTimers(wxEvtHandler& owner, int firstId, int count);
+    LiveTimers(wxEvtHandler& handler, int first, int count);
     ~LiveTimers();
     LiveTimers(const LiveTimers&) = delete;
     LiveTimers& operator=(const LiveTimers&) = delete;
 
     bool Has(int id) const
     {
-        return id >= firstId_ && id - firstId_ < static_cast<int>(firing_.size());
+        return id >= firstId && id - firstId < static_cast<int>(firing.size());
     }
     // Starts (or restarts) timer id; false when it cannot be set or id is not the table's.
     bool Start(int id, int periodMs);
@@ -45,8 +45,8 @@ public:
         Firing& operator=(const Firing&) = delete;
 
     private:
-        LiveTimers& timers_;
-        std::size_t slot_;
+        LiveTimers& table;
+        std::size_t slot;
     };
 
     // Hands the firing timers of every table over to fresh ones; a modal run
@@ -54,13 +54,13 @@ public:
     static void HandOverAllFiring();
 
 private:
-    std::size_t Slot(int id) const { return static_cast<std::size_t>(id - firstId_); }
+    std::size_t Slot(int id) const { return static_cast<std::size_t>(id - firstId); }
     wxTimer* TimerFor(int id);
     void HandOverFiring();
 
-    wxEvtHandler& owner_;
-    int firstId_;
-    std::vector<std::unique_ptr<wxTimer>> timers_;   // by slot; made on the first Start
-    std::vector<int> firing_;                        // by slot: handlers running now
-    std::vector<std::unique_ptr<wxTimer>> retired_;  // handed over while they fired
+    wxEvtHandler& owner;
+    int firstId;
+    std::vector<std::unique_ptr<wxTimer>> timers;   // by slot; made on the first Start
+    std::vector<int> firing;                        // by slot: handlers running now
+    std::vector<std::unique_ptr<wxTimer>> retired;  // handed over while they fired
 };

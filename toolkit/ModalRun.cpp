@@ -35,31 +35,31 @@ void EndDialogRun(wxDialog& dialog, int code)
     }
 }
 
-ModalRun::ModalRun(wxDialog& dialog, int closeCode)
-    : dialog_(dialog), closeCode_(closeCode), mainWindow_(MainWindowAbove(dialog))
+ModalRun::ModalRun(wxDialog& shown, int codeOnClose)
+    : dialog(shown), closeCode(codeOnClose), mainWindow(MainWindowAbove(shown))
 {
     LiveTimers::HandOverAllFiring();
-    if (mainWindow_) {
-        mainWindow_->Bind(wxEVT_CLOSE_WINDOW, &ModalRun::OnMainWindowClose, this);
+    if (mainWindow) {
+        mainWindow->Bind(wxEVT_CLOSE_WINDOW, &ModalRun::OnMainWindowClose, this);
     }
 }
 
 ModalRun::~ModalRun()
 {
-    if (!mainWindow_) {
+    if (!mainWindow) {
         return;
     }
-    mainWindow_->Unbind(wxEVT_CLOSE_WINDOW, &ModalRun::OnMainWindowClose, this);
-    if (closeAsked_) {
-        wxWindow* top = mainWindow_;
+    mainWindow->Unbind(wxEVT_CLOSE_WINDOW, &ModalRun::OnMainWindowClose, this);
+    if (closeAsked) {
+        wxWindow* top = mainWindow;
         top->CallAfter([top] { top->Close(true); });
     }
 }
 
 void ModalRun::OnMainWindowClose(wxCloseEvent&)
 {
-    closeAsked_ = true;
-    EndDialogRun(dialog_, closeCode_);
+    closeAsked = true;
+    EndDialogRun(dialog, closeCode);
 }
 
 int ShowMessageBox(wxWindow* parent, const wxString& text, const wxString& caption, long style)

@@ -26,7 +26,7 @@ void EndDialogRun(wxDialog& dialog, int code);
 //   passes the close on to the dialog below it.
 class ModalRun {
 public:
-    ModalRun(wxDialog& dialog, int closeCode);
+    ModalRun(wxDialog& shown, int codeOnClose);
     ~ModalRun();
     ModalRun(const ModalRun&) = delete;
     ModalRun& operator=(const ModalRun&) = delete;
@@ -34,10 +34,10 @@ public:
 private:
     void OnMainWindowClose(wxCloseEvent& event);
 
-    wxDialog& dialog_;
-    int closeCode_;
-    wxWindow* mainWindow_;
-    bool closeAsked_ = false;
+    wxDialog& dialog;
+    int closeCode;
+    wxWindow* mainWindow;
+    bool closeAsked = false;
 };
 
 // A message box (wxOK, wxICON_EXCLAMATION ... as for wxMessageBox) in a

@@ -18,7 +18,7 @@ from PIL import Image
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 PICTURES = {"face.png": (180, 264), "bell.png": (1350, 90),
-            "branch.png": (696, 29), "toki.png": (744, 54)}
+            "branch.png": (696, 29), "toki.png": (744, 54), "moon.png": (480, 16)}
 ICON_SIZES = (16, 32, 48, 128, 256)
 # name: (longest length in seconds, peak in dBFS)
 SOUNDS = {"Gooohn.wav": (5.5, -3.0), "pipi.wav": (1.05, -6.0)}

@@ -21,6 +21,6 @@ public:
 
 private:
     struct Shown;
-    wxWindow* owner_;
-    std::unique_ptr<Shown> shown_;  // the last notification, while it may show
+    wxWindow* owner;
+    std::unique_ptr<Shown> shown;  // the last notification, while it may show
 };

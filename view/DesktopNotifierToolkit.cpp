@@ -8,16 +8,16 @@ struct DesktopNotifier::Shown {
     wxNotificationMessage message;
 };
 
-DesktopNotifier::DesktopNotifier(wxWindow* owner) : owner_(owner) {}
+DesktopNotifier::DesktopNotifier(wxWindow* owner) : owner(owner) {}
 
 DesktopNotifier::~DesktopNotifier() = default;
 
 void DesktopNotifier::Show(const std::string& summary, const std::string& body)
 {
     // A new one replaces the last: the object lives while its message shows.
-    shown_ = std::make_unique<Shown>();
-    shown_->message.SetTitle(wxString::FromUTF8(summary));
-    shown_->message.SetMessage(wxString::FromUTF8(body));
-    shown_->message.SetParent(owner_);
-    shown_->message.Show(wxNotificationMessage::Timeout_Auto);
+    shown = std::make_unique<Shown>();
+    shown->message.SetTitle(wxString::FromUTF8(summary));
+    shown->message.SetMessage(wxString::FromUTF8(body));
+    shown->message.SetParent(owner);
+    shown->message.Show(wxNotificationMessage::Timeout_Auto);
 }

@@ -29,35 +29,35 @@ struct DesktopNotifier::Shown {
     NOTIFYICONDATAW icon{};
 };
 
-DesktopNotifier::DesktopNotifier(wxWindow* owner) : owner_(owner) {}
+DesktopNotifier::DesktopNotifier(wxWindow* owner) : owner(owner) {}
 
 DesktopNotifier::~DesktopNotifier()
 {
-    if (shown_) {
-        Shell_NotifyIconW(NIM_DELETE, &shown_->icon);
+    if (shown) {
+        Shell_NotifyIconW(NIM_DELETE, &shown->icon);
     }
 }
 
 void DesktopNotifier::Show(const std::string& summary, const std::string& body)
 {
-    if (!owner_) {
+    if (!owner) {
         return;
     }
-    if (!shown_) {
-        shown_ = std::make_unique<Shown>();
-        NOTIFYICONDATAW& icon = shown_->icon;
+    if (!shown) {
+        shown = std::make_unique<Shown>();
+        NOTIFYICONDATAW& icon = shown->icon;
         icon.cbSize = sizeof icon;
-        icon.hWnd = static_cast<HWND>(owner_->GetHandle());
+        icon.hWnd = static_cast<HWND>(owner->GetHandle());
         icon.uID = kIconId;
         icon.uFlags = NIF_ICON | NIF_TIP;
         icon.hIcon = LoadIconW(nullptr, IDI_INFORMATION);
         CopyText(icon.szTip, std::size(icon.szTip), "Vellmor");
         if (!Shell_NotifyIconW(NIM_ADD, &icon)) {
-            shown_.reset();
+            shown.reset();
             return;  // no notification area: nothing shows
         }
     }
-    NOTIFYICONDATAW& icon = shown_->icon;
+    NOTIFYICONDATAW& icon = shown->icon;
     icon.uFlags = NIF_INFO;
     icon.dwInfoFlags = NIIF_INFO;
     CopyText(icon.szInfoTitle, std::size(icon.szInfoTitle), summary);

@@ -5,9 +5,10 @@
 #include "AlarmDlg.h"
 #include "AlarmFields.h"
 #include "ClockFonts.h"
+#include "ClockSurface.h"
 #include "DesktopNotifier.h"
 #include "EmbeddedImage.h"
-#include "MenuIds.h"
+#include "MenuCommands.h"
 #include "ModalRun.h"
 #include "SettingsDlg.h"
 #include "SettingsFields.h"
@@ -16,11 +17,9 @@
 #include "TokiAlarmListDlg.h"
 #include "TokiChartData.h"
 #include "TokiInfoDlg.h"
-#include "X11TextBlitter.h"
 
 #include <wx/app.h>
 #include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/menu.h>
@@ -43,21 +42,6 @@ constexpr int kFormHeightDu = 101;
 // The pictures need at least this much room (face 180 x 200).
 constexpr int kMinClientWidth = 180;
 constexpr int kMinClientHeight = 200;
-
-wxColour ToColour(Rgb c)
-{
-    return wxColour(c.red, c.green, c.blue);
-}
-
-// Black text on an opaque background cell, as every text of the clock is drawn.
-void PaintText(wxDC& dc, const wxFont& font, Rgb background, const wxString& text, int x, int y)
-{
-    dc.SetFont(font);
-    dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
-    dc.SetTextBackground(ToColour(background));
-    dc.SetTextForeground(*wxBLACK);
-    dc.DrawText(text, x, y);
-}
 
 // Runs a dialog that edits a copy of fields; OK puts the copy back.
 template <class Dialog, class Fields>
@@ -103,9 +87,9 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
         return false;
     }
     SetFrame(frame);
-    controller_ = std::make_unique<ClockController>(*this);
-    sound_ = std::make_unique<SoundPlayer>();
-    sound_->SetSearchFolders(
+    controller = std::make_unique<ClockController>(*this);
+    sound = std::make_unique<SoundPlayer>();
+    sound->SetSearchFolders(
         DefaultSoundFolders(wxStandardPaths::Get().GetExecutablePath().utf8_string()));
 
     // No window or menu item of the clock has an update-UI handler; sending
@@ -113,13 +97,15 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
     wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
     CreateCanvas();
     Bind(wxEVT_TIMER, &CVellmorView::OnTimerEvent, this);
-    for (int id : {kCmdStrike, kCmdSettings, kCmdAlarm, kCmdTokiInfo, kCmdStopJoya, kCmdTokiAlarms}) {
-        Bind(wxEVT_MENU, &CVellmorView::OnMenuCommand, this, ToMenuId(id));
+    for (ClockCommand command : {ClockCommand::Strike, ClockCommand::Settings, ClockCommand::Alarm,
+                                 ClockCommand::TokiInfo, ClockCommand::StopJoya,
+                                 ClockCommand::TokiAlarms}) {
+        Bind(wxEVT_MENU, &CVellmorView::OnMenuCommand, this, MenuIdOf(command));
     }
 
     ClockSettings settings;
     settings.Load();
-    controller_->InitialUpdate(settings);
+    controller->InitialUpdate(settings);
     LoadPictures();
     CreateFonts();
     FitFrameToForm();
@@ -130,18 +116,18 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
 
 void CVellmorView::CreateCanvas()
 {
-    canvas_ = new wxWindow(GetFrame(), wxID_ANY);  // owned by the frame
-    canvas_->SetBackgroundStyle(wxBG_STYLE_PAINT);
-    canvas_->SetBackgroundColour(*wxWHITE);
+    canvas = new wxWindow(GetFrame(), wxID_ANY);  // owned by the frame
+    canvas->SetBackgroundStyle(wxBG_STYLE_PAINT);
+    canvas->SetBackgroundColour(*wxWHITE);
     // The canvas covers the frame's whole client area. Erasing the frame
     // under it at every repaint is wasted, and costly: GTK looks the theme's
     // colours up each time.
     GetFrame()->SetBackgroundStyle(wxBG_STYLE_PAINT);
-    canvas_->SetFont(wxFont(wxFontInfo(9).FaceName(JapaneseGothicFace())));
-    canvas_->Bind(wxEVT_PAINT, &CVellmorView::OnPaint, this);
-    canvas_->Bind(wxEVT_LEFT_DCLICK, &CVellmorView::OnDoubleClick, this);
-    blitter_ = std::make_unique<X11TextBlitter>(canvas_);
-    controller_->SetLineHeight(canvas_->GetCharHeight());
+    canvas->SetFont(wxFont(wxFontInfo(9).FaceName(JapaneseGothicFace())));
+    canvas->Bind(wxEVT_PAINT, &CVellmorView::OnPaint, this);
+    canvas->Bind(wxEVT_LEFT_DCLICK, &CVellmorView::OnDoubleClick, this);
+    surface = std::make_unique<ClockSurface>(canvas);
+    controller->SetLineHeight(canvas->GetCharHeight());
 }
 
 void CVellmorView::LoadPictures()
@@ -151,38 +137,26 @@ void CVellmorView::LoadPictures()
     // DrawPicture's coordinates stay logical.
     for (ClockPicture p : {ClockPicture::Face, ClockPicture::Bell, ClockPicture::Branch,
                            ClockPicture::Toki}) {
-        pictures_[p] = LoadEmbeddedPicture(PictureFile(p), canvas_->GetContentScaleFactor());
+        pictures[p] = LoadEmbeddedPicture(PictureFile(p), canvas->GetContentScaleFactor());
     }
 }
 
 void CVellmorView::CreateFonts()
 {
     const wxString serif = SerifFace();
-    fonts_[ClockFont::Large] = MakeCellHeightFont(canvas_, serif, 24, 700, true);
-    fonts_[ClockFont::Medium] = MakeCellHeightFont(canvas_, serif, 16, 700, false);
-    fonts_[ClockFont::Small] = MakeCellHeightFont(canvas_, JapaneseGothicFace(), 12, 500, false);
-    wxClientDC dc(canvas_);
-    for (const auto& font : fonts_) {
-        dc.SetFont(font.second);
-        textHeights_[font.first] = dc.GetCharHeight();
-    }
+    surface->SetFont(ClockFont::Large, MakeCellHeightFont(canvas, serif, 24, 700, true));
+    surface->SetFont(ClockFont::Medium, MakeCellHeightFont(canvas, serif, 16, 700, false));
+    surface->SetFont(ClockFont::Small,
+                     MakeCellHeightFont(canvas, JapaneseGothicFace(), 12, 500, false));
 }
 
 void CVellmorView::FitFrameToForm()
 {
-    const wxSize form = canvas_->ConvertDialogToPixels(wxSize(kFormWidthDu, kFormHeightDu));
+    const wxSize form = canvas->ConvertDialogToPixels(wxSize(kFormWidthDu, kFormHeightDu));
     const wxSize client(std::max(form.x, kMinClientWidth), std::max(form.y, kMinClientHeight));
-    // The backing store has as many pixels as the window shows, so that at a
-    // scale of 2 pictures and text keep their detail; it is drawn in logical
-    // pixels all the same.
-    backing_.CreateWithDIPSize(client, canvas_->GetContentScaleFactor());
-    {
-        wxMemoryDC dc(backing_);
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-    }
+    surface->Create(client);
     GetFrame()->SetClientSize(client);
-    canvas_->SetSize(client);
+    canvas->SetSize(client);
 }
 
 void CVellmorView::OnChangeFilename()
@@ -197,39 +171,43 @@ bool CVellmorView::OnClose(bool deleteWindow)
     if (!wxView::OnClose(deleteWindow)) {
         return false;
     }
-    timers_.StopAll();
-    if (sound_) {
-        sound_->Stop();
+    timers.StopAll();
+    if (sound) {
+        sound->Stop();
     }
-    notifier_.reset();  // with the window it belongs to
-    SaveSettings();
+    notifier.reset();  // with the window it belongs to
+    const WriteOutcome saved = SaveSettings();
+    if (!saved && saveFailureAtClose) {
+        saveFailureAtClose(controller->Settings().iniPath, saved.reason);
+    }
     Activate(false);
     return true;
 }
 
-void CVellmorView::SaveSettings() const
+WriteOutcome CVellmorView::SaveSettings() const
 {
-    if (controller_) {
-        controller_->Settings().Save();
+    if (!controller) {
+        return WriteOutcome::Success();  // no clock: nothing to keep
     }
+    return controller->SaveSettings();
 }
 
 bool CVellmorView::StartTimer(int id, int periodMs)
 {
     if (id == kBaseTimer && periodMs == kBaseTimerPeriodMs) {
         // In step with the wall clock's second from the first firing on.
-        return ArmBaseTick(FirstTickArming(SystemClock()->MicrosecondOfSecond()));
+        return ArmBaseTick(FirstTickArming(controller->Clock().MicrosecondOfSecond()));
     }
-    return timers_.Start(id, periodMs);
+    return timers.Start(id, periodMs);
 }
 
 bool CVellmorView::ArmBaseTick(const TickArming& arming)
 {
     switch (arming.kind) {
     case TickArming::Once:
-        return timers_.StartOnce(kBaseTimer, arming.ms);
+        return timers.StartOnce(kBaseTimer, arming.ms);
     case TickArming::Repeat:
-        return timers_.Start(kBaseTimer, arming.ms);
+        return timers.Start(kBaseTimer, arming.ms);
     case TickArming::Keep:
         break;
     }
@@ -238,42 +216,42 @@ bool CVellmorView::ArmBaseTick(const TickArming& arming)
 
 void CVellmorView::StopTimer(int id)
 {
-    timers_.Stop(id);
+    timers.Stop(id);
 }
 
 void CVellmorView::OnTimerEvent(wxTimerEvent& event)
 {
     const int id = event.GetId();
-    if (!timers_.Has(id)) {
+    if (!timers.Has(id)) {
         return;
     }
     // The tick runs four times a second: nothing here touches the heap.
-    const LiveTimers::Firing firing(timers_, id);
+    const LiveTimers::Firing firing(timers, id);
     if (id == kBaseTimer) {
         // Before the tick reads the clock, so that the tick never sees an
         // older second than the schedule did, and a box raised by the tick
         // finds the timer running.
-        ArmBaseTick(TickArmingAfterFiring(SystemClock()->MicrosecondOfSecond(),
-                                          timers_.IsRunning(kBaseTimer)));
+        ArmBaseTick(TickArmingAfterFiring(controller->Clock().MicrosecondOfSecond(),
+                                          timers.IsRunning(kBaseTimer)));
     }
-    controller_->OnTimer(id);
+    controller->OnTimer(id);
     if (id == kBaseTimer) {
-        sound_->ReleaseDeviceWhenIdle();
+        sound->ReleaseDeviceWhenIdle();
     }
 }
 
 void CVellmorView::PlaySound(const std::string& name, SoundMode mode)
 {
     if (mode == SoundMode::Loop) {
-        sound_->PlayLooping(name);
+        sound->PlayLooping(name);
     } else {
-        sound_->PlayYielding(name);
+        sound->PlayYielding(name);
     }
 }
 
 void CVellmorView::StopSound()
 {
-    sound_->Stop();
+    sound->Stop();
 }
 
 void CVellmorView::ShowMessage(const std::string& text, const std::string& caption,
@@ -283,12 +261,12 @@ void CVellmorView::ShowMessage(const std::string& text, const std::string& capti
     // The timers keep firing behind the box. Told to close while the box
     // waits (the program is asked to end), the box ends as if OK was pressed
     // and the close follows once the caller is done with it.
-    ShowMessageBox(canvas_, wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
+    ShowMessageBox(canvas, wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
 }
 
 AlarmBoxAnswer CVellmorView::ShowAlarmBox(const std::string& text, const std::string& caption)
 {
-    const int answer = ShowTwoButtonBox(canvas_, wxString::FromUTF8(text),
+    const int answer = ShowTwoButtonBox(canvas, wxString::FromUTF8(text),
                                         wxString::FromUTF8(caption), "OK",
                                         wxString::FromUTF8("スヌーズ(&S)"));
     return answer == 1 ? AlarmBoxAnswer::Snooze : AlarmBoxAnswer::Ok;
@@ -296,10 +274,10 @@ AlarmBoxAnswer CVellmorView::ShowAlarmBox(const std::string& text, const std::st
 
 void CVellmorView::ShowNotification(const std::string& summary, const std::string& body)
 {
-    if (!notifier_) {
-        notifier_ = std::make_unique<DesktopNotifier>(GetFrame());
+    if (!notifier) {
+        notifier = std::make_unique<DesktopNotifier>(GetFrame());
     }
-    notifier_->Show(summary, body);
+    notifier->Show(summary, body);
 }
 
 bool CVellmorView::RunSettingsDialog(SettingsFields& fields)
@@ -331,10 +309,10 @@ wxMenu* CVellmorView::FirstPopup() const
     return bar && bar->GetMenuCount() > 0 ? bar->GetMenu(0) : nullptr;
 }
 
-void CVellmorView::InsertMenuCommand(int position, int commandId, const std::string& text)
+void CVellmorView::InsertMenuCommand(int position, ClockCommand command, const std::string& text)
 {
     if (wxMenu* menu = FirstPopup()) {
-        menu->Insert(static_cast<size_t>(position), ToMenuId(commandId), wxString::FromUTF8(text));
+        menu->Insert(static_cast<size_t>(position), MenuIdOf(command), wxString::FromUTF8(text));
     }
 }
 
@@ -345,11 +323,11 @@ void CVellmorView::InsertMenuSeparator(int position)
     }
 }
 
-void CVellmorView::RemoveMenuItemById(int commandId)
+void CVellmorView::RemoveMenuItemById(ClockCommand command)
 {
     wxMenu* menu = FirstPopup();
-    if (menu && menu->FindItem(ToMenuId(commandId))) {
-        menu->Destroy(ToMenuId(commandId));
+    if (menu && menu->FindItem(MenuIdOf(command))) {
+        menu->Destroy(MenuIdOf(command));
     }
 }
 
@@ -361,109 +339,33 @@ void CVellmorView::RemoveMenuItemAt(int position)
     }
 }
 
-void CVellmorView::RefreshArea(const wxRect& area)
-{
-    if (!painting_ && canvas_) {
-        canvas_->RefreshRect(area, false);
-    }
-}
-
 void CVellmorView::DrawPicture(ClockPicture picture, int srcX, int srcY, int width, int height,
                                int x, int y)
 {
-    const wxBitmap& source = pictures_[picture];
-    if (!source.IsOk() || !backing_.IsOk()) {
-        return;
-    }
-    CatchUpStraightText();  // what was drawn first stays below
-    wxMemoryDC from(const_cast<wxBitmap&>(source));
-    wxMemoryDC to(backing_);
-    to.Blit(x, y, width, height, &from, srcX, srcY);
-    RefreshArea(wxRect(x, y, width, height));
+    surface->DrawPicture(pictures[picture], wxRect(srcX, srcY, width, height), wxPoint(x, y));
 }
 
 void CVellmorView::DrawText(const std::string& text, int x, int y, ClockFont font,
                             Rgb background)
 {
-    if (!backing_.IsOk()) {
-        return;
-    }
+    const TextStyle style{font, background};
     // The large font is the time's, drawn once a second.
-    if (font == ClockFont::Large && !painting_ && DrawTextStraight(text, x, y, font, background)) {
-        return;
-    }
-    CatchUpStraightText();
-    DrawTextToBacking(text, x, y, font, background);
-    // Measuring the text would lay it out a second time; the rest of the
-    // line is refreshed instead.
-    RefreshArea(wxRect(x, y, backing_.GetLogicalWidth() - x, textHeights_[font]));
-}
-
-void CVellmorView::DrawTextToBacking(const std::string& text, int x, int y, ClockFont font,
-                                     Rgb background)
-{
-    wxMemoryDC to(backing_);
-    PaintText(to, fonts_[font], background, wxString::FromUTF8(text), x, y);
-}
-
-bool CVellmorView::DrawTextStraight(const std::string& text, int x, int y, ClockFont font,
-                                    Rgb background)
-{
-    if (!blitter_) {
-        return false;
-    }
-    if (straight_.pending && (x != straight_.x || y != straight_.y || font != straight_.font)) {
-        CatchUpStraightText();  // another place: the one before must not be lost
-    }
-    const auto render = [this, font, background](const wxString& str) {
-        X11TextBlitter::Rendering rendering;
-        wxMemoryDC measure(backing_);
-        measure.SetFont(fonts_[font]);
-        const wxSize size = measure.GetTextExtent(str);
-        measure.GetPartialTextExtents(str, rendering.extents);
-        measure.SelectObject(wxNullBitmap);
-        if (size.x <= 0 || size.y <= 0) {
-            return rendering;
-        }
-        rendering.bitmap = wxBitmap(size);
-        wxMemoryDC to(rendering.bitmap);
-        PaintText(to, fonts_[font], background, str, 0, 0);
-        return rendering;
-    };
-    const int style = static_cast<int>(font) << 24 | background.red << 16 |
-                      background.green << 8 | background.blue;
-    if (!blitter_->Draw(text, x, y, style, render)) {
-        return false;
-    }
-    straight_.pending = true;
-    straight_.text = text;
-    straight_.x = x;
-    straight_.y = y;
-    straight_.font = font;
-    straight_.background = background;
-    return true;
-}
-
-void CVellmorView::CatchUpStraightText()
-{
-    if (straight_.pending) {
-        straight_.pending = false;
-        DrawTextToBacking(straight_.text, straight_.x, straight_.y, straight_.font,
-                          straight_.background);
+    if (font == ClockFont::Large) {
+        surface->CopyTime(text, wxPoint(x, y), style);
+    } else {
+        surface->DrawText(text, wxPoint(x, y), style);
     }
 }
 
 const wxBitmap& CVellmorView::BackingStore()
 {
-    CatchUpStraightText();
-    return backing_;
+    return surface->Bitmap();
 }
 
 void CVellmorView::Invalidate()
 {
-    fullPaintPending_ = true;
-    if (canvas_) {
-        canvas_->Refresh(true);
+    if (surface) {
+        surface->Invalidate();
     }
 }
 
@@ -474,32 +376,19 @@ bool CVellmorView::IsShiftDown() const
 
 void CVellmorView::OnPaint(wxPaintEvent&)
 {
-    wxPaintDC dc(canvas_);
-    if (fullPaintPending_ && backing_.IsOk()) {
-        fullPaintPending_ = false;
-        straight_.pending = false;  // wiped with the rest; the next tick draws the time
-        {
-            wxMemoryDC clear(backing_);
-            clear.SetBackground(*wxWHITE_BRUSH);
-            clear.Clear();
-        }
-        painting_ = true;
-        controller_->FullPaint();
-        painting_ = false;
-    }
-    CatchUpStraightText();
-    if (backing_.IsOk()) {
-        dc.DrawBitmap(backing_, 0, 0);
-    }
+    wxPaintDC dc(canvas);
+    surface->PaintTo(dc, [this] { controller->FullPaint(); });
 }
 
 void CVellmorView::OnDoubleClick(wxMouseEvent& event)
 {
-    controller_->OnDoubleClick();
+    controller->OnDoubleClick();
     event.Skip();
 }
 
 void CVellmorView::OnMenuCommand(wxCommandEvent& event)
 {
-    controller_->OnCommand(FromMenuId(event.GetId()));
+    if (const auto command = CommandOfMenuId(event.GetId())) {
+        controller->OnCommand(*command);
+    }
 }

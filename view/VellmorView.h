@@ -7,14 +7,16 @@
 
 #include <wx/bitmap.h>
 #include <wx/docview.h>
-#include <wx/font.h>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
 
+class ClockSurface;
 class SoundPlayer;
 class DesktopNotifier;
-class X11TextBlitter;
 class wxPaintEvent;
 class wxMouseEvent;
 class wxTimerEvent;
@@ -22,8 +24,7 @@ class wxWindow;
 
 // The clock window's content. Puts the controller's decisions on the screen
 // and the speakers: timers, sounds, message boxes and dialogs, the menu, the
-// pictures and texts. Everything is drawn into a backing bitmap and copied to the window
-// in its paint handler, so exposing the window never loses a picture.
+// pictures and texts. Pictures and texts go to the window's ClockSurface.
 class CVellmorView : public wxView, public ClockPlatform {
 public:
     CVellmorView();
@@ -35,14 +36,19 @@ public:
     // The frame's title stays the application name; no document name shows.
     void OnChangeFilename() override;
 
-    ClockController& Controller() { return *controller_; }
+    ClockController& Controller() { return *controller; }
     // Writes the settings to their file now (atomically; a read-only file is
-    // left alone). Called at close, after a dialog's OK, and when the
-    // display is lost.
-    void SaveSettings() const;
+    // left alone). Called at close and when the display is lost; a dialog's
+    // OK saves through the controller.
+    WriteOutcome SaveSettings() const;
+    // Told the file and the reason when the save at close fails: the
+    // program is ending, and no box may hold it.
+    using SaveFailureHandler =
+        std::function<void(const std::string& path, const std::string& reason)>;
+    void OnSaveFailureAtClose(SaveFailureHandler handler) { saveFailureAtClose = std::move(handler); }
     // What the window shows, for checks of the drawing.
     const wxBitmap& BackingStore();
-    wxWindow* Canvas() const { return canvas_; }
+    wxWindow* Canvas() const { return canvas; }
 
     // ClockPlatform
     bool StartTimer(int id, int periodMs) override;
@@ -57,9 +63,9 @@ public:
     bool RunAlarmDialog(AlarmFields& fields) override;
     void RunTokiInfoDialog(const TokiChartData& chart) override;
     bool RunTokiAlarmDialog(TokiAlarmListFields& fields) override;
-    void InsertMenuCommand(int position, int commandId, const std::string& text) override;
+    void InsertMenuCommand(int position, ClockCommand command, const std::string& text) override;
     void InsertMenuSeparator(int position) override;
-    void RemoveMenuItemById(int commandId) override;
+    void RemoveMenuItemById(ClockCommand command) override;
     void RemoveMenuItemAt(int position) override;
     void DrawPicture(ClockPicture picture, int srcX, int srcY, int width, int height, int x,
                      int y) override;
@@ -78,35 +84,17 @@ private:
     bool ArmBaseTick(const TickArming& arming);
     void OnMenuCommand(wxCommandEvent& event);
     wxMenu* FirstPopup() const;
-    void RefreshArea(const wxRect& area);
-    void DrawTextToBacking(const std::string& text, int x, int y, ClockFont font, Rgb background);
-    bool DrawTextStraight(const std::string& text, int x, int y, ClockFont font, Rgb background);
-    void CatchUpStraightText();
 
-    std::unique_ptr<ClockController> controller_;
-    std::unique_ptr<SoundPlayer> sound_;
-    std::unique_ptr<DesktopNotifier> notifier_;
-    wxWindow* canvas_ = nullptr;  // owned by the frame
-    wxBitmap backing_;
-    bool fullPaintPending_ = true;
-    bool painting_ = false;
-    std::map<ClockPicture, wxBitmap> pictures_;
-    std::map<ClockFont, wxFont> fonts_;
-    std::map<ClockFont, int> textHeights_;  // pixels of a line of text
-    // The time is copied straight to the screen once a second and drawn
-    // into the backing bitmap only before something else is drawn there or
-    // the window is painted from it.
-    std::unique_ptr<X11TextBlitter> blitter_;
-    struct StraightText {
-        bool pending = false;  // on the screen, not yet in backing_
-        std::string text;
-        int x = 0, y = 0;
-        ClockFont font = ClockFont::Large;
-        Rgb background;
-    } straight_;
+    std::unique_ptr<ClockController> controller;
+    SaveFailureHandler saveFailureAtClose;
+    std::unique_ptr<SoundPlayer> sound;
+    std::unique_ptr<DesktopNotifier> notifier;
+    wxWindow* canvas = nullptr;  // owned by the frame
+    std::unique_ptr<ClockSurface> surface;
+    std::map<ClockPicture, wxBitmap> pictures;
     // Every timer of the clock, by id; they keep firing behind message boxes
     // and dialogs.
-    LiveTimers timers_{*this, kBaseTimer, kTimerCount};
+    LiveTimers timers{*this, kBaseTimer, kTimerCount};
 
     wxDECLARE_DYNAMIC_CLASS(CVellmorView);
 };

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -46,7 +47,7 @@ struct X11TextBlitter::Server {
     int depth = 0;
     GC gc = nullptr;
 
-    int style = 0;
+    std::optional<TextStyle> style;  // of the pieces kept
     int cutX = -1;    // pixels from the text's left to the cut
     int height = 0;   // of every piece
     std::string head;  // the text up to and with the cut's ':', as in headPiece
@@ -178,16 +179,16 @@ struct X11TextBlitter::Server {
     }
 };
 
-X11TextBlitter::X11TextBlitter(wxWindow* canvas) : canvas_(canvas) {}
+X11TextBlitter::X11TextBlitter(wxWindow* target) : canvas(target) {}
 
 X11TextBlitter::~X11TextBlitter() = default;
 
 bool X11TextBlitter::Attach()
 {
-    if (unusable_ || !canvas_) {
+    if (unusable || !canvas) {
         return false;
     }
-    GdkWindow* window = canvas_->GTKGetDrawingWindow();
+    GdkWindow* window = canvas->GTKGetDrawingWindow();
     if (!window) {
         return false;  // not realized yet
     }
@@ -201,21 +202,21 @@ bool X11TextBlitter::Attach()
     if (gdk_window_get_scale_factor(window) != 1) {
         return false;
     }
-    if (server_ && server_->window == window && server_->native == native) {
-        server_->offsetX = offsetX;
-        server_->offsetY = offsetY;
+    if (attached && attached->window == window && attached->native == native) {
+        attached->offsetX = offsetX;
+        attached->offsetY = offsetY;
         return true;
     }
-    server_.reset();
+    attached.reset();
     GdkDisplay* display = gdk_window_get_display(window);
     if (!GDK_IS_X11_DISPLAY(display)) {
-        unusable_ = true;
+        unusable = true;
         return false;
     }
     Visual* visual = gdk_x11_visual_get_xvisual(gdk_window_get_visual(native));
     const int depth = gdk_visual_get_depth(gdk_window_get_visual(native));
     if (!visual || visual->c_class != TrueColor || depth < 15) {
-        unusable_ = true;
+        unusable = true;
         return false;
     }
     auto server = std::make_unique<Server>();
@@ -234,21 +235,21 @@ bool X11TextBlitter::Attach()
     server->gc = XCreateGC(server->display, server->xid, GCGraphicsExposures, &values);
     if (gdk_x11_display_error_trap_pop(display) != 0 || !server->gc) {
         server->gc = nullptr;
-        unusable_ = true;
+        unusable = true;
         return false;
     }
-    server_ = std::move(server);
+    attached = std::move(server);
     return true;
 }
 
-bool X11TextBlitter::Draw(const std::string& text, int x, int y, int style,
+bool X11TextBlitter::Draw(const std::string& text, int x, int y, const TextStyle& style,
                           const Renderer& render)
 {
     if (!Attach()) {
         return false;
     }
-    Server& server = *server_;
-    if (style != server.style) {
+    Server& server = *attached;
+    if (server.style != style) {
         server.Forget();
         server.style = style;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextStyle.h"
+
 #include <wx/bitmap.h>
 #include <wx/dynarray.h>
 #include <wx/string.h>
@@ -35,22 +37,23 @@ public:
     };
     using Renderer = std::function<Rendering(const wxString& text)>;
 
-    explicit X11TextBlitter(wxWindow* canvas);
+    explicit X11TextBlitter(wxWindow* target);
     ~X11TextBlitter();
     X11TextBlitter(const X11TextBlitter&) = delete;
     X11TextBlitter& operator=(const X11TextBlitter&) = delete;
 
     // Copies the UTF-8 text with its top left at (x, y) of the canvas. style
-    // names the font and colours render uses; pieces of another style are
-    // forgotten. False when this display cannot take the copy (nothing drawn).
-    bool Draw(const std::string& text, int x, int y, int style, const Renderer& render);
+    // is the one render draws in; pieces of another style are forgotten.
+    // False when this display cannot take the copy (nothing drawn).
+    bool Draw(const std::string& text, int x, int y, const TextStyle& style,
+              const Renderer& render);
 
 private:
     struct Server;  // the X side: display, window, cached pieces
 
     bool Attach();
 
-    wxWindow* canvas_;
-    std::unique_ptr<Server> server_;
-    bool unusable_ = false;  // not X11, or the window cannot be drawn to
+    wxWindow* canvas;
+    std::unique_ptr<Server> attached;  // the window the pieces were made for
+    bool unusable = false;  // not X11, or the window cannot be drawn to
 };

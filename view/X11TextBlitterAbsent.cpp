@@ -5,17 +5,17 @@
 
 struct X11TextBlitter::Server {};
 
-X11TextBlitter::X11TextBlitter(wxWindow* canvas) : canvas_(canvas) {}
+X11TextBlitter::X11TextBlitter(wxWindow* target) : canvas(target) {}
 
 X11TextBlitter::~X11TextBlitter() = default;
 
 bool X11TextBlitter::Attach()
 {
-    unusable_ = true;
+    unusable = true;
     return false;
 }
 
-bool X11TextBlitter::Draw(const std::string&, int, int, int, const Renderer&)
+bool X11TextBlitter::Draw(const std::string&, int, int, const TextStyle&, const Renderer&)
 {
     return Attach();
 }

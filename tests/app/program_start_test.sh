@@ -54,6 +54,14 @@ WIN=$(wait_window "start after a crash, with a file argument") || exit 1
 [ "$(xdotool getwindowname "$WIN")" = "Vellmor" ] || fail "title with a file argument"
 stop "with a file argument"
 
+# A file whose name is that of a switch is a file: only a whole argument
+# is a switch here.
+mkdir -p "$SCRATCH/notes"
+echo "any text" > "$SCRATCH/notes/regserver"
+start ./vellmor "$SCRATCH/notes/regserver"
+wait_window "a file named regserver" >/dev/null || exit 1
+stop "a file named regserver"
+
 # A renamed copy keeps its own settings file.
 cp vellmor other-clock
 start ./other-clock

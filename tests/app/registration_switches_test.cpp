@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 TEST(RegistrationSwitches, OnlyASwitchThatEndsTheLineCounts)
@@ -28,6 +31,39 @@ TEST(RegistrationSwitches, OnlyASwitchThatEndsTheLineCounts)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FindRegistrationSwitch(c.line), c.expected) << '"' << c.line << '"';
+    }
+}
+
+// Where the system hands the arguments over one by one (POSIX), only a whole
+// last argument is a switch: a file whose name ends so is a file.
+TEST(RegistrationSwitches, AsArgumentsOnlyAWholeLastArgumentCounts)
+{
+    using R = RegistrationRequest;
+    struct {
+        std::vector<std::string> args;
+        R expected;
+    } const cases[] = {
+        {{"/RegServer"}, R::Register},
+        {{"-regserver"}, R::Register},
+        {{"-REGSERVER"}, R::Register},
+        {{"/UnregServer"}, R::Unregister},
+        {{"-uNrEgSeRvEr"}, R::Unregister},
+        {{"notes.txt", "/RegServer"}, R::Register},
+        {{"/tmp/regserver"}, R::None},
+        {{"/home/a/unregserver"}, R::None},
+        {{"./-RegServer"}, R::None},
+        {{"--RegServer"}, R::None},
+        {{"/RegServer "}, R::None},
+        {{"/RegServer", "x"}, R::None},
+        {{"RegServer"}, R::None},
+        {{}, R::None},
+    };
+    for (const auto& c : cases) {
+        std::string shown;
+        for (const std::string& arg : c.args) {
+            shown += "[" + arg + "]";
+        }
+        EXPECT_EQ(FindRegistrationArgument(c.args), c.expected) << shown;
     }
 }
 

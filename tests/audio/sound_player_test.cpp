@@ -1,4 +1,6 @@
 #include "SoundPlayer.h"
+#include "TempDir.h"
+#include "WaveFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +9,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
 #include <thread>
 
 namespace {
@@ -18,11 +23,11 @@ protected:
     void SetUp() override
     {
         setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", path_.c_str(), 1);
+        setenv("SDL_DISKAUDIOFILE", path.c_str(), 1);
     }
-    void TearDown() override { std::remove(path_.c_str()); }
+    void TearDown() override { std::remove(path.c_str()); }
 
-    std::string path_ = "/tmp/vellmor-sound-test-" + std::to_string(getpid()) + ".raw";
+    std::string path = "/tmp/vellmor-sound-test-" + std::to_string(getpid()) + ".raw";
 };
 
 TEST_F(SoundPlayerTest, YieldingLoopingAndStop)
@@ -62,6 +67,72 @@ TEST_F(SoundPlayerTest, UnknownOrPathNamesPlayNothing)
         player.PlayLooping(name);
         EXPECT_FALSE(player.IsPlaying()) << name;
     }
+}
+
+bool StopsPlayingWithin(SoundPlayer& player, std::chrono::milliseconds bound)
+{
+    const auto deadline = std::chrono::steady_clock::now() + bound;
+    while (player.IsPlaying()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+// The program's own folders are searched, never the working folder: a sound
+// of the same name there is not decoded.
+TEST_F(SoundPlayerTest, TheWorkingFolderIsNeverSearched)
+{
+    EXPECT_EQ(DefaultSoundFolders("/opt/v/vellmor"),
+              (std::vector<std::string>{"/opt/v", "/opt/v/../share/vellmor/sounds"}));
+
+    TempDir work;
+    TempDir program;
+    WriteBytes(work.File("pipi.wav"), SilentWave(60000));
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(work.path);
+    SoundPlayer player;
+    player.SetSearchFolders(DefaultSoundFolders(program.File("vellmor")));
+    player.PlayYielding("pipi.wav");  // the built-in second
+    std::filesystem::current_path(before);
+    EXPECT_TRUE(StopsPlayingWithin(player, std::chrono::seconds(10)))
+        << "the working folder's minute of sound played";
+}
+
+// Files that are not what they say: one that is no WAV at all and one too
+// large to be a bell are passed over (a name with a built-in copy falls back
+// to it); one whose header claims 2 GiB for a tenth of a second of sound
+// plays what it holds, and ends.
+TEST_F(SoundPlayerTest, MalformedHugeAndLyingFiles)
+{
+    TempDir dir;
+    WriteBytes(dir.File("Gooohn.wav"), "RIFF\x10\0\0\0WAVEnot a wave file");
+    WriteBytes(dir.File("huge.wav"), SilentWave(17 * 1024 * 1024 / 16));  // 17 MiB
+    WriteBytes(dir.File("large.wav"), SilentWave(60000));                 // 0.9 MiB
+    WriteBytes(dir.File("lying.wav"), SilentWave(100, 0x7FFFFFFF));
+    const struct {
+        const char* name;
+        bool plays;
+    } starts[] = {
+        {"Gooohn.wav", true},  // the built-in bell
+        {"huge.wav", false},
+        {"large.wav", true},   // a minute under the limit plays
+    };
+    SoundPlayer player;
+    player.SetSearchFolders({dir.path});
+    ASSERT_TRUE(player.IsOpen()) << SDL_GetError();
+    for (const auto& c : starts) {
+        player.PlayYielding(c.name);
+        EXPECT_EQ(player.IsPlaying(), c.plays) << c.name;
+        player.Stop();
+    }
+    player.PlayYielding("lying.wav");
+    EXPECT_TRUE(StopsPlayingWithin(player, std::chrono::seconds(10)));
+    player.PlayYielding("Gooohn.wav");
+    EXPECT_TRUE(player.IsPlaying()) << "the next strike was kept waiting";
+    player.Stop();
 }
 
 TEST(SoundPlayerDevice, HeldOnlyWhileSoundsPlayAndAFewSecondsAfter)

@@ -5,33 +5,18 @@
 // can see; whether a speaker sounded is not.
 #include "SoundPlayer.h"
 #include "TempDir.h"
+#include "WaveFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <thread>
 
 namespace {
 
 using namespace std::chrono_literals;
-
-// A RIFF WAVE file of silence: 16-bit mono at 8000 Hz, `ms` long.
-std::string SilentWave(int ms)
-{
-    const std::uint32_t dataBytes = static_cast<std::uint32_t>(8000 * 2 * ms / 1000);
-    auto le32 = [](std::uint32_t v) {
-        return std::string{static_cast<char>(v), static_cast<char>(v >> 8),
-                           static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
-    };
-    auto le16 = [](std::uint16_t v) {
-        return std::string{static_cast<char>(v), static_cast<char>(v >> 8)};
-    };
-    return "RIFF" + le32(36 + dataBytes) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) +
-           le32(8000) + le32(16000) + le16(2) + le16(16) + "data" + le32(dataBytes) +
-           std::string(dataBytes, '\0');
-}
 
 bool StopsPlayingWithin(SoundPlayer& player, std::chrono::milliseconds bound)
 {
@@ -49,7 +34,7 @@ TEST(WinmmSoundPlayer, TheBuiltInBellPlaysForItsLengthAndAYieldingRequestWaits)
 {
     SoundPlayer player;
     player.SetSearchFolders({});
-    player.PlayYielding("Gooohn.wav");  // the built-in copy, 2.65 s
+    player.PlayYielding("Gooohn.wav");  // the built-in copy, 5.3 s
     ASSERT_TRUE(player.IsPlaying());
     player.PlayYielding("pipi.wav");    // yields: the bell goes on
     std::this_thread::sleep_for(500ms);
@@ -60,17 +45,73 @@ TEST(WinmmSoundPlayer, TheBuiltInBellPlaysForItsLengthAndAYieldingRequestWaits)
 
 TEST(WinmmSoundPlayer, AFileInTheSearchFoldersComesBeforeTheBuiltInCopy)
 {
+    // A minute of the folder's own against the built-in one second: still
+    // playing after three seconds, it is the folder's, however late the
+    // checks come on a loaded machine.
     TempDir dir;
-    WriteBytes(dir.File("Gooohn.wav"), SilentWave(100));
+    WriteBytes(dir.File("pipi.wav"), SilentWave(60000));
     SoundPlayer player;
     player.SetSearchFolders({dir.path});
-    player.PlayYielding("Gooohn.wav");
-    ASSERT_TRUE(player.IsPlaying());
-    // The folder's 0.1 s sound, not the built-in 2.65 s one.
-    EXPECT_TRUE(StopsPlayingWithin(player, 1500ms));
+    player.PlayYielding("pipi.wav");
+    std::this_thread::sleep_for(3s);
+    EXPECT_TRUE(player.IsPlaying()) << "the built-in copy played, not the folder's";
     // Once it has ended, the next request plays.
+    player.Stop();
+    player.PlayYielding("pipi.wav");
+    EXPECT_TRUE(player.IsPlaying());
+    player.Stop();
+}
+
+// The working folder is not one of the program's: a sound of the same name
+// there is never played.
+TEST(WinmmSoundPlayer, TheWorkingFolderIsNeverSearched)
+{
+    TempDir work;
+    TempDir program;
+    WriteBytes(work.File("pipi.wav"), SilentWave(60000));
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(std::filesystem::u8path(work.path));
+    SoundPlayer player;
+    player.SetSearchFolders(DefaultSoundFolders(program.File("vellmor.exe")));
+    player.PlayYielding("pipi.wav");
+    std::filesystem::current_path(before);
+    EXPECT_TRUE(StopsPlayingWithin(player, 10s)) << "the working folder's minute of sound played";
+}
+
+// Files that are not what they say: one that is no WAV at all and one too
+// large to be a bell are passed over (a name with a built-in copy falls back
+// to it); one whose header claims 2 GiB for a tenth of a second of sound
+// plays the sound it holds, and ends.
+TEST(WinmmSoundPlayer, MalformedHugeAndLyingFiles)
+{
+    TempDir dir;
+    WriteBytes(dir.File("Gooohn.wav"), "RIFF\x10\0\0\0WAVEnot a wave file");
+    WriteBytes(dir.File("huge.wav"), SilentWave(17 * 1024 * 1024 / 16));  // 17 MiB
+    WriteBytes(dir.File("large.wav"), SilentWave(60000));                 // 0.9 MiB
+    WriteBytes(dir.File("lying.wav"), SilentWave(100, 0x7FFFFFFF));
+    const struct {
+        const char* name;
+        bool plays;
+    } starts[] = {
+        {"Gooohn.wav", true},  // the built-in bell
+        {"huge.wav", false},
+        {"large.wav", true},   // a minute under the limit plays
+    };
+    for (const auto& c : starts) {
+        SoundPlayer player;
+        player.SetSearchFolders({dir.path});
+        player.PlayYielding(c.name);
+        EXPECT_EQ(player.IsPlaying(), c.plays) << c.name;
+        player.Stop();
+    }
+    SoundPlayer player;
+    player.SetSearchFolders({dir.path});
+    player.PlayYielding("lying.wav");
+    EXPECT_TRUE(StopsPlayingWithin(player, 10s)) << "the length came from the lying header";
+    // The next strike is not kept waiting.
     player.PlayYielding("Gooohn.wav");
     EXPECT_TRUE(player.IsPlaying());
+    player.Stop();
 }
 
 TEST(WinmmSoundPlayer, LoopingEndsTheSoundThatPlaysAndGoesOnUntilStop)

@@ -92,6 +92,11 @@ TEST(TokiCli, BadInputExitsTwoWithOneLineNamingTheArgument)
         {"--lat 35:x", "35:x"},
         {"--lon 139:60", "139:60"},
         {"--lat 91:00", "91:00"},
+        // Past the pole, or past the date line: beyond 90°00′ and 180°00′.
+        {"--lat 90:59", "90:59"},
+        {"--lat -90:01", "-90:01"},
+        {"--lon 180:59", "180:59"},
+        {"--lon -180:01", "-180:01"},
         {"--at 24:00", "24:00"},
         {"--at 6:14", "6:14"},
         {"--tz 15", "15"},
@@ -110,7 +115,8 @@ TEST(TokiCli, BadInputExitsTwoWithOneLineNamingTheArgument)
 TEST(TokiCli, AcceptsTheEdgesOfItsRanges)
 {
     for (const char* args : {"--tz -12", "--tz 14", "--date 2000-02-29", "--lat -90:00",
-                             "--lon -180:59", "--at 00:00", "--at 23:59"}) {
+                             "--lat 90:00", "--lon -180:00", "--lon 180:00", "--at 00:00",
+                             "--at 23:59"}) {
         EXPECT_EQ(RunToki(args).status, 0) << args;
     }
 }

@@ -1,42 +1,17 @@
 #include "ClockRig.h"
 
-#include "UtcSeconds.h"
+#include "EpochTime.h"
 
 #include <algorithm>
 
-namespace {
-
-// Wall-clock instants are handled as UTC so that no time zone shifts them.
-std::time_t EpochOf(const LocalTime& t)
-{
-    std::tm tm{};
-    tm.tm_year = t.year - 1900;
-    tm.tm_mon = t.month - 1;
-    tm.tm_mday = t.day;
-    tm.tm_hour = t.hour;
-    tm.tm_min = t.minute;
-    tm.tm_sec = t.second;
-    return UtcSeconds(tm);
-}
-
-LocalTime FromEpoch(std::time_t t)
-{
-    std::tm tm{};
-    gmtime_r(&t, &tm);
-    return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
-                     tm.tm_hour,        tm.tm_min,     tm.tm_sec};
-}
-
-}  // namespace
-
 LocalTime ClockRig::Offset(const LocalTime& t, long long seconds)
 {
-    return FromEpoch(EpochOf(t) + static_cast<std::time_t>(seconds));
+    return LocalTimeAtEpoch(EpochOf(t) + static_cast<std::time_t>(seconds));
 }
 
 void ClockRig::Start(const LocalTime& start)
 {
-    startEpoch_ = EpochOf(start);
+    startEpoch = EpochOf(start);
     platform.nowMs = 0;
     clock->Set(start);
     controller.SetLineHeight(kLineHeight);
@@ -67,9 +42,9 @@ void ClockRig::RunUntilMs(long long targetMs)
     }
 }
 
-void ClockRig::Command(int commandId)
+void ClockRig::Command(ClockCommand command)
 {
-    controller.OnCommand(commandId);
+    controller.OnCommand(command);
     RepaintIfPending();
 }
 
@@ -92,12 +67,12 @@ std::vector<long long> ClockRig::StrikesBetween(long long fromMs, long long toMs
 
 long long ClockRig::MsOf(const LocalTime& t) const
 {
-    return static_cast<long long>(EpochOf(t) - startEpoch_) * 1000;
+    return static_cast<long long>(EpochOf(t) - startEpoch) * 1000;
 }
 
 LocalTime ClockRig::WallClockAt(long long ms) const
 {
-    return FromEpoch(startEpoch_ + static_cast<std::time_t>(ms / 1000));
+    return LocalTimeAtEpoch(startEpoch + static_cast<std::time_t>(ms / 1000));
 }
 
 void ClockRig::RepaintIfPending()

@@ -42,10 +42,10 @@ protected:
 
     // The wall clock jumps by seconds while simulated time and the timers run
     // on, as after a machine's sleep or a clock set by hand.
-    void MoveWallClock(long long seconds) { startEpoch_ += seconds; }
+    void MoveWallClock(long long seconds) { startEpoch += seconds; }
 
     // A menu command (or double click) delivered now, with its repaint.
-    void Command(int commandId);
+    void Command(ClockCommand command);
     void DoubleClick();
 
     // Times of the bell strikes ("Gooohn.wav") in [fromMs, toMs].
@@ -58,5 +58,5 @@ protected:
 private:
     void RepaintIfPending();
 
-    std::time_t startEpoch_ = 0;
+    std::time_t startEpoch = 0;
 };

@@ -4,6 +4,12 @@
 
 namespace {
 
+// The command's id, as a menu item is named in `menu` and `calls`.
+std::string IdOf(ClockCommand command)
+{
+    return std::to_string(static_cast<int>(command));
+}
+
 const char* PictureName(ClockPicture p)
 {
     switch (p) {
@@ -108,10 +114,11 @@ bool FakeClockPlatform::RunTokiAlarmDialog(TokiAlarmListFields& fields)
     return ok;
 }
 
-void FakeClockPlatform::InsertMenuCommand(int position, int commandId, const std::string& text)
+void FakeClockPlatform::InsertMenuCommand(int position, ClockCommand command,
+                                          const std::string& text)
 {
     calls.push_back("insert item " + std::to_string(position));
-    menu.insert(menu.begin() + position, std::to_string(commandId) + " " + text);
+    menu.insert(menu.begin() + position, IdOf(command) + " " + text);
 }
 
 void FakeClockPlatform::InsertMenuSeparator(int position)
@@ -120,10 +127,10 @@ void FakeClockPlatform::InsertMenuSeparator(int position)
     menu.insert(menu.begin() + position, "-");
 }
 
-void FakeClockPlatform::RemoveMenuItemById(int commandId)
+void FakeClockPlatform::RemoveMenuItemById(ClockCommand command)
 {
-    calls.push_back("remove item " + std::to_string(commandId));
-    const std::string prefix = std::to_string(commandId) + " ";
+    calls.push_back("remove item " + IdOf(command));
+    const std::string prefix = IdOf(command) + " ";
     const auto it = std::find_if(menu.begin(), menu.end(), [&](const std::string& item) {
         return item.compare(0, prefix.size(), prefix) == 0;
     });

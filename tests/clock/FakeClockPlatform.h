@@ -65,9 +65,9 @@ public:
     bool RunAlarmDialog(AlarmFields& fields) override;
     void RunTokiInfoDialog(const TokiChartData& chart) override;
     bool RunTokiAlarmDialog(TokiAlarmListFields& fields) override;
-    void InsertMenuCommand(int position, int commandId, const std::string& text) override;
+    void InsertMenuCommand(int position, ClockCommand command, const std::string& text) override;
     void InsertMenuSeparator(int position) override;
-    void RemoveMenuItemById(int commandId) override;
+    void RemoveMenuItemById(ClockCommand command) override;
     void RemoveMenuItemAt(int position) override;
     void DrawPicture(ClockPicture picture, int srcX, int srcY, int width, int height, int x,
                      int y) override;

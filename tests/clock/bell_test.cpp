@@ -112,7 +112,7 @@ TEST_F(Bell, ChimeReplacesTheRunningSeries)
     settings.chime = TICK_HOUR;
     Start(At(2006, 1, 1, 17, 59, 57));
     RunUntil(At(2006, 1, 1, 17, 59, 59));
-    Command(kCmdStrike);  // its sound would come at 18:00:00.6
+    Command(ClockCommand::Strike);  // its sound would come at 18:00:00.6
     RunUntil(At(2006, 1, 1, 18, 1, 0));
 
     const long long due = MsOf(At(2006, 1, 1, 18, 0, 0));
@@ -157,7 +157,7 @@ TEST_F(RunningSeries, StrikeCommandCutsTheSeriesAndStrikesOnce)
 {
     StartTwelveAndHearTwo();
     const long long now = platform.nowMs;
-    Command(kCmdStrike);
+    Command(ClockCommand::Strike);
     EXPECT_EQ(platform.soundStops.size(), 1u);
     RunForMs(80 * 1000);
     EXPECT_EQ(platform.SoundTimes("Gooohn.wav"), std::vector<long long>{now + 1600});
@@ -170,7 +170,7 @@ TEST_F(Bell, StrikeCommandWorksWhenTheScheduleNeverChimes)
 {
     settings.chimeCount = 0;
     Start(At(2006, 1, 1, 7, 20, 30));
-    Command(kCmdStrike);
+    Command(ClockCommand::Strike);
     RunForMs(10 * 1000);
     EXPECT_EQ(platform.SoundTimes("Gooohn.wav"), std::vector<long long>{1600});
 }
@@ -179,7 +179,7 @@ TEST_F(Bell, AnimationTimerFailureIsReportedAndNothingStrikes)
 {
     platform.failingTimers = {kAnimationTimer};
     Start(At(2006, 1, 1, 7, 20, 30));
-    Command(kCmdStrike);
+    Command(ClockCommand::Strike);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "Cannot set animation timer! ");
     EXPECT_EQ(platform.messages[0].caption, "");

@@ -1,4 +1,5 @@
 #include "ClockRig.h"
+#include "TempDir.h"
 
 #include <string>
 #include <vector>
@@ -104,12 +105,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Dispatch, AlarmTimeTakenAgainAfterTheAlarmDialog)
 {
+    const TempDir dir;
+    settings.iniPath = dir.File("vellmor.ini");  // OK saves there
     settings.alarmEnable = 1;
     settings.alarmHour = 6;
     settings.alarmMinutes = 20;
     Start(At(2006, 1, 1, 6, 13, 57));
-    controller.Settings().alarmMinutes = 16;
-    controller.ApplyAlarmTime();
+    platform.onAlarmDialog = [](AlarmFields& fields) {
+        fields.alarmMinutes = 16;
+        return true;
+    };
+    Command(ClockCommand::Alarm);
     RunUntil(At(2006, 1, 1, 6, 21, 0));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].atMs, MsOf(At(2006, 1, 1, 6, 16, 0)));
@@ -119,8 +125,11 @@ TEST_F(Dispatch, PlaceTakenAgainAfterTheSettingsDialog)
 {
     Start(At(2006, 12, 31, 23, 30, 0));  // Yokohama: toki 23 until 23:44
     EXPECT_EQ(controller.Calendar().GetCurrentToki(), 23);
-    controller.Settings().longitudeDegrees = 145;  // further east: past the solar midnight
-    controller.ApplyLocation();
+    platform.onSettingsDialog = [](SettingsFields& fields) {
+        fields.longitudeDegrees = 145;  // further east: past the solar midnight
+        return true;
+    };
+    Command(ClockCommand::Settings);
     EXPECT_EQ(controller.Calendar().GetCurrentToki(), 0);
 }
 
@@ -129,11 +138,14 @@ TEST_F(Dispatch, PlaceTakenAgainAfterTheSettingsDialog)
 TEST_F(Dispatch, ShellCommandsAreLeftToTheShell)
 {
     Start(At(2006, 1, 1, 7, 20, 30));
-    for (const int id : {kCmdAbout, kCmdHelp, kCmdExit}) {
-        EXPECT_FALSE(controller.OnCommand(id)) << id;
+    for (const ClockCommand command :
+         {ClockCommand::About, ClockCommand::Help, ClockCommand::Exit}) {
+        EXPECT_FALSE(controller.OnCommand(command)) << static_cast<int>(command);
     }
-    for (const int id : {kCmdStrike, kCmdStopJoya, kCmdSettings, kCmdAlarm, kCmdTokiInfo}) {
-        EXPECT_TRUE(controller.OnCommand(id)) << id;
+    for (const ClockCommand command : {ClockCommand::Strike, ClockCommand::StopJoya,
+                                       ClockCommand::Settings, ClockCommand::Alarm,
+                                       ClockCommand::TokiInfo}) {
+        EXPECT_TRUE(controller.OnCommand(command)) << static_cast<int>(command);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "SolarDay.h"
 #include "TempDir.h"
+#include "TokiAlarmFields.h"
 #include "TokiTable.h"
 
 #include <cstdlib>
@@ -23,11 +24,17 @@ class Exchange : public ClockRig {
 protected:
     void SetUp() override
     {
-        iniPath_ = dir_.File("exchange.ini");
-        WriteBytes(iniPath_, "");
+        iniPath = dir.File("exchange.ini");
+        WriteBytes(iniPath, "");
+        settings.iniPath = iniPath;
+        StartStriking();
+    }
+
+    // Starts the clock with `settings` and strikes the bell by hand.
+    void StartStriking()
+    {
         Start(At(2006, 1, 1, 6, 0, 0));
-        controller.Settings().iniPath = iniPath_;
-        controller.StrikeNow();
+        Command(ClockCommand::Strike);
         RunForMs(400);
         ASSERT_TRUE(platform.IsRunning(kAnimationTimer));
         platform.ClearRecords();
@@ -36,12 +43,12 @@ protected:
     // What the settings file holds now.
     std::string FileText() const
     {
-        return ReadBytes(iniPath_);
+        return ReadBytes(iniPath);
     }
     ClockSettings OnDisk() const
     {
         ClockSettings read;
-        read.LoadFrom(iniPath_);
+        read.LoadFrom(iniPath);
         return read;
     }
     // The clock moves on to the next day without a tick; only a location
@@ -54,8 +61,8 @@ protected:
                !platform.soundStops.empty();
     }
 
-    TempDir dir_;
-    std::string iniPath_;
+    TempDir dir;
+    std::string iniPath;
 };
 
 const std::vector<std::string> kBellStop{"stop timer 2", "stop sound", "invalidate"};
@@ -89,7 +96,7 @@ TEST_F(Exchange, SettingsOkCopiesBackMovesTheTimeModelAndSavesAtOnce)
         fields.twelveShiIndex = 1;
         return true;
     };
-    EXPECT_TRUE(controller.OnCommand(kCmdSettings));
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Settings));
 
     EXPECT_EQ(platform.calls, Steps({"settings dialog", "settings dialog ok", "invalidate"}));
     EXPECT_TRUE(bellStoppedInDialog);
@@ -118,13 +125,12 @@ TEST_F(Exchange, SettingsCancelStopsTheBellAndLeavesEverythingElse)
         fields.longitudeDegrees = 150;  // typed, then cancelled
         return false;
     };
-    EXPECT_TRUE(controller.OnCommand(kCmdSettings));
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Settings));
 
     EXPECT_EQ(platform.calls,
               Steps({"settings dialog", "settings dialog cancel", "invalidate"}));
     EXPECT_TRUE(BellStopped());
-    EXPECT_EQ(controller.Settings().longitudeDegrees, before.longitudeDegrees);
-    EXPECT_EQ(controller.Settings().chime, before.chime);
+    EXPECT_EQ(controller.Settings(), before);
     // The place did not go to the time model: it still has the old day's table.
     EXPECT_EQ(controller.Calendar().GetDay(), 1);
     EXPECT_EQ(controller.Calendar().GetSunrise(), sunrise);
@@ -146,7 +152,7 @@ TEST_F(Exchange, AlarmOkCopiesBackSavesAndTheAlarmRingsAtTheNewTime)
         fields.alarmMinutes = 2;
         return true;
     };
-    EXPECT_TRUE(controller.OnCommand(kCmdAlarm));
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Alarm));
 
     EXPECT_EQ(platform.calls, Steps({"alarm dialog", "alarm dialog ok", "invalidate"}));
     EXPECT_TRUE(bellStoppedInDialog);
@@ -162,26 +168,76 @@ TEST_F(Exchange, AlarmOkCopiesBackSavesAndTheAlarmRingsAtTheNewTime)
     EXPECT_EQ(platform.messages[0].caption, "アラーム時刻です");
 }
 
-// Cancel hands the time model the alarm time of the settings again, even
-// when it is unchanged: a time set in the settings without reaching the
-// model (here by hand) takes effect.
-TEST_F(Exchange, AlarmCancelKeepsTheValuesAndStillHandsTheTimeToTheModel)
+// Cancel leaves the alarm as it was, armed at its time.
+TEST_F(Exchange, AlarmCancelKeepsTheValuesAndTheAlarmTime)
 {
-    controller.Settings().alarmEnable = 1;
-    controller.Settings().alarmHour = 6;
-    controller.Settings().alarmMinutes = 3;
+    settings.alarmEnable = 1;
+    settings.alarmHour = 6;
+    settings.alarmMinutes = 3;
+    StartStriking();
     platform.onAlarmDialog = [](AlarmFields& fields) {
         fields.alarmEnable = 0;  // unticked, then cancelled
         return false;
     };
-    EXPECT_TRUE(controller.OnCommand(kCmdAlarm));
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Alarm));
 
     EXPECT_EQ(platform.calls, Steps({"alarm dialog", "alarm dialog cancel", "invalidate"}));
     EXPECT_TRUE(BellStopped());
-    EXPECT_EQ(controller.Settings().alarmEnable, 1);
+    EXPECT_EQ(controller.Settings(), settings);
     EXPECT_EQ(FileText(), "") << "Cancel wrote the settings";
     RunUntil(At(2006, 1, 1, 6, 3, 0));
     EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+// OK whose save fails (here the settings' folder is gone) says so in a box
+// that names the file and the system's reason; the change stays in effect
+// for the rest of the run: the alarm rings at the new time, the toki alarm
+// stays armed.
+TEST_F(Exchange, AnOkWhoseSaveFailsSaysWhyAndKeepsTheChange)
+{
+    const std::string gone = dir.File("gone/exchange.ini");
+    ClockSettings probe;
+    probe.iniPath = gone;
+    const std::string reason = probe.Save().reason;  // in the system's words
+    ASSERT_FALSE(reason.empty());
+    settings.iniPath = gone;
+    StartStriking();
+    for (const ClockCommand command :
+         {ClockCommand::Settings, ClockCommand::Alarm, ClockCommand::TokiAlarms}) {
+        SCOPED_TRACE(static_cast<int>(command));
+        platform.ClearRecords();
+        platform.onSettingsDialog = [](SettingsFields& fields) {
+            fields.city = "那覇";
+            return true;
+        };
+        platform.onAlarmDialog = [](AlarmFields& fields) {
+            fields.alarmEnable = 1;
+            fields.alarmHour = 6;
+            fields.alarmMinutes = 2;
+            return true;
+        };
+        platform.onTokiAlarmDialog = [](TokiAlarmListFields& fields) {
+            AddTokiAlarm(fields, NewTokiAlarm());
+            return true;
+        };
+        EXPECT_TRUE(controller.OnCommand(command));
+
+        ASSERT_EQ(platform.messages.size(), 1u);
+        const auto& box = platform.messages[0];
+        EXPECT_EQ(box.text, SaveFailureMessage(gone, reason));
+        EXPECT_NE(box.text.find(reason), std::string::npos);
+        EXPECT_NE(box.text.find(gone), std::string::npos);
+        EXPECT_EQ(box.caption, "") << "the application's title";
+        EXPECT_EQ(box.icon, MessageIcon::Exclamation);
+        if (command != ClockCommand::TokiAlarms) {  // the list changes nothing on the face
+            EXPECT_EQ(platform.calls.back(), "invalidate");
+        }
+    }
+    EXPECT_EQ(controller.Settings().city, "那覇");
+    EXPECT_EQ(controller.Settings().tokiAlarms.size(), 1u);
+    RunUntil(At(2006, 1, 1, 6, 2, 0));
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].caption, "アラーム時刻です");
 }
 
 // The information dialog leaves the bell striking and names the toki as the
@@ -194,13 +250,13 @@ TEST_F(Exchange, TokiInfoShowsTodayWithTheNamesOfTheDisplaySystem)
     } cases[] = {{kFixedHourDisplay, "暁九つ  "}, {kTemporalHourDisplay, "暁九つ (子)  "}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.display);
-        platform.ClearRecords();
-        controller.Settings().twelveShiDisplay = c.display;
+        settings.twelveShiDisplay = c.display;
+        StartStriking();
         bool bellGoingInDialog = false;
         platform.onTokiInfoDialog = [&](const TokiChartData&) {
             bellGoingInDialog = platform.IsRunning(kAnimationTimer);
         };
-        EXPECT_TRUE(controller.OnCommand(kCmdTokiInfo));
+        EXPECT_TRUE(controller.OnCommand(ClockCommand::TokiInfo));
 
         EXPECT_EQ(platform.calls,
                   (std::vector<std::string>{"toki info dialog", "toki info dialog closed"}));

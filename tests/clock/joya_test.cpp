@@ -100,7 +100,7 @@ TEST_F(NewYearsEve, StopTakesEffectAtTheTimersNextFiring)
     StartBeforeTheEve();
     RunUntil(At(2006, 12, 31, 23, 44, 20));  // the first strike sounded at 23:44:16.6
     platform.ClearRecords();
-    Command(kCmdStopJoya);
+    Command(ClockCommand::StopJoya);
 
     EXPECT_EQ(platform.calls, (std::vector<std::string>{"remove item 32776", "remove at 0"}));
     EXPECT_EQ(platform.menu, kPlainMenu);
@@ -124,7 +124,7 @@ TEST_F(NewYearsEve, AfterTheSequenceTheEveEventStillEndsTheDispatchBeforeTheChim
     settings.chime = TICK_JOYA | TICK_HALF_TOKI | TICK_FULL_TOKI;  // hand-edited mask
     StartBeforeTheEve();
     RunUntil(At(2006, 12, 31, 23, 50, 5));
-    Command(kCmdStopJoya);
+    Command(ClockCommand::StopJoya);
     RunUntil(At(2006, 12, 31, 23, 50, 30));  // the timer has found 0 and stopped
     ASSERT_FALSE(platform.IsRunning(kJoyaTimer));
     platform.ClearRecords();
@@ -145,7 +145,7 @@ TEST_F(NewYearsEve, BellCommandsDuringTheSequence)
     EXPECT_EQ(StrikesBetween(start + 17000, platform.nowMs),
               std::vector<long long>{start + 30000 + 1600});
 
-    Command(kCmdStrike);  // without Shift: one strike now
+    Command(ClockCommand::Strike);  // without Shift: one strike now
     RunUntil(At(2006, 12, 31, 23, 44, 40));
     EXPECT_EQ(StrikesBetween(start + 35000, platform.nowMs),
               std::vector<long long>{start + 35000 + 1600});
@@ -158,7 +158,7 @@ TEST_F(NewYearsEve, ShiftStrikeRearmsRestartsAndAddsAnotherItem)
     RunUntil(At(2006, 12, 31, 23, 50, 5));
     ASSERT_EQ(controller.JoyaArmed(), 0);
     platform.shiftDown = true;
-    Command(kCmdStrike);
+    Command(ClockCommand::Strike);
     const long long restart = platform.nowMs;
 
     EXPECT_EQ(controller.JoyaLeft(), 108);
@@ -170,13 +170,13 @@ TEST_F(NewYearsEve, ShiftStrikeRearmsRestartsAndAddsAnotherItem)
     EXPECT_EQ(StrikesBetween(restart, platform.nowMs),
               std::vector<long long>{restart + 15000 + 1600});  // a fresh 15 s period
 
-    Command(kCmdStopJoya);
+    Command(ClockCommand::StopJoya);
     EXPECT_EQ(platform.menu, (std::vector<std::string>{kStopItem, "-", kPlainMenu[0],
                                                         kPlainMenu[1]}));
-    Command(kCmdStopJoya);
+    Command(ClockCommand::StopJoya);
     EXPECT_EQ(platform.menu, kPlainMenu);
     platform.ClearRecords();
-    Command(kCmdStopJoya);  // no item of ours left: the menu is not touched
+    Command(ClockCommand::StopJoya);  // no item of ours left: the menu is not touched
     EXPECT_TRUE(platform.calls.empty());
     EXPECT_EQ(platform.menu, kPlainMenu);
 }
@@ -246,7 +246,7 @@ TEST_F(JoyaByHand, ShiftStrikeStartsTheFullSequenceOnAnyDay)
 {
     Start(At(2006, 6, 21, 12, 0, 10));
     platform.shiftDown = true;
-    Command(kCmdStrike);
+    Command(ClockCommand::Strike);
     EXPECT_EQ(controller.JoyaLeft(), 108);
     EXPECT_EQ(controller.JoyaArmed(), 0);
     EXPECT_EQ(platform.menu.front(), kStopItem);
@@ -260,7 +260,7 @@ TEST_F(JoyaByHand, ShiftStrikeDoesNothingWhenTheMaskShutsTheEveOut)
     Start(At(2006, 6, 21, 12, 0, 10));
     platform.shiftDown = true;
     platform.ClearRecords();
-    Command(kCmdStrike);
+    Command(ClockCommand::Strike);
     EXPECT_TRUE(platform.calls.empty());
     EXPECT_EQ(controller.JoyaLeft(), 0);
     EXPECT_EQ(controller.JoyaArmed(), 1);
@@ -272,7 +272,7 @@ TEST_F(JoyaByHand, TimerFailureLeavesTheSequenceRunningWithoutStrikes)
     platform.failingTimers = {kJoyaTimer};
     Start(At(2006, 6, 21, 12, 59, 0));
     platform.shiftDown = true;
-    Command(kCmdStrike);
+    Command(ClockCommand::Strike);
 
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "Cannot set Joya timer! ");

@@ -87,7 +87,6 @@ TEST_F(Drawing, FullPaintDrawsTheAlarmTimeAndLabelOnlyWhenTheirFlagIsOne)
 {
     settings.alarmHour = 7;
     settings.alarmMinutes = 5;
-    Start(At(2006, 1, 1, 7, 20, 30));  // toki 7
     const std::string label = std::string("text ") + PaddedLabelFor(7);
     const PaintCase cases[] = {
         {0, 0, {"draw face", "draw bell", "draw branch", "draw toki"}},
@@ -97,8 +96,9 @@ TEST_F(Drawing, FullPaintDrawsTheAlarmTimeAndLabelOnlyWhenTheirFlagIsOne)
         {1, 1, {"draw face", "text 07:05", "draw bell", "draw branch", "draw toki", label}},
     };
     for (const auto& c : cases) {
-        controller.Settings().alarmEnable = c.alarmEnable;
-        controller.Settings().addText = c.addText;
+        settings.alarmEnable = c.alarmEnable;
+        settings.addText = c.addText;
+        Start(At(2006, 1, 1, 7, 20, 30));  // toki 7
         platform.ClearRecords();
         controller.FullPaint();
         EXPECT_EQ(platform.calls, c.expected)
@@ -145,18 +145,18 @@ TEST_F(Drawing, PicturesAndTextsOfTheFullPaintSitAtTheirPlaces)
 TEST_F(Drawing, AlarmTimeIsTwoDigitsEach)
 {
     settings.alarmEnable = 1;
-    Start(At(2006, 1, 1, 7, 20, 30));
     const struct {
         int hour, minute;
         const char* text;
     } cases[] = {{0, 0, "00:00"}, {7, 5, "07:05"}, {23, 59, "23:59"}, {12, 30, "12:30"}};
     for (const auto& c : cases) {
-        controller.Settings().alarmHour = c.hour;
-        controller.Settings().alarmMinutes = c.minute;
+        settings.alarmHour = c.hour;
+        settings.alarmMinutes = c.minute;
         platform.ClearRecords();
-        controller.DrawFace();
-        ASSERT_EQ(platform.texts.size(), 1u);
-        EXPECT_EQ(platform.texts[0].text, c.text);
+        Start(At(2006, 1, 1, 7, 20, 30));  // its full paint draws the face
+        const auto texts = platform.TextsAt(5, 72);
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0].text, c.text);
     }
 }
 
@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Displays, BranchDisplay,
 TEST_F(Drawing, BellFramesFollowTheAnimationStep)
 {
     Start(At(2006, 1, 1, 7, 20, 30));
-    Command(kCmdStrike);
+    Command(ClockCommand::Strike);
     platform.ClearRecords();
     RunForMs(30 * 200);
 

@@ -27,9 +27,9 @@ public:
     bool RunAlarmDialog(AlarmFields&) override { return false; }
     void RunTokiInfoDialog(const TokiChartData&) override {}
     bool RunTokiAlarmDialog(TokiAlarmListFields&) override { return false; }
-    void InsertMenuCommand(int, int, const std::string&) override {}
+    void InsertMenuCommand(int, ClockCommand, const std::string&) override {}
     void InsertMenuSeparator(int) override {}
-    void RemoveMenuItemById(int) override {}
+    void RemoveMenuItemById(ClockCommand) override {}
     void RemoveMenuItemAt(int) override {}
     void DrawPicture(ClockPicture, int, int, int, int, int, int) override {}
     void DrawText(const std::string&, int, int, ClockFont, Rgb) override { ++texts; }

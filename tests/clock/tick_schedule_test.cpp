@@ -1,6 +1,7 @@
 #include "TickSchedule.h"
 
 #include "ClockController.h"
+#include "EpochTime.h"
 #include "FakeClockPlatform.h"
 
 #include <gtest/gtest.h>
@@ -89,11 +90,9 @@ protected:
     LocalTime WallAt(long long monoUs) const
     {
         const long long wallUs = kStartEpoch * 1000000 + monoUs + wallOffsetUs;
-        const std::time_t seconds = static_cast<std::time_t>(wallUs / 1000000);
-        std::tm tm{};
-        gmtime_r(&seconds, &tm);
-        return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour,
-                         tm.tm_min,         tm.tm_sec,     static_cast<int>(wallUs % 1000000)};
+        LocalTime t = LocalTimeAtEpoch(static_cast<std::time_t>(wallUs / 1000000));
+        t.microsecond = static_cast<int>(wallUs % 1000000);
+        return t;
     }
 
     void Arm(const TickArming& arming, long long nowUs)

@@ -165,7 +165,7 @@ TEST_F(TokiAlarms, ANewPlaceMovesTheNextRing)
         fields.longitudeMinutes = 40;
         return true;
     };
-    Command(kCmdSettings);
+    Command(ClockCommand::Settings);
     EXPECT_EQ(controller.TokiAlarms().NextRingOf(1), Minute(At(2006, 1, 1, 18, 5, 0)));
     RunUntil(At(2006, 1, 1, 18, 6, 0));
     const auto strikes = StrikesBetween(0, platform.nowMs);
@@ -191,7 +191,7 @@ TEST_F(TokiAlarms, TheDialogsOkArmsTheListAndSavesItAtOnce)
         RemoveTokiAlarm(fields, 1);
         return true;
     };
-    Command(kCmdTokiAlarms);
+    Command(ClockCommand::TokiAlarms);
     // Started at second 0: the minute is still to be checked.
     EXPECT_EQ(shown.fromMinute, Minute(At(2006, 1, 1, 16, 0, 0)));
     EXPECT_EQ(shown.alarms.size(), 1u);
@@ -207,7 +207,7 @@ TEST_F(TokiAlarms, TheDialogsOkArmsTheListAndSavesItAtOnce)
         fields.alarms.clear();
         return false;
     };
-    Command(kCmdTokiAlarms);
+    Command(ClockCommand::TokiAlarms);
     EXPECT_EQ(controller.Settings().tokiAlarms.size(), 1u);
     EXPECT_EQ(ReadBytes(path), saved);
 }
@@ -224,7 +224,7 @@ TEST_F(TokiAlarms, QuietHoursSilenceTheChimeButNotAnAlarmOrTheStrikeCommand)
     EXPECT_EQ(StrikesBetween(0, platform.nowMs).size(), 6u);  // the alarm is not
     RunForMs(60 * 1000);
     platform.ClearRecords();
-    Command(kCmdStrike);
+    Command(ClockCommand::Strike);
     RunForMs(7 * 1000);
     EXPECT_EQ(StrikesBetween(0, platform.nowMs).size(), 1u);
 }

@@ -4,7 +4,7 @@
 // an event raised twice in a minute would show.
 #include "ClockRig.h"
 
-#include "UtcSeconds.h"
+#include "EpochTime.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -37,26 +37,6 @@ void PrintTo(const Place& place, std::ostream* out) { *out << place.name; }
 constexpr int kTimeDifference = 9;
 constexpr int kAlarmHour = 7, kAlarmMinute = 30;
 
-std::time_t EpochOf(int y, int mo, int d, int h, int mi, int s)
-{
-    std::tm tm{};
-    tm.tm_year = y - 1900;
-    tm.tm_mon = mo - 1;
-    tm.tm_mday = d;
-    tm.tm_hour = h;
-    tm.tm_min = mi;
-    tm.tm_sec = s;
-    return UtcSeconds(tm);
-}
-
-LocalTime LocalAt(std::time_t t)
-{
-    std::tm tm{};
-    gmtime_r(&t, &tm);
-    return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
-                     tm.tm_hour,        tm.tm_min,     tm.tm_sec};
-}
-
 std::string Describe(const LocalTime& t)
 {
     char text[64];
@@ -85,8 +65,9 @@ std::set<int> EventMinutes(const TokiCalendar& calendar)
     return minutes;
 }
 
-const std::time_t kYearStart = EpochOf(2006, 1, 1, 0, 0, 30);
-const std::time_t kYearEnd = EpochOf(2007, 1, 1, 0, 30, 0);  // the last strikes of the eve too
+const std::time_t kYearStart = EpochOf(LocalTime{2006, 1, 1, 0, 0, 30});
+// The last strikes of the eve too.
+const std::time_t kYearEnd = EpochOf(LocalTime{2007, 1, 1, 0, 30, 0});
 
 std::string PlaceName(const ::testing::TestParamInfo<Place>& info) { return info.param.name; }
 
@@ -97,7 +78,7 @@ class TimeModelYear : public ::testing::TestWithParam<Place> {};
 TEST_P(TimeModelYear, EveryBoundaryOnceWithItsBitAndTheTokiInOrder)
 {
     const Place& place = GetParam();
-    auto clock = std::make_shared<ManualClockSource>(LocalAt(kYearStart));
+    auto clock = std::make_shared<ManualClockSource>(LocalTimeAtEpoch(kYearStart));
     TokiCalendar calendar(clock);
     calendar.SetAlarmTime(kAlarmHour, kAlarmMinute);
     calendar.SetLocation(place.latDegrees, place.latMinutes, place.lonDegrees, place.lonMinutes,
@@ -109,9 +90,9 @@ TEST_P(TimeModelYear, EveryBoundaryOnceWithItsBitAndTheTokiInOrder)
     int boundaryEvents = 0, rebuildSteps = 0, joyaMinutes = 0;
     int firstJoyaMinute = -1, lastTableEntry24 = 0;
     for (std::time_t minute = kYearStart + 30; minute < kYearEnd; minute += 60) {
-        const LocalTime t = LocalAt(minute);
+        const LocalTime t = LocalTimeAtEpoch(minute);
         const std::string when = Describe(t);
-        clock->Set(LocalAt(minute - 1));
+        clock->Set(LocalTimeAtEpoch(minute - 1));
         ASSERT_EQ(calendar.Tick(), 0) << when << " (second 59)";
         clock->Set(t);
         const int events = calendar.Tick();
@@ -160,7 +141,7 @@ TEST_P(TimeModelYear, EveryBoundaryOnceWithItsBitAndTheTokiInOrder)
             }
         }
 
-        clock->Set(LocalAt(minute + 30));
+        clock->Set(LocalTimeAtEpoch(minute + 30));
         ASSERT_EQ(calendar.Tick(), 0) << when << " (second 30)";
     }
 
@@ -198,7 +179,7 @@ protected:
         settings.latitudeMinutes = place.latMinutes;
         settings.longitudeDegrees = place.lonDegrees;
         settings.longitudeMinutes = place.lonMinutes;
-        Start(LocalAt(kYearStart));
+        Start(LocalTimeAtEpoch(kYearStart));
     }
 
     static int SecondOf(long long ms) { return static_cast<int>((30 + ms / 1000) % 60); }
@@ -289,7 +270,7 @@ protected:
 
 TEST_P(ClockYear, ChimesAtEveryBoundaryAndNewYearsEveOnce)
 {
-    RunYear(MsOf(LocalAt(kYearEnd)));
+    RunYear(MsOf(LocalTimeAtEpoch(kYearEnd)));
     ASSERT_FALSE(HasFailure());
 
     int strikes = 0;

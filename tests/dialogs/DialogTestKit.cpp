@@ -7,15 +7,15 @@
 
 void DialogTest::SetUp()
 {
-    owner_ = new wxFrame(nullptr, wxID_ANY, "Vellmor", wxPoint(0, 0), wxSize(200, 260));
-    wxTheApp->SetTopWindow(owner_);
-    owner_->Show();
+    owner = new wxFrame(nullptr, wxID_ANY, "Vellmor", wxPoint(0, 0), wxSize(200, 260));
+    wxTheApp->SetTopWindow(owner);
+    owner->Show();
     Settle();
 }
 
 void DialogTest::TearDown()
 {
-    owner_->Destroy();
+    owner->Destroy();
     Settle();
 }
 
@@ -83,14 +83,14 @@ void ClickRadio(wxWindow& dialog, int id)
 
 int ExpectMessage::OnInvoked(wxGenericMessageDialog* box) const
 {
-    EXPECT_EQ(box->GetMessage().utf8_string(), text_);
+    EXPECT_EQ(box->GetMessage().utf8_string(), expectedText);
     EXPECT_EQ(box->GetCaption().utf8_string(), kMessageCaption);
     const long style = box->GetMessageDialogStyle();
     EXPECT_TRUE(style & wxICON_EXCLAMATION) << "no exclamation icon";
     EXPECT_TRUE(style & wxOK);
     EXPECT_FALSE(style & (wxCANCEL | wxYES_NO)) << "more buttons than OK";
-    if (shown_) {
-        ++*shown_;
+    if (answered) {
+        ++*answered;
     }
     return wxID_OK;
 }

@@ -27,7 +27,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    wxFrame* owner_ = nullptr;  // destroyed in TearDown
+    wxFrame* owner = nullptr;  // destroyed in TearDown
 };
 
 // The control with id inside window, of the given type; fails the test if
@@ -66,7 +66,7 @@ class ExpectMessage : public wxExpectModalBase<wxGenericMessageDialog, ExpectMes
 public:
     // shown, if given, counts the boxes answered.
     explicit ExpectMessage(std::string text, int* shown = nullptr)
-        : text_(std::move(text)), shown_(shown)
+        : expectedText(std::move(text)), answered(shown)
     {
     }
 
@@ -74,8 +74,8 @@ protected:
     int OnInvoked(wxGenericMessageDialog* box) const override;
 
 private:
-    std::string text_;
-    int* shown_;
+    std::string expectedText;
+    int* answered;
 };
 
 // Expects one of our dialogs to be run modally. Shows it modelessly instead
@@ -85,14 +85,14 @@ private:
 template <class Dialog>
 class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
 public:
-    explicit ExpectDialog(std::function<void(Dialog&)> script) : script_(std::move(script)) {}
+    explicit ExpectDialog(std::function<void(Dialog&)> steps) : script(std::move(steps)) {}
 
 protected:
     int OnInvoked(Dialog* dialog) const override
     {
         dialog->Show();
         Settle();
-        script_(*dialog);
+        script(*dialog);
         Settle();
         if (dialog->IsShown()) {
             dialog->Hide();
@@ -102,5 +102,5 @@ protected:
     }
 
 private:
-    std::function<void(Dialog&)> script_;
+    std::function<void(Dialog&)> script;
 };

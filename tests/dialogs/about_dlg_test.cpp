@@ -15,9 +15,9 @@ using AboutBoxTest = DialogTest;
 
 TEST_F(AboutBoxTest, ShowsIconNameVersionAndASecondLineCentredOverTheMainWindow)
 {
-    owner_->Move(300, 300);  // room all round: centring is not clamped by the screen
+    owner->Move(300, 300);  // room all round: centring is not clamped by the screen
     Settle();
-    wxTEST_DIALOG(ShowAboutBox(owner_), ExpectDialog<CAboutDlg>([this](CAboutDlg& about) {
+    wxTEST_DIALOG(ShowAboutBox(owner), ExpectDialog<CAboutDlg>([this](CAboutDlg& about) {
         EXPECT_EQ(about.GetTitle(), wxString::FromUTF8("バージョン情報"));
         auto* name = wxDynamicCast(about.FindWindow("name"), wxStaticText);
         ASSERT_NE(name, nullptr);
@@ -40,7 +40,7 @@ TEST_F(AboutBoxTest, ShowsIconNameVersionAndASecondLineCentredOverTheMainWindow)
         // icon drawn at twice the size.
         EXPECT_EQ(shown.GetWidth(), shown.GetLogicalWidth() * icon->GetContentScaleFactor());
 
-        const wxRect frame = owner_->GetScreenRect();
+        const wxRect frame = owner->GetScreenRect();
         const wxRect rect = about.GetScreenRect();
         const wxPoint centre(rect.x + rect.width / 2, rect.y + rect.height / 2);
         const wxPoint frameCentre(frame.x + frame.width / 2, frame.y + frame.height / 2);

@@ -17,21 +17,21 @@ class AlarmDialogTest : public DialogTest {
 protected:
     void Open(int enable, int hour, int minutes)
     {
-        dialog_ = new CAlarmDlg(owner_);  // destroyed with owner_
-        dialog_->fields = AlarmFields{enable, hour, minutes};
-        dialog_->Show();
+        dialog = new CAlarmDlg(owner);  // destroyed with owner
+        dialog->fields = AlarmFields{enable, hour, minutes};
+        dialog->Show();
         Settle();
     }
 
     bool TimeEditsEnabled(bool expected)
     {
-        const bool hour = Edit(*dialog_, kIdAlarmHour).IsEnabled();
-        const bool minutes = Edit(*dialog_, kIdAlarmMinutes).IsEnabled();
+        const bool hour = Edit(*dialog, kIdAlarmHour).IsEnabled();
+        const bool minutes = Edit(*dialog, kIdAlarmMinutes).IsEnabled();
         EXPECT_EQ(hour, minutes) << "the two edits differ";
         return hour == expected && minutes == expected;
     }
 
-    CAlarmDlg* dialog_ = nullptr;
+    CAlarmDlg* dialog = nullptr;
 };
 
 TEST_F(AlarmDialogTest, OpensWithTheFieldsAndEditsEnabledOnlyWhenOn)
@@ -44,12 +44,12 @@ TEST_F(AlarmDialogTest, OpensWithTheFieldsAndEditsEnabledOnlyWhenOn)
     for (const auto& c : cases) {
         SCOPED_TRACE("Enable=" + std::to_string(c.enable));
         Open(c.enable, 7, 5);
-        EXPECT_EQ(Get<wxCheckBox>(*dialog_, kIdAlarmEnable).GetValue(), c.on);
-        EXPECT_EQ(dialog_->fields.alarmEnable, c.on ? 1 : 0);
-        EXPECT_EQ(EditText(*dialog_, kIdAlarmHour), "7");
-        EXPECT_EQ(EditText(*dialog_, kIdAlarmMinutes), "5");
+        EXPECT_EQ(Get<wxCheckBox>(*dialog, kIdAlarmEnable).GetValue(), c.on);
+        EXPECT_EQ(dialog->fields.alarmEnable, c.on ? 1 : 0);
+        EXPECT_EQ(EditText(*dialog, kIdAlarmHour), "7");
+        EXPECT_EQ(EditText(*dialog, kIdAlarmMinutes), "5");
         EXPECT_TRUE(TimeEditsEnabled(c.on));
-        dialog_->Destroy();
+        dialog->Destroy();
         Settle();
     }
 }
@@ -57,16 +57,16 @@ TEST_F(AlarmDialogTest, OpensWithTheFieldsAndEditsEnabledOnlyWhenOn)
 TEST_F(AlarmDialogTest, EveryClickOnTheBoxSwitchesTheEditsAndReadsTheControls)
 {
     Open(0, 12, 0);
-    ClickCheckBox(*dialog_, kIdAlarmEnable);
+    ClickCheckBox(*dialog, kIdAlarmEnable);
     EXPECT_TRUE(TimeEditsEnabled(true));
-    EXPECT_EQ(dialog_->fields.alarmEnable, 1);
+    EXPECT_EQ(dialog->fields.alarmEnable, 1);
 
-    SetEditText(*dialog_, kIdAlarmHour, "6");
-    ClickCheckBox(*dialog_, kIdAlarmEnable);
+    SetEditText(*dialog, kIdAlarmHour, "6");
+    ClickCheckBox(*dialog, kIdAlarmEnable);
     EXPECT_TRUE(TimeEditsEnabled(false));
-    EXPECT_EQ(dialog_->fields.alarmEnable, 0);
-    EXPECT_EQ(dialog_->fields.alarmHour, 6);  // read at the click
-    EXPECT_TRUE(dialog_->IsShown());
+    EXPECT_EQ(dialog->fields.alarmEnable, 0);
+    EXPECT_EQ(dialog->fields.alarmHour, 6);  // read at the click
+    EXPECT_TRUE(dialog->IsShown());
 }
 
 TEST_F(AlarmDialogTest, TimesOutsideTheClockAreRejectedAtOk)
@@ -85,11 +85,11 @@ TEST_F(AlarmDialogTest, TimesOutsideTheClockAreRejectedAtOk)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.id) + " \"" + c.text + "\"");
         Open(1, 12, 0);
-        SetEditText(*dialog_, c.id, c.text);
-        wxTEST_DIALOG(ClickButton(*dialog_, wxID_OK), ExpectMessage(c.message));
-        EXPECT_TRUE(dialog_->IsShown());
-        EXPECT_TRUE(FocusedWithAllSelected(Edit(*dialog_, c.id)));
-        dialog_->Destroy();
+        SetEditText(*dialog, c.id, c.text);
+        wxTEST_DIALOG(ClickButton(*dialog, wxID_OK), ExpectMessage(c.message));
+        EXPECT_TRUE(dialog->IsShown());
+        EXPECT_TRUE(FocusedWithAllSelected(Edit(*dialog, c.id)));
+        dialog->Destroy();
         Settle();
     }
 }
@@ -105,14 +105,14 @@ TEST_F(AlarmDialogTest, FirstAndLastTimesOfTheDayAreAccepted)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.hour + ":" + c.minutes);
         Open(1, 12, 0);
-        SetEditText(*dialog_, kIdAlarmHour, c.hour);
-        SetEditText(*dialog_, kIdAlarmMinutes, c.minutes);
-        ClickButton(*dialog_, wxID_OK);
-        EXPECT_FALSE(dialog_->IsShown());
-        EXPECT_EQ(dialog_->GetReturnCode(), wxID_OK);
-        EXPECT_EQ(dialog_->fields.alarmHour, c.h);
-        EXPECT_EQ(dialog_->fields.alarmMinutes, c.m);
-        dialog_->Destroy();
+        SetEditText(*dialog, kIdAlarmHour, c.hour);
+        SetEditText(*dialog, kIdAlarmMinutes, c.minutes);
+        ClickButton(*dialog, wxID_OK);
+        EXPECT_FALSE(dialog->IsShown());
+        EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
+        EXPECT_EQ(dialog->fields.alarmHour, c.h);
+        EXPECT_EQ(dialog->fields.alarmMinutes, c.m);
+        dialog->Destroy();
         Settle();
     }
 }
@@ -120,35 +120,35 @@ TEST_F(AlarmDialogTest, FirstAndLastTimesOfTheDayAreAccepted)
 TEST_F(AlarmDialogTest, BadHourIsReportedAtTheClickAndBlocksOkUntilCorrected)
 {
     Open(1, 12, 0);
-    SetEditText(*dialog_, kIdAlarmHour, "25");
+    SetEditText(*dialog, kIdAlarmHour, "25");
 
-    wxTEST_DIALOG(ClickCheckBox(*dialog_, kIdAlarmEnable), ExpectMessage(kHourRange));
-    EXPECT_EQ(dialog_->fields.alarmEnable, 0);  // the box is read before the hour
+    wxTEST_DIALOG(ClickCheckBox(*dialog, kIdAlarmEnable), ExpectMessage(kHourRange));
+    EXPECT_EQ(dialog->fields.alarmEnable, 0);  // the box is read before the hour
     EXPECT_TRUE(TimeEditsEnabled(false));
 
-    wxTEST_DIALOG(ClickButton(*dialog_, wxID_OK), ExpectMessage(kHourRange));
-    EXPECT_TRUE(dialog_->IsShown());
+    wxTEST_DIALOG(ClickButton(*dialog, wxID_OK), ExpectMessage(kHourRange));
+    EXPECT_TRUE(dialog->IsShown());
 
-    wxTEST_DIALOG(ClickCheckBox(*dialog_, kIdAlarmEnable), ExpectMessage(kHourRange));
+    wxTEST_DIALOG(ClickCheckBox(*dialog, kIdAlarmEnable), ExpectMessage(kHourRange));
     EXPECT_TRUE(TimeEditsEnabled(true));
-    EXPECT_TRUE(FocusedWithAllSelected(Edit(*dialog_, kIdAlarmHour)));
+    EXPECT_TRUE(FocusedWithAllSelected(Edit(*dialog, kIdAlarmHour)));
 
-    SetEditText(*dialog_, kIdAlarmHour, "21");
-    ClickButton(*dialog_, wxID_OK);
-    EXPECT_FALSE(dialog_->IsShown());
-    EXPECT_EQ(dialog_->fields.alarmEnable, 1);
-    EXPECT_EQ(dialog_->fields.alarmHour, 21);
+    SetEditText(*dialog, kIdAlarmHour, "21");
+    ClickButton(*dialog, wxID_OK);
+    EXPECT_FALSE(dialog->IsShown());
+    EXPECT_EQ(dialog->fields.alarmEnable, 1);
+    EXPECT_EQ(dialog->fields.alarmHour, 21);
 }
 
 TEST_F(AlarmDialogTest, CancelKeepsTheFields)
 {
     Open(0, 12, 0);
-    ClickCheckBox(*dialog_, kIdAlarmEnable);
-    SetEditText(*dialog_, kIdAlarmHour, "99");
-    ClickButton(*dialog_, wxID_CANCEL);
-    EXPECT_FALSE(dialog_->IsShown());
-    EXPECT_EQ(dialog_->GetReturnCode(), wxID_CANCEL);
-    EXPECT_EQ(dialog_->fields.alarmHour, 12);
+    ClickCheckBox(*dialog, kIdAlarmEnable);
+    SetEditText(*dialog, kIdAlarmHour, "99");
+    ClickButton(*dialog, wxID_CANCEL);
+    EXPECT_FALSE(dialog->IsShown());
+    EXPECT_EQ(dialog->GetReturnCode(), wxID_CANCEL);
+    EXPECT_EQ(dialog->fields.alarmHour, 12);
 }
 
 }  // namespace

@@ -18,19 +18,19 @@ using MainWindowCloseTest = DialogTest;
 class CloseWhileTheMessageWaits
     : public wxExpectModalBase<wxGenericMessageDialog, CloseWhileTheMessageWaits> {
 public:
-    CloseWhileTheMessageWaits(wxWindow& mainWindow, int* code) : main_(mainWindow), code_(code) {}
+    CloseWhileTheMessageWaits(wxWindow& window, int* code) : mainWindow(window), answer(code) {}
 
 protected:
     int OnInvoked(wxGenericMessageDialog* box) const override
     {
-        main_.Close(true);
-        *code_ = box->GetReturnCode();
-        return *code_;
+        mainWindow.Close(true);
+        *answer = box->GetReturnCode();
+        return *answer;
     }
 
 private:
-    wxWindow& main_;
-    int* code_;
+    wxWindow& mainWindow;
+    int* answer;
 };
 
 TEST_F(MainWindowCloseTest, OpenDialogsEndBeforeTheMainWindowCloses)
@@ -38,9 +38,9 @@ TEST_F(MainWindowCloseTest, OpenDialogsEndBeforeTheMainWindowCloses)
     // Bound first, so it runs only when no dialog holds the close back; it
     // stands in for the frame's own close, which would destroy it.
     int closes = 0;
-    owner_->Bind(wxEVT_CLOSE_WINDOW, [&closes](wxCloseEvent&) { ++closes; });
+    owner->Bind(wxEVT_CLOSE_WINDOW, [&closes](wxCloseEvent&) { ++closes; });
 
-    CSettingsDlg settings(owner_);
+    CSettingsDlg settings(owner);
     int settingsCode = 0;
     wxTEST_DIALOG(settingsCode = settings.ShowModal(),
                   ExpectDialog<CSettingsDlg>([&](CSettingsDlg& dialog) {
@@ -54,7 +54,7 @@ TEST_F(MainWindowCloseTest, OpenDialogsEndBeforeTheMainWindowCloses)
                   }),
                   ExpectDialog<CLocationDlg>([&](CLocationDlg& picker) {
                       picker.listBox->SetSelection(0);
-                      owner_->Close(true);
+                      owner->Close(true);
                       EXPECT_FALSE(picker.IsShown());
                       EXPECT_EQ(picker.chosenRow, "");
                   }));
@@ -68,9 +68,9 @@ TEST_F(MainWindowCloseTest, OpenDialogsEndBeforeTheMainWindowCloses)
 TEST_F(MainWindowCloseTest, AMessageOverADialogEndsFirstThenTheDialog)
 {
     int closes = 0;
-    owner_->Bind(wxEVT_CLOSE_WINDOW, [&closes](wxCloseEvent&) { ++closes; });
+    owner->Bind(wxEVT_CLOSE_WINDOW, [&closes](wxCloseEvent&) { ++closes; });
 
-    CSettingsDlg settings(owner_);
+    CSettingsDlg settings(owner);
     settings.fields.longitudeDegrees = 200;  // rejected at OK
     int settingsCode = 0;
     int boxCode = 0;
@@ -85,7 +85,7 @@ TEST_F(MainWindowCloseTest, AMessageOverADialogEndsFirstThenTheDialog)
                       EXPECT_FALSE(dialog.IsShown());
                       EXPECT_EQ(closes, 0);
                   }),
-                  CloseWhileTheMessageWaits(*owner_, &boxCode));
+                  CloseWhileTheMessageWaits(*owner, &boxCode));
     EXPECT_EQ(settingsCode, wxID_CANCEL);
     EXPECT_EQ(closes, 0);
     Settle();

@@ -55,9 +55,9 @@ protected:
     // Opens the dialog as a modal run opens it.
     void Open(const SettingsFields& fields)
     {
-        dialog_ = new CSettingsDlg(owner_);  // destroyed with owner_
-        dialog_->fields = fields;
-        dialog_->Show();
+        dialog = new CSettingsDlg(owner);  // destroyed with owner
+        dialog->fields = fields;
+        dialog->Show();
         Settle();
     }
 
@@ -65,12 +65,12 @@ protected:
     // focus on the edit with its whole text selected.
     void ExpectRejectedAtOk(int id, const std::string& message)
     {
-        wxTEST_DIALOG(ClickButton(*dialog_, wxID_OK), ExpectMessage(message));
-        EXPECT_TRUE(dialog_->IsShown());
-        EXPECT_TRUE(FocusedWithAllSelected(Edit(*dialog_, id)));
+        wxTEST_DIALOG(ClickButton(*dialog, wxID_OK), ExpectMessage(message));
+        EXPECT_TRUE(dialog->IsShown());
+        EXPECT_TRUE(FocusedWithAllSelected(Edit(*dialog, id)));
     }
 
-    CSettingsDlg* dialog_ = nullptr;
+    CSettingsDlg* dialog = nullptr;
 };
 
 TEST_F(SettingsDialogTest, OpensWithTheFieldsInTheControls)
@@ -80,15 +80,15 @@ TEST_F(SettingsDialogTest, OpensWithTheFieldsInTheControls)
     fields.addText = 1;
     Open(fields);
 
-    EXPECT_EQ(EditText(*dialog_, kIdLongitudeDegrees), "139");
-    EXPECT_EQ(EditText(*dialog_, kIdLongitudeMinutes), "39");
-    EXPECT_EQ(EditText(*dialog_, kIdLatitudeDegrees), "-5");
-    EXPECT_EQ(EditText(*dialog_, kIdLatitudeMinutes), "27");
-    EXPECT_EQ(EditText(*dialog_, kIdCity), "横浜");
-    EXPECT_EQ(CheckedIn(*dialog_, kIntervalGroup), 1);
-    EXPECT_EQ(CheckedIn(*dialog_, kTwelveShiGroup), 0);
-    EXPECT_EQ(CheckedIn(*dialog_, kCountGroup), 2);
-    EXPECT_TRUE(Get<wxCheckBox>(*dialog_, kIdAddText).GetValue());
+    EXPECT_EQ(EditText(*dialog, kIdLongitudeDegrees), "139");
+    EXPECT_EQ(EditText(*dialog, kIdLongitudeMinutes), "39");
+    EXPECT_EQ(EditText(*dialog, kIdLatitudeDegrees), "-5");
+    EXPECT_EQ(EditText(*dialog, kIdLatitudeMinutes), "27");
+    EXPECT_EQ(EditText(*dialog, kIdCity), "横浜");
+    EXPECT_EQ(CheckedIn(*dialog, kIntervalGroup), 1);
+    EXPECT_EQ(CheckedIn(*dialog, kTwelveShiGroup), 0);
+    EXPECT_EQ(CheckedIn(*dialog, kCountGroup), 2);
+    EXPECT_TRUE(Get<wxCheckBox>(*dialog, kIdAddText).GetValue());
 }
 
 TEST_F(SettingsDialogTest, IndexOutsideAGroupChecksNoneAndOkReadsMinusOne)
@@ -100,28 +100,28 @@ TEST_F(SettingsDialogTest, IndexOutsideAGroupChecksNoneAndOkReadsMinusOne)
     fields.addText = 2;  // hand-edited file: shown unchecked, read back as 0
     Open(fields);
 
-    EXPECT_EQ(CheckedIn(*dialog_, kIntervalGroup), -1);
-    EXPECT_EQ(CheckedIn(*dialog_, kTwelveShiGroup), -1);
-    EXPECT_EQ(CheckedIn(*dialog_, kCountGroup), -1);
-    EXPECT_FALSE(Get<wxCheckBox>(*dialog_, kIdAddText).GetValue());
+    EXPECT_EQ(CheckedIn(*dialog, kIntervalGroup), -1);
+    EXPECT_EQ(CheckedIn(*dialog, kTwelveShiGroup), -1);
+    EXPECT_EQ(CheckedIn(*dialog, kCountGroup), -1);
+    EXPECT_FALSE(Get<wxCheckBox>(*dialog, kIdAddText).GetValue());
 
-    ClickButton(*dialog_, wxID_OK);
-    EXPECT_FALSE(dialog_->IsShown());
-    EXPECT_EQ(dialog_->GetReturnCode(), wxID_OK);
-    EXPECT_EQ(dialog_->fields.chimeIndex, -1);
-    EXPECT_EQ(dialog_->fields.twelveShiIndex, -1);
-    EXPECT_EQ(dialog_->fields.chimeCountIndex, -1);
-    EXPECT_EQ(dialog_->fields.addText, 0);
+    ClickButton(*dialog, wxID_OK);
+    EXPECT_FALSE(dialog->IsShown());
+    EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
+    EXPECT_EQ(dialog->fields.chimeIndex, -1);
+    EXPECT_EQ(dialog->fields.twelveShiIndex, -1);
+    EXPECT_EQ(dialog->fields.chimeCountIndex, -1);
+    EXPECT_EQ(dialog->fields.addText, 0);
 }
 
 TEST_F(SettingsDialogTest, ClickedRadioButtonsUncheckTheRestOfTheirGroupOnly)
 {
     Open(YokohamaFields());
-    ClickRadio(*dialog_, kIdChimeEveryHalfHour);
-    ClickRadio(*dialog_, kIdCountSilent);
-    EXPECT_EQ(CheckedIn(*dialog_, kIntervalGroup), 3);
-    EXPECT_EQ(CheckedIn(*dialog_, kCountGroup), 0);
-    EXPECT_EQ(CheckedIn(*dialog_, kTwelveShiGroup), 0);
+    ClickRadio(*dialog, kIdChimeEveryHalfHour);
+    ClickRadio(*dialog, kIdCountSilent);
+    EXPECT_EQ(CheckedIn(*dialog, kIntervalGroup), 3);
+    EXPECT_EQ(CheckedIn(*dialog, kCountGroup), 0);
+    EXPECT_EQ(CheckedIn(*dialog, kTwelveShiGroup), 0);
 }
 
 // Real mouse clicks through the display server, on radio buttons of each
@@ -131,25 +131,25 @@ TEST_F(SettingsDialogTest, ClickedChoicesAreReadAtAClickOnOk)
     Open(YokohamaFields());
     wxUIActionSimulator input;
     const auto click = [&](int id) {
-        wxWindow& control = *dialog_->FindWindow(id);
+        wxWindow& control = *dialog->FindWindow(id);
         const wxRect box = control.GetScreenRect();
         input.MouseMove(box.GetLeftTop() + wxPoint(std::min(8, box.width / 2), box.height / 2));
         input.MouseClick();
     };
     click(kIdChimeEveryHalfHour);
-    EXPECT_TRUE(SettleUntil([&] { return CheckedIn(*dialog_, kIntervalGroup) == 3; }));
+    EXPECT_TRUE(SettleUntil([&] { return CheckedIn(*dialog, kIntervalGroup) == 3; }));
     click(kIdCountSilent);
-    EXPECT_TRUE(SettleUntil([&] { return CheckedIn(*dialog_, kCountGroup) == 0; }));
+    EXPECT_TRUE(SettleUntil([&] { return CheckedIn(*dialog, kCountGroup) == 0; }));
     click(kIdFixedHours);
-    EXPECT_TRUE(SettleUntil([&] { return CheckedIn(*dialog_, kTwelveShiGroup) == 1; }));
+    EXPECT_TRUE(SettleUntil([&] { return CheckedIn(*dialog, kTwelveShiGroup) == 1; }));
     click(kIdAddText);
-    EXPECT_TRUE(SettleUntil([&] { return Get<wxCheckBox>(*dialog_, kIdAddText).GetValue(); }));
-    EXPECT_EQ(CheckedIn(*dialog_, kIntervalGroup), 3);
+    EXPECT_TRUE(SettleUntil([&] { return Get<wxCheckBox>(*dialog, kIdAddText).GetValue(); }));
+    EXPECT_EQ(CheckedIn(*dialog, kIntervalGroup), 3);
 
     click(wxID_OK);
-    EXPECT_TRUE(SettleUntil([&] { return !dialog_->IsShown(); }));
-    EXPECT_EQ(dialog_->GetReturnCode(), wxID_OK);
-    const SettingsFields& f = dialog_->fields;
+    EXPECT_TRUE(SettleUntil([&] { return !dialog->IsShown(); }));
+    EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
+    const SettingsFields& f = dialog->fields;
     EXPECT_EQ(f.chimeIndex, 3);
     EXPECT_EQ(f.chimeCountIndex, 0);
     EXPECT_EQ(f.twelveShiIndex, 1);
@@ -159,21 +159,21 @@ TEST_F(SettingsDialogTest, ClickedChoicesAreReadAtAClickOnOk)
 TEST_F(SettingsDialogTest, OkReadsEveryControlBack)
 {
     Open(YokohamaFields());
-    SetEditText(*dialog_, kIdLongitudeDegrees, " 153 ");
-    SetEditText(*dialog_, kIdLongitudeMinutes, "00");
-    SetEditText(*dialog_, kIdLatitudeDegrees, "95");  // latitude is not range-checked
-    SetEditText(*dialog_, kIdLatitudeMinutes, "-3");
-    SetEditText(*dialog_, kIdCity, "");
-    ClickRadio(*dialog_, kIdChimeEveryHour);
-    ClickRadio(*dialog_, kIdFixedHours);
-    ClickRadio(*dialog_, kIdCountOnce);
-    ClickCheckBox(*dialog_, kIdAddText);
+    SetEditText(*dialog, kIdLongitudeDegrees, " 153 ");
+    SetEditText(*dialog, kIdLongitudeMinutes, "00");
+    SetEditText(*dialog, kIdLatitudeDegrees, "95");  // latitude is not range-checked
+    SetEditText(*dialog, kIdLatitudeMinutes, "-3");
+    SetEditText(*dialog, kIdCity, "");
+    ClickRadio(*dialog, kIdChimeEveryHour);
+    ClickRadio(*dialog, kIdFixedHours);
+    ClickRadio(*dialog, kIdCountOnce);
+    ClickCheckBox(*dialog, kIdAddText);
 
-    ClickButton(*dialog_, wxID_OK);
+    ClickButton(*dialog, wxID_OK);
 
-    EXPECT_FALSE(dialog_->IsShown());
-    EXPECT_EQ(dialog_->GetReturnCode(), wxID_OK);
-    const SettingsFields& f = dialog_->fields;
+    EXPECT_FALSE(dialog->IsShown());
+    EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
+    const SettingsFields& f = dialog->fields;
     EXPECT_EQ(f.longitudeDegrees, 153);
     EXPECT_EQ(f.longitudeMinutes, 0);
     EXPECT_EQ(f.latitudeDegrees, 95);
@@ -210,9 +210,9 @@ TEST_F(SettingsDialogTest, RejectedFieldsShowTheirMessageAndKeepTheDialogOpen)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.id) + " \"" + c.text + "\"");
         Open(YokohamaFields());
-        SetEditText(*dialog_, c.id, c.text);
+        SetEditText(*dialog, c.id, c.text);
         ExpectRejectedAtOk(c.id, c.message);
-        dialog_->Destroy();
+        dialog->Destroy();
         Settle();
     }
 }
@@ -220,16 +220,16 @@ TEST_F(SettingsDialogTest, RejectedFieldsShowTheirMessageAndKeepTheDialogOpen)
 TEST_F(SettingsDialogTest, FirstRejectedFieldStopsTheTransfer)
 {
     Open(YokohamaFields());
-    SetEditText(*dialog_, kIdLongitudeDegrees, "140");    // read first: kept
-    SetEditText(*dialog_, kIdLongitudeMinutes, "75");     // rejected
-    SetEditText(*dialog_, kIdLatitudeDegrees, "junk");    // never read
-    ClickRadio(*dialog_, kIdChimeEveryToki);              // never read
+    SetEditText(*dialog, kIdLongitudeDegrees, "140");    // read first: kept
+    SetEditText(*dialog, kIdLongitudeMinutes, "75");     // rejected
+    SetEditText(*dialog, kIdLatitudeDegrees, "junk");    // never read
+    ClickRadio(*dialog, kIdChimeEveryToki);              // never read
 
     ExpectRejectedAtOk(kIdLongitudeMinutes, "0 から 59 までの整数を入力してください。");
 
-    EXPECT_EQ(dialog_->fields.longitudeDegrees, 140);
-    EXPECT_EQ(dialog_->fields.longitudeMinutes, 39);
-    EXPECT_EQ(dialog_->fields.chimeIndex, 1);
+    EXPECT_EQ(dialog->fields.longitudeDegrees, 140);
+    EXPECT_EQ(dialog->fields.longitudeMinutes, 39);
+    EXPECT_EQ(dialog->fields.chimeIndex, 1);
 }
 
 TEST_F(SettingsDialogTest, BoundaryValuesAndFullPlaceNameAreAccepted)
@@ -245,12 +245,12 @@ TEST_F(SettingsDialogTest, BoundaryValuesAndFullPlaceNameAreAccepted)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.longitude + " " + c.city);
         Open(YokohamaFields());
-        SetEditText(*dialog_, kIdLongitudeDegrees, c.longitude);
-        SetEditText(*dialog_, kIdCity, c.city);
-        ClickButton(*dialog_, wxID_OK);
-        EXPECT_FALSE(dialog_->IsShown());
-        EXPECT_EQ(dialog_->fields.city, c.city);
-        dialog_->Destroy();
+        SetEditText(*dialog, kIdLongitudeDegrees, c.longitude);
+        SetEditText(*dialog, kIdCity, c.city);
+        ClickButton(*dialog, wxID_OK);
+        EXPECT_FALSE(dialog->IsShown());
+        EXPECT_EQ(dialog->fields.city, c.city);
+        dialog->Destroy();
         Settle();
     }
 }
@@ -258,18 +258,18 @@ TEST_F(SettingsDialogTest, BoundaryValuesAndFullPlaceNameAreAccepted)
 TEST_F(SettingsDialogTest, PlaceNameRefusesTypingBeyondTwentyBytes)
 {
     Open(YokohamaFields());
-    wxTextCtrl& city = Edit(*dialog_, kIdCity);
+    wxTextCtrl& city = Edit(*dialog, kIdCity);
     city.SetInsertionPointEnd();
     TypeInto(city, "鹿児島鹿児島鹿児");  // 2 + 16 = 18 bytes
-    EXPECT_EQ(EditText(*dialog_, kIdCity), "横浜鹿児島鹿児島鹿児");
+    EXPECT_EQ(EditText(*dialog, kIdCity), "横浜鹿児島鹿児島鹿児");
     TypeInto(city, "島");  // would make 22
-    EXPECT_EQ(EditText(*dialog_, kIdCity), "横浜鹿児島鹿児島鹿児");
+    EXPECT_EQ(EditText(*dialog, kIdCity), "横浜鹿児島鹿児島鹿児");
     EXPECT_EQ(city.GetInsertionPoint(), 10);
 
     // A paste keeps what fits of it, cut between characters.
     city.SetSelection(0, 2);  // 横浜
     TypeInto(city, "ab那覇c");
-    EXPECT_EQ(EditText(*dialog_, kIdCity), "ab那鹿児島鹿児島鹿児");
+    EXPECT_EQ(EditText(*dialog, kIdCity), "ab那鹿児島鹿児島鹿児");
 }
 
 // Real keys through the display server: typing is refused at the limit, and
@@ -279,16 +279,16 @@ TEST_F(SettingsDialogTest, TypedKeysAndEnter)
     SettingsFields fields = YokohamaFields();
     fields.city = "ｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾ";  // 19 bytes
     Open(fields);
-    wxTextCtrl& city = Edit(*dialog_, kIdCity);
+    wxTextCtrl& city = Edit(*dialog, kIdCity);
     city.SetFocus();
     city.SetInsertionPointEnd();
     wxUIActionSimulator input;
     input.Text("ab");
     EXPECT_TRUE(SettleUntil([&] { return city.GetValue().length() >= 20; }));
     Settle();
-    EXPECT_EQ(EditText(*dialog_, kIdCity), "ｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾa");
+    EXPECT_EQ(EditText(*dialog, kIdCity), "ｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾa");
 
-    wxTextCtrl& longitude = Edit(*dialog_, kIdLongitudeDegrees);
+    wxTextCtrl& longitude = Edit(*dialog, kIdLongitudeDegrees);
     longitude.SetFocus();
     longitude.SelectAll();
     input.Text("121");
@@ -300,67 +300,67 @@ TEST_F(SettingsDialogTest, TypedKeysAndEnter)
             SettleUntil([&] { return messages == 1; });
         },
         ExpectMessage("122 から 153 までの整数を入力してください。", &messages));
-    EXPECT_TRUE(dialog_->IsShown());
+    EXPECT_TRUE(dialog->IsShown());
     EXPECT_TRUE(FocusedWithAllSelected(longitude));
 
     input.Text("140");  // replaces the selected text
     input.Char(WXK_RETURN);
-    EXPECT_TRUE(SettleUntil([&] { return !dialog_->IsShown(); }));
-    EXPECT_EQ(dialog_->GetReturnCode(), wxID_OK);
-    EXPECT_EQ(dialog_->fields.longitudeDegrees, 140);
-    EXPECT_EQ(dialog_->fields.city, "ｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾa");
+    EXPECT_TRUE(SettleUntil([&] { return !dialog->IsShown(); }));
+    EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
+    EXPECT_EQ(dialog->fields.longitudeDegrees, 140);
+    EXPECT_EQ(dialog->fields.city, "ｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾﾙｷｬﾝｾa");
 }
 
 TEST_F(SettingsDialogTest, ChosenCityFillsTheFiveLocationEditsOnly)
 {
     Open(YokohamaFields());
-    ClickRadio(*dialog_, kIdChimeEveryHour);
-    ClickCheckBox(*dialog_, kIdAddText);
+    ClickRadio(*dialog, kIdChimeEveryHour);
+    ClickCheckBox(*dialog, kIdAddText);
 
-    wxTEST_DIALOG(ClickButton(*dialog_, kIdChooseCity),
+    wxTEST_DIALOG(ClickButton(*dialog, kIdChooseCity),
                   ExpectDialog<CLocationDlg>([](CLocationDlg& picker) {
                       picker.listBox->SetSelection(47);  // 那覇
                       ClickButton(picker, wxID_OK);
                   }));
 
-    EXPECT_EQ(EditText(*dialog_, kIdCity), "那覇");
-    EXPECT_EQ(EditText(*dialog_, kIdLatitudeDegrees), "26");
-    EXPECT_EQ(EditText(*dialog_, kIdLatitudeMinutes), "13");
-    EXPECT_EQ(EditText(*dialog_, kIdLongitudeDegrees), "127");
-    EXPECT_EQ(EditText(*dialog_, kIdLongitudeMinutes), "40");
-    EXPECT_EQ(CheckedIn(*dialog_, kIntervalGroup), 2);
-    EXPECT_EQ(CheckedIn(*dialog_, kCountGroup), 2);
-    EXPECT_EQ(CheckedIn(*dialog_, kTwelveShiGroup), 0);
-    EXPECT_TRUE(Get<wxCheckBox>(*dialog_, kIdAddText).GetValue());
-    EXPECT_TRUE(dialog_->IsShown());
+    EXPECT_EQ(EditText(*dialog, kIdCity), "那覇");
+    EXPECT_EQ(EditText(*dialog, kIdLatitudeDegrees), "26");
+    EXPECT_EQ(EditText(*dialog, kIdLatitudeMinutes), "13");
+    EXPECT_EQ(EditText(*dialog, kIdLongitudeDegrees), "127");
+    EXPECT_EQ(EditText(*dialog, kIdLongitudeMinutes), "40");
+    EXPECT_EQ(CheckedIn(*dialog, kIntervalGroup), 2);
+    EXPECT_EQ(CheckedIn(*dialog, kCountGroup), 2);
+    EXPECT_EQ(CheckedIn(*dialog, kTwelveShiGroup), 0);
+    EXPECT_TRUE(Get<wxCheckBox>(*dialog, kIdAddText).GetValue());
+    EXPECT_TRUE(dialog->IsShown());
 
-    ClickButton(*dialog_, wxID_OK);
-    EXPECT_EQ(dialog_->fields.city, "那覇");
-    EXPECT_EQ(dialog_->fields.longitudeDegrees, 127);
+    ClickButton(*dialog, wxID_OK);
+    EXPECT_EQ(dialog->fields.city, "那覇");
+    EXPECT_EQ(dialog->fields.longitudeDegrees, 127);
 }
 
 TEST_F(SettingsDialogTest, CancelledPickerChangesNothing)
 {
     Open(YokohamaFields());
-    SetEditText(*dialog_, kIdLatitudeDegrees, "typed");
-    wxTEST_DIALOG(ClickButton(*dialog_, kIdChooseCity),
+    SetEditText(*dialog, kIdLatitudeDegrees, "typed");
+    wxTEST_DIALOG(ClickButton(*dialog, kIdChooseCity),
                   ExpectDialog<CLocationDlg>([](CLocationDlg& picker) {
                       picker.listBox->SetSelection(3);
                       ClickButton(picker, wxID_CANCEL);
                   }));
-    EXPECT_EQ(EditText(*dialog_, kIdCity), "横浜");
-    EXPECT_EQ(EditText(*dialog_, kIdLatitudeDegrees), "typed");
-    EXPECT_EQ(EditText(*dialog_, kIdLongitudeDegrees), "139");
+    EXPECT_EQ(EditText(*dialog, kIdCity), "横浜");
+    EXPECT_EQ(EditText(*dialog, kIdLatitudeDegrees), "typed");
+    EXPECT_EQ(EditText(*dialog, kIdLongitudeDegrees), "139");
 }
 
 TEST_F(SettingsDialogTest, CancelNeverValidates)
 {
     Open(YokohamaFields());
-    SetEditText(*dialog_, kIdLongitudeDegrees, "not a number");
-    ClickButton(*dialog_, wxID_CANCEL);  // a message box here would fail the test
-    EXPECT_FALSE(dialog_->IsShown());
-    EXPECT_EQ(dialog_->GetReturnCode(), wxID_CANCEL);
-    EXPECT_EQ(dialog_->fields.longitudeDegrees, 139);
+    SetEditText(*dialog, kIdLongitudeDegrees, "not a number");
+    ClickButton(*dialog, wxID_CANCEL);  // a message box here would fail the test
+    EXPECT_FALSE(dialog->IsShown());
+    EXPECT_EQ(dialog->GetReturnCode(), wxID_CANCEL);
+    EXPECT_EQ(dialog->fields.longitudeDegrees, 139);
 }
 
 }  // namespace

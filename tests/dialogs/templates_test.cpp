@@ -289,13 +289,13 @@ using TemplateTest = DialogTest;
 
 TEST_F(TemplateTest, SettingsDialog)
 {
-    CSettingsDlg dialog(owner_);
-    CheckTemplate(dialog, *owner_, kSettings, {100, 50});
+    CSettingsDlg dialog(owner);
+    CheckTemplate(dialog, *owner, kSettings, {100, 50});
 }
 
 TEST_F(TemplateTest, LocationPickerOverTheSettingsDialog)
 {
-    CSettingsDlg settings(owner_);
+    CSettingsDlg settings(owner);
     settings.Show();
     Settle();
     CLocationDlg dialog(&settings);
@@ -304,20 +304,20 @@ TEST_F(TemplateTest, LocationPickerOverTheSettingsDialog)
 
 TEST_F(TemplateTest, AlarmDialog)
 {
-    CAlarmDlg dialog(owner_);
-    CheckTemplate(dialog, *owner_, kAlarm, {50, 50});
+    CAlarmDlg dialog(owner);
+    CheckTemplate(dialog, *owner, kAlarm, {50, 50});
 }
 
 TEST_F(TemplateTest, TokiInfoDialog)
 {
-    CTokiInfoDlg dialog(owner_);
-    CheckTemplate(dialog, *owner_, kTokiInfo, {50, 50});
+    CTokiInfoDlg dialog(owner);
+    CheckTemplate(dialog, *owner, kTokiInfo, {50, 50});
 }
 
 TEST_F(TemplateTest, TokiAlarmDialogs)
 {
-    CTokiAlarmListDlg list(owner_);
-    CheckTemplate(list, *owner_, kTokiAlarmList, {30, 30});
+    CTokiAlarmListDlg list(owner);
+    CheckTemplate(list, *owner, kTokiAlarmList, {30, 30});
     list.Show();
     Settle();
     CTokiAlarmEditDlg edit(&list);
@@ -326,14 +326,14 @@ TEST_F(TemplateTest, TokiAlarmDialogs)
 
 TEST_F(TemplateTest, AboutBox)
 {
-    CAboutDlg dialog(owner_);
-    CheckTemplate(dialog, *owner_, kAbout, {0, 0});
+    CAboutDlg dialog(owner);
+    CheckTemplate(dialog, *owner, kAbout, {0, 0});
 }
 
 TEST_F(TemplateTest, OwnerlessDialogsBelongToTheMainWindow)
 {
     CAlarmDlg dialog;
-    EXPECT_EQ(dialog.GetParent(), owner_);
+    EXPECT_EQ(dialog.GetParent(), owner);
 }
 
 TEST(DialogUnitPair, ReadsOnlyDialogUnits)

@@ -28,13 +28,13 @@ class TokiAlarmEditTest : public DialogTest {
 protected:
     void Open(const TokiAlarm& alarm, int twelveShiDisplay = kTemporalHourDisplay)
     {
-        dialog_ = new CTokiAlarmEditDlg(owner_, twelveShiDisplay);  // destroyed with owner_
-        dialog_->fields = TokiAlarmEditFieldsFrom(alarm);
-        dialog_->Show();
+        dialog = new CTokiAlarmEditDlg(owner, twelveShiDisplay);  // destroyed with owner
+        dialog->fields = TokiAlarmEditFieldsFrom(alarm);
+        dialog->Show();
         Settle();
     }
 
-    CTokiAlarmEditDlg* dialog_ = nullptr;
+    CTokiAlarmEditDlg* dialog = nullptr;
 };
 
 TEST_F(TokiAlarmEditTest, OpensWithTheAlarmAndTheNamesOfTheDisplayStyle)
@@ -45,47 +45,47 @@ TEST_F(TokiAlarmEditTest, OpensWithTheAlarmAndTheNamesOfTheDisplayStyle)
     alarm.sound = kAlarmSoundBox;
     alarm.label = "夕の支度";
     Open(alarm);
-    EXPECT_TRUE(Get<wxCheckBox>(*dialog_, kIdTokiAlarmOn).GetValue());
-    EXPECT_TRUE(Get<wxRadioButton>(*dialog_, kIdTokiAlarmByToki).GetValue());
-    EXPECT_EQ(ChoiceText(*dialog_, kIdTokiAlarmToki), "暮六つ (酉)");
-    EXPECT_EQ(Get<wxChoice>(*dialog_, kIdTokiAlarmToki).GetCount(), 24u);
-    EXPECT_EQ(EditText(*dialog_, kIdTokiAlarmOffset), "15");
-    EXPECT_EQ(ChoiceText(*dialog_, kIdTokiAlarmBeforeAfter), "前");
+    EXPECT_TRUE(Get<wxCheckBox>(*dialog, kIdTokiAlarmOn).GetValue());
+    EXPECT_TRUE(Get<wxRadioButton>(*dialog, kIdTokiAlarmByToki).GetValue());
+    EXPECT_EQ(ChoiceText(*dialog, kIdTokiAlarmToki), "暮六つ (酉)");
+    EXPECT_EQ(Get<wxChoice>(*dialog, kIdTokiAlarmToki).GetCount(), 24u);
+    EXPECT_EQ(EditText(*dialog, kIdTokiAlarmOffset), "15");
+    EXPECT_EQ(ChoiceText(*dialog, kIdTokiAlarmBeforeAfter), "前");
     for (int d = 0; d < 7; ++d) {
-        EXPECT_EQ(Get<wxCheckBox>(*dialog_, kIdTokiAlarmSunday + d).GetValue(), d >= 1 && d <= 5);
+        EXPECT_EQ(Get<wxCheckBox>(*dialog, kIdTokiAlarmSunday + d).GetValue(), d >= 1 && d <= 5);
     }
-    EXPECT_TRUE(Get<wxRadioButton>(*dialog_, kIdTokiAlarmBox).GetValue());
-    EXPECT_EQ(EditText(*dialog_, kIdTokiAlarmLabel), "夕の支度");
+    EXPECT_TRUE(Get<wxRadioButton>(*dialog, kIdTokiAlarmBox).GetValue());
+    EXPECT_EQ(EditText(*dialog, kIdTokiAlarmLabel), "夕の支度");
     // A toki: the clock time is not usable, and the other way round.
-    EXPECT_TRUE(Get<wxChoice>(*dialog_, kIdTokiAlarmToki).IsEnabled());
-    EXPECT_FALSE(Edit(*dialog_, kIdTokiAlarmHour).IsEnabled());
-    ClickRadio(*dialog_, kIdTokiAlarmByTime);
-    EXPECT_FALSE(Get<wxChoice>(*dialog_, kIdTokiAlarmToki).IsEnabled());
-    EXPECT_TRUE(Edit(*dialog_, kIdTokiAlarmHour).IsEnabled());
-    EXPECT_TRUE(Edit(*dialog_, kIdTokiAlarmMinutes).IsEnabled());
-    dialog_->Destroy();
+    EXPECT_TRUE(Get<wxChoice>(*dialog, kIdTokiAlarmToki).IsEnabled());
+    EXPECT_FALSE(Edit(*dialog, kIdTokiAlarmHour).IsEnabled());
+    ClickRadio(*dialog, kIdTokiAlarmByTime);
+    EXPECT_FALSE(Get<wxChoice>(*dialog, kIdTokiAlarmToki).IsEnabled());
+    EXPECT_TRUE(Edit(*dialog, kIdTokiAlarmHour).IsEnabled());
+    EXPECT_TRUE(Edit(*dialog, kIdTokiAlarmMinutes).IsEnabled());
+    dialog->Destroy();
     Settle();
 
     Open(alarm, kFixedHourDisplay);
-    EXPECT_EQ(ChoiceText(*dialog_, kIdTokiAlarmToki), "暮六つ");
+    EXPECT_EQ(ChoiceText(*dialog, kIdTokiAlarmToki), "暮六つ");
 }
 
 TEST_F(TokiAlarmEditTest, OkTakesEveryField)
 {
     Open(TokiAlarm());
-    ClickRadio(*dialog_, kIdTokiAlarmByTime);
-    SetEditText(*dialog_, kIdTokiAlarmHour, "6");
-    SetEditText(*dialog_, kIdTokiAlarmMinutes, "30");
-    SetEditText(*dialog_, kIdTokiAlarmOffset, "10");
-    Get<wxChoice>(*dialog_, kIdTokiAlarmBeforeAfter).SetSelection(1);
-    ClickCheckBox(*dialog_, kIdTokiAlarmSunday);
-    ClickRadio(*dialog_, kIdTokiAlarmNotify);
-    SetEditText(*dialog_, kIdTokiAlarmLabel, "散歩");
-    ClickCheckBox(*dialog_, kIdTokiAlarmOn);
-    ClickButton(*dialog_, wxID_OK);
-    EXPECT_FALSE(dialog_->IsShown());
+    ClickRadio(*dialog, kIdTokiAlarmByTime);
+    SetEditText(*dialog, kIdTokiAlarmHour, "6");
+    SetEditText(*dialog, kIdTokiAlarmMinutes, "30");
+    SetEditText(*dialog, kIdTokiAlarmOffset, "10");
+    Get<wxChoice>(*dialog, kIdTokiAlarmBeforeAfter).SetSelection(1);
+    ClickCheckBox(*dialog, kIdTokiAlarmSunday);
+    ClickRadio(*dialog, kIdTokiAlarmNotify);
+    SetEditText(*dialog, kIdTokiAlarmLabel, "散歩");
+    ClickCheckBox(*dialog, kIdTokiAlarmOn);
+    ClickButton(*dialog, wxID_OK);
+    EXPECT_FALSE(dialog->IsShown());
     TokiAlarm stored;
-    CopyTokiAlarmEditFieldsBack(dialog_->fields, stored);
+    CopyTokiAlarmEditFieldsBack(dialog->fields, stored);
     EXPECT_EQ(stored.enable, 0);
     EXPECT_EQ(stored.toki, kAlarmAtClockTime);
     EXPECT_EQ(stored.hour, 6);
@@ -115,13 +115,13 @@ TEST_F(TokiAlarmEditTest, ARefusedValueNamesItsFieldAndTheFocusGoesBackToIt)
         SCOPED_TRACE(c.message);
         Open(TokiAlarm());
         if (c.clockTime) {
-            ClickRadio(*dialog_, kIdTokiAlarmByTime);
+            ClickRadio(*dialog, kIdTokiAlarmByTime);
         }
-        SetEditText(*dialog_, c.id, c.text);
-        wxTEST_DIALOG(ClickButton(*dialog_, wxID_OK), ExpectMessage(c.message));
-        EXPECT_TRUE(dialog_->IsShown());
-        EXPECT_TRUE(FocusedWithAllSelected(Edit(*dialog_, c.id)));
-        dialog_->Destroy();
+        SetEditText(*dialog, c.id, c.text);
+        wxTEST_DIALOG(ClickButton(*dialog, wxID_OK), ExpectMessage(c.message));
+        EXPECT_TRUE(dialog->IsShown());
+        EXPECT_TRUE(FocusedWithAllSelected(Edit(*dialog, c.id)));
+        dialog->Destroy();
         Settle();
     }
 }
@@ -132,38 +132,38 @@ TEST_F(TokiAlarmEditTest, NoDayIsRefusedAndAClockTimeNotChosenIsNotChecked)
     alarm.hour = 99;  // from a hand-edited file; a toki is chosen
     Open(alarm);
     for (int d = 0; d < 7; ++d) {
-        ClickCheckBox(*dialog_, kIdTokiAlarmSunday + d);
+        ClickCheckBox(*dialog, kIdTokiAlarmSunday + d);
     }
-    wxTEST_DIALOG(ClickButton(*dialog_, wxID_OK),
+    wxTEST_DIALOG(ClickButton(*dialog, wxID_OK),
                   ExpectMessage("曜日: 曜日を 1 つ以上選んでください。"));
-    EXPECT_TRUE(dialog_->IsShown());
+    EXPECT_TRUE(dialog->IsShown());
     Settle();
-    EXPECT_EQ(wxWindow::FindFocus(), dialog_->FindWindow(kIdTokiAlarmSunday));
-    ClickCheckBox(*dialog_, kIdTokiAlarmSunday + 6);
-    ClickButton(*dialog_, wxID_OK);
-    EXPECT_FALSE(dialog_->IsShown());
-    EXPECT_EQ(dialog_->fields.hour, 99);
+    EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(kIdTokiAlarmSunday));
+    ClickCheckBox(*dialog, kIdTokiAlarmSunday + 6);
+    ClickButton(*dialog, wxID_OK);
+    EXPECT_FALSE(dialog->IsShown());
+    EXPECT_EQ(dialog->fields.hour, 99);
 }
 
 class TokiAlarmListTest : public DialogTest {
 protected:
     void Open(std::vector<TokiAlarm> alarms)
     {
-        dialog_ = new CTokiAlarmListDlg(owner_);  // destroyed with owner_
-        dialog_->fields.alarms = std::move(alarms);
-        dialog_->fields.place = MakeSolarPlace(35, 27, 139, 39, 9);
-        dialog_->fields.fromMinute = LocalSecondCount(LocalTime{2006, 1, 1, 10, 0, 0}) / 60;
-        dialog_->Show();
+        dialog = new CTokiAlarmListDlg(owner);  // destroyed with owner
+        dialog->fields.alarms = std::move(alarms);
+        dialog->fields.place = MakeSolarPlace(35, 27, 139, 39, 9);
+        dialog->fields.fromMinute = LocalSecondCount(LocalTime{2006, 1, 1, 10, 0, 0}) / 60;
+        dialog->Show();
         Settle();
     }
-    wxListCtrl& List() { return Get<wxListCtrl>(*dialog_, kIdTokiAlarmList); }
+    wxListCtrl& List() { return Get<wxListCtrl>(*dialog, kIdTokiAlarmList); }
     std::string Cell(int row, int column)
     {
         return List().GetItemText(row, column).utf8_string();
     }
-    bool Enabled(int id) { return dialog_->FindWindow(id)->IsEnabled(); }
+    bool Enabled(int id) { return dialog->FindWindow(id)->IsEnabled(); }
 
-    CTokiAlarmListDlg* dialog_ = nullptr;
+    CTokiAlarmListDlg* dialog = nullptr;
 };
 
 TokiAlarm Numbered(int number, int offset = -15)
@@ -191,51 +191,51 @@ TEST_F(TokiAlarmListTest, ShowsEachAlarmInWordsWithItsNextRing)
     EXPECT_EQ(Cell(1, 0), "オフ");
     EXPECT_EQ(Cell(1, 1), "暮六つの10分後");
     EXPECT_EQ(Cell(1, 4), "—");
-    EXPECT_EQ(dialog_->Selected(), 0);
+    EXPECT_EQ(dialog->Selected(), 0);
 }
 
 TEST_F(TokiAlarmListTest, AddEditSwitchAndRemove)
 {
     Open({Numbered(2)});
     // Add: the edit dialog's OK puts the new alarm, number 1, first.
-    wxTEST_DIALOG(ClickButton(*dialog_, kIdTokiAlarmAdd),
+    wxTEST_DIALOG(ClickButton(*dialog, kIdTokiAlarmAdd),
                   ExpectDialog<CTokiAlarmEditDlg>([](CTokiAlarmEditDlg& edit) {
                       SetEditText(edit, kIdTokiAlarmOffset, "30");
                       Get<wxChoice>(edit, kIdTokiAlarmBeforeAfter).SetSelection(1);
                       ClickButton(edit, wxID_OK);
                   }));
-    ASSERT_EQ(dialog_->fields.alarms.size(), 2u);
-    EXPECT_EQ(dialog_->fields.alarms[0].number, 1);
-    EXPECT_EQ(dialog_->fields.alarms[0].offset, 30);
-    EXPECT_EQ(dialog_->Selected(), 0);
+    ASSERT_EQ(dialog->fields.alarms.size(), 2u);
+    EXPECT_EQ(dialog->fields.alarms[0].number, 1);
+    EXPECT_EQ(dialog->fields.alarms[0].offset, 30);
+    EXPECT_EQ(dialog->Selected(), 0);
     EXPECT_EQ(Cell(0, 1), "暮六つの30分後");
 
     // Edit the second; Cancel there changes nothing.
-    dialog_->Select(1);
-    wxTEST_DIALOG(ClickButton(*dialog_, kIdTokiAlarmEdit),
+    dialog->Select(1);
+    wxTEST_DIALOG(ClickButton(*dialog, kIdTokiAlarmEdit),
                   ExpectDialog<CTokiAlarmEditDlg>([](CTokiAlarmEditDlg& edit) {
                       EXPECT_EQ(EditText(edit, kIdTokiAlarmOffset), "15");
                       Get<wxChoice>(edit, kIdTokiAlarmToki).SetSelection(6);
                       ClickButton(edit, wxID_OK);
                   }));
     EXPECT_EQ(Cell(1, 1), "明六つの15分前");
-    wxTEST_DIALOG(ClickButton(*dialog_, kIdTokiAlarmEdit),
+    wxTEST_DIALOG(ClickButton(*dialog, kIdTokiAlarmEdit),
                   ExpectDialog<CTokiAlarmEditDlg>([](CTokiAlarmEditDlg& edit) {
                       SetEditText(edit, kIdTokiAlarmOffset, "1");
                       ClickButton(edit, wxID_CANCEL);
                   }));
     EXPECT_EQ(Cell(1, 1), "明六つの15分前");
 
-    ClickButton(*dialog_, kIdTokiAlarmToggle);
+    ClickButton(*dialog, kIdTokiAlarmToggle);
     EXPECT_EQ(Cell(1, 0), "オフ");
-    EXPECT_FALSE(dialog_->fields.alarms[1].IsOn());
+    EXPECT_FALSE(dialog->fields.alarms[1].IsOn());
 
-    ClickButton(*dialog_, kIdTokiAlarmRemove);
-    ASSERT_EQ(dialog_->fields.alarms.size(), 1u);
-    EXPECT_EQ(dialog_->fields.alarms[0].number, 1);
-    EXPECT_EQ(dialog_->Selected(), 0);  // the row before the removed one
-    ClickButton(*dialog_, kIdTokiAlarmRemove);
-    EXPECT_TRUE(dialog_->fields.alarms.empty());
+    ClickButton(*dialog, kIdTokiAlarmRemove);
+    ASSERT_EQ(dialog->fields.alarms.size(), 1u);
+    EXPECT_EQ(dialog->fields.alarms[0].number, 1);
+    EXPECT_EQ(dialog->Selected(), 0);  // the row before the removed one
+    ClickButton(*dialog, kIdTokiAlarmRemove);
+    EXPECT_TRUE(dialog->fields.alarms.empty());
     EXPECT_FALSE(Enabled(kIdTokiAlarmEdit));
     EXPECT_FALSE(Enabled(kIdTokiAlarmRemove));
     EXPECT_FALSE(Enabled(kIdTokiAlarmToggle));
@@ -250,7 +250,7 @@ TEST_F(TokiAlarmListTest, EightAreTheMost)
     }
     Open(alarms);
     EXPECT_FALSE(Enabled(kIdTokiAlarmAdd));
-    ClickButton(*dialog_, kIdTokiAlarmRemove);
+    ClickButton(*dialog, kIdTokiAlarmRemove);
     EXPECT_TRUE(Enabled(kIdTokiAlarmAdd));
 }
 
@@ -261,46 +261,46 @@ protected:
         ClockSettings settings;
         settings.quiet = quiet;
         settings.twelveShiDisplay = twelveShiDisplay;
-        dialog_ = new CSettingsDlg(owner_);  // destroyed with owner_
-        dialog_->fields = SettingsFieldsFrom(settings);
-        dialog_->Show();
+        dialog = new CSettingsDlg(owner);  // destroyed with owner
+        dialog->fields = SettingsFieldsFrom(settings);
+        dialog->Show();
         Settle();
     }
 
-    CSettingsDlg* dialog_ = nullptr;
+    CSettingsDlg* dialog = nullptr;
 };
 
 TEST_F(QuietHoursDialogTest, ShowsTheKindInForceAndChoosingAValuePicksItsKind)
 {
     Open({20, 6, "", ""});
-    EXPECT_TRUE(Get<wxRadioButton>(*dialog_, kIdQuietByToki).GetValue());
-    EXPECT_EQ(ChoiceText(*dialog_, kIdQuietFromToki), "夜五つ (戌)");
-    EXPECT_EQ(ChoiceText(*dialog_, kIdQuietToToki), "明六つ (卯)");
-    EXPECT_EQ(EditText(*dialog_, kIdQuietFromTime), "22:00");
+    EXPECT_TRUE(Get<wxRadioButton>(*dialog, kIdQuietByToki).GetValue());
+    EXPECT_EQ(ChoiceText(*dialog, kIdQuietFromToki), "夜五つ (戌)");
+    EXPECT_EQ(ChoiceText(*dialog, kIdQuietToToki), "明六つ (卯)");
+    EXPECT_EQ(EditText(*dialog, kIdQuietFromTime), "22:00");
 
-    Edit(*dialog_, kIdQuietToTime).SetValue("7:00");  // typed: the kind follows
-    EXPECT_TRUE(Get<wxRadioButton>(*dialog_, kIdQuietByTime).GetValue());
-    ClickButton(*dialog_, wxID_OK);
-    EXPECT_FALSE(dialog_->IsShown());
-    EXPECT_EQ(QuietHoursFromFields(dialog_->fields.quiet), (QuietHours{-1, -1, "22:00", "07:00"}));
+    Edit(*dialog, kIdQuietToTime).SetValue("7:00");  // typed: the kind follows
+    EXPECT_TRUE(Get<wxRadioButton>(*dialog, kIdQuietByTime).GetValue());
+    ClickButton(*dialog, wxID_OK);
+    EXPECT_FALSE(dialog->IsShown());
+    EXPECT_EQ(QuietHoursFromFields(dialog->fields.quiet), (QuietHours{-1, -1, "22:00", "07:00"}));
 }
 
 TEST_F(QuietHoursDialogTest, ATimeThatIsNoClockTimeIsRefusedByName)
 {
     Open({-1, -1, "22:00", "06:30"}, kFixedHourDisplay);
-    EXPECT_EQ(ChoiceText(*dialog_, kIdQuietFromToki), "暮六つ");  // offered, plain names
-    SetEditText(*dialog_, kIdQuietToTime, "24:00");
-    wxTEST_DIALOG(ClickButton(*dialog_, wxID_OK),
+    EXPECT_EQ(ChoiceText(*dialog, kIdQuietFromToki), "暮六つ");  // offered, plain names
+    SetEditText(*dialog, kIdQuietToTime, "24:00");
+    wxTEST_DIALOG(ClickButton(*dialog, wxID_OK),
                   ExpectMessage("鐘を休む時間の終わり: 00:00 から 23:59 までの時刻を HH:MM "
                                 "の形で入力してください。"));
-    EXPECT_TRUE(dialog_->IsShown());
-    EXPECT_TRUE(FocusedWithAllSelected(Edit(*dialog_, kIdQuietToTime)));
+    EXPECT_TRUE(dialog->IsShown());
+    EXPECT_TRUE(FocusedWithAllSelected(Edit(*dialog, kIdQuietToTime)));
 
     // Not checked while the quiet hours are off.
-    ClickRadio(*dialog_, kIdQuietNone);
-    ClickButton(*dialog_, wxID_OK);
-    EXPECT_FALSE(dialog_->IsShown());
-    EXPECT_EQ(QuietHoursFromFields(dialog_->fields.quiet), QuietHours());
+    ClickRadio(*dialog, kIdQuietNone);
+    ClickButton(*dialog, wxID_OK);
+    EXPECT_FALSE(dialog->IsShown());
+    EXPECT_EQ(QuietHoursFromFields(dialog->fields.quiet), QuietHours());
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "ClockWindowFixture.h"
 #include "DialogIds.h"
 #include "DialogTestKit.h"
-#include "MenuIds.h"
+#include "MenuCommands.h"
 #include "SettingsDlg.h"
 #include "TokiInfoDlg.h"
 
@@ -26,50 +26,57 @@ protected:
             return;
         }
         // The settings go to a scratch file when the view closes.
-        iniPath_ = wxFileName::CreateTempFileName("vellmor-dialogs").utf8_string();
-        Settings() = ClockSettings();
-        Settings().iniPath = iniPath_;
+        iniPath = wxFileName::CreateTempFileName("vellmor-dialogs").utf8_string();
+        StartWith(ClockSettings());
     }
 
     void TearDown() override
     {
         ClockWindowFixture::TearDown();
-        wxRemoveFile(wxString::FromUTF8(iniPath_));
+        wxRemoveFile(wxString::FromUTF8(iniPath));
     }
 
-    void Command(int commandId)
+    void Command(ClockCommand command)
     {
-        wxCommandEvent event(wxEVT_MENU, ToMenuId(commandId));
-        view_->ProcessEvent(event);
+        wxCommandEvent event(wxEVT_MENU, MenuIdOf(command));
+        view->ProcessEvent(event);
     }
 
-    ClockController& Clock() { return view_->Controller(); }
-    ClockSettings& Settings() { return Clock().Settings(); }
+    // The clock started afresh with these settings, kept in the scratch file.
+    void StartWith(ClockSettings settings)
+    {
+        settings.iniPath = iniPath;
+        view->Controller().InitialUpdate(settings);
+    }
+
+    const ClockController& Clock() { return view->Controller(); }
+    const ClockSettings& Settings() { return Clock().Settings(); }
     // What the settings file holds now, while the clock still runs.
     ClockSettings OnDisk() const
     {
         ClockSettings read;
-        read.LoadFrom(iniPath_);
+        read.LoadFrom(iniPath);
         return read;
     }
-    bool FileIsEmpty() const { return wxFileName::GetSize(wxString::FromUTF8(iniPath_)) == 0; }
+    bool FileIsEmpty() const { return wxFileName::GetSize(wxString::FromUTF8(iniPath)) == 0; }
 
-    std::string iniPath_;
+    std::string iniPath;
 };
 
 TEST_F(ViewExchangeTest, SettingsOkStopsTheBellCopiesBackAndMovesTheTimeModel)
 {
-    Settings().chime = 12;
-    Settings().chimeCount = 1;
-    Settings().twelveShiDisplay = 4;
-    Settings().timeDifference = 9;
-    Clock().ApplyLocation();
-    Clock().StrikeNow();
+    ClockSettings settings;
+    settings.chime = 12;
+    settings.chimeCount = 1;
+    settings.twelveShiDisplay = 4;
+    settings.timeDifference = 9;
+    StartWith(settings);
+    Command(ClockCommand::Strike);
     ASSERT_GT(Clock().StrikesLeft(), 0);
 
-    wxTEST_DIALOG(Command(kCmdSettings), ExpectDialog<CSettingsDlg>([this](CSettingsDlg& dlg) {
+    wxTEST_DIALOG(Command(ClockCommand::Settings), ExpectDialog<CSettingsDlg>([this](CSettingsDlg& dlg) {
         EXPECT_EQ(Clock().StrikesLeft(), 0) << "the bell is stopped before the dialog opens";
-        EXPECT_EQ(dlg.GetParent(), frame_);
+        EXPECT_EQ(dlg.GetParent(), frame);
         EXPECT_EQ(dlg.fields.chimeIndex, 3);
         EXPECT_EQ(dlg.fields.chimeCountIndex, 1);
         EXPECT_EQ(dlg.fields.twelveShiIndex, 1);
@@ -112,26 +119,27 @@ TEST_F(ViewExchangeTest, SettingsCancelLeavesEverythingButTheBell)
 {
     const ClockSettings before = Settings();
     const int sunrise = Clock().Calendar().GetSunrise();
-    Clock().StrikeNow();
-    wxTEST_DIALOG(Command(kCmdSettings), ExpectDialog<CSettingsDlg>([](CSettingsDlg& dlg) {
+    Command(ClockCommand::Strike);
+    wxTEST_DIALOG(Command(ClockCommand::Settings), ExpectDialog<CSettingsDlg>([](CSettingsDlg& dlg) {
         SetEditText(dlg, kIdLongitudeDegrees, "150");
         ClickRadio(dlg, kIdCountSilent);
         ClickButton(dlg, wxID_CANCEL);
     }));
     EXPECT_EQ(Clock().StrikesLeft(), 0);
-    EXPECT_EQ(Settings().longitudeDegrees, before.longitudeDegrees);
-    EXPECT_EQ(Settings().chimeCount, before.chimeCount);
+    EXPECT_EQ(Settings(), before);
     EXPECT_EQ(Clock().Calendar().GetSunrise(), sunrise);
     EXPECT_TRUE(FileIsEmpty()) << "Cancel wrote the settings";
 }
 
 TEST_F(ViewExchangeTest, AlarmOkCopiesTheThreeValuesBack)
 {
-    Settings().alarmEnable = 0;
-    Settings().alarmHour = 12;
-    Settings().alarmMinutes = 0;
-    Clock().StrikeNow();
-    wxTEST_DIALOG(Command(kCmdAlarm), ExpectDialog<CAlarmDlg>([this](CAlarmDlg& dlg) {
+    ClockSettings settings;
+    settings.alarmEnable = 0;
+    settings.alarmHour = 12;
+    settings.alarmMinutes = 0;
+    StartWith(settings);
+    Command(ClockCommand::Strike);
+    wxTEST_DIALOG(Command(ClockCommand::Alarm), ExpectDialog<CAlarmDlg>([this](CAlarmDlg& dlg) {
         EXPECT_EQ(Clock().StrikesLeft(), 0);
         EXPECT_EQ(dlg.fields.alarmEnable, 0);
         EXPECT_EQ(dlg.fields.alarmHour, 12);
@@ -148,16 +156,44 @@ TEST_F(ViewExchangeTest, AlarmOkCopiesTheThreeValuesBack)
     EXPECT_EQ(OnDisk().alarmMinutes, 30);
 }
 
+// The settings' folder has gone since the start: OK's save fails, and a box
+// over the clock names the file and the system's reason; the alarm stays set.
+TEST_F(ViewExchangeTest, AnOkWhoseSaveFailsShowsTheFileAndTheReason)
+{
+    const wxString folder = wxFileName::CreateTempFileName("vellmor-gone");
+    wxRemoveFile(folder);
+    ASSERT_TRUE(wxMkdir(folder));
+    const std::string gone = folder.utf8_string() + "/vellmor.ini";
+    ClockSettings elsewhere;
+    elsewhere.iniPath = gone;
+    view->Controller().InitialUpdate(elsewhere);
+    ASSERT_TRUE(wxRmdir(folder));
+    int boxes = 0;
+    wxTEST_DIALOG(Command(ClockCommand::Alarm),
+                  ExpectDialog<CAlarmDlg>([](CAlarmDlg& dlg) {
+                      ClickCheckBox(dlg, kIdAlarmEnable);
+                      SetEditText(dlg, kIdAlarmHour, "6");
+                      ClickButton(dlg, wxID_OK);
+                  }),
+                  ExpectMessage(SaveFailureMessage(gone, "No such file or directory"), &boxes));
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(Settings().alarmEnable, 1);
+    EXPECT_EQ(Settings().alarmHour, 6);
+    StartWith(Settings());  // back to the scratch file
+}
+
 TEST_F(ViewExchangeTest, AlarmCancelKeepsTheOldValues)
 {
-    Settings().alarmEnable = 1;
-    Settings().alarmHour = 7;
-    wxTEST_DIALOG(Command(kCmdAlarm), ExpectDialog<CAlarmDlg>([](CAlarmDlg& dlg) {
+    ClockSettings settings;
+    settings.alarmEnable = 1;
+    settings.alarmHour = 7;
+    StartWith(settings);
+    const ClockSettings before = Settings();
+    wxTEST_DIALOG(Command(ClockCommand::Alarm), ExpectDialog<CAlarmDlg>([](CAlarmDlg& dlg) {
         ClickCheckBox(dlg, kIdAlarmEnable);
         ClickButton(dlg, wxID_CANCEL);
     }));
-    EXPECT_EQ(Settings().alarmEnable, 1);
-    EXPECT_EQ(Settings().alarmHour, 7);
+    EXPECT_EQ(Settings(), before);
     EXPECT_TRUE(FileIsEmpty()) << "Cancel wrote the settings";
 }
 
@@ -169,9 +205,11 @@ TEST_F(ViewExchangeTest, TokiInfoShowsTheDayWithNamesOfTheDisplaySystemAndLeaves
     } cases[] = {{4, "暁九つ  "}, {3, "暁九つ (子)  "}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.display);
-        Settings().twelveShiDisplay = c.display;
-        Clock().StrikeNow();
-        wxTEST_DIALOG(Command(kCmdTokiInfo),
+        ClockSettings settings;
+        settings.twelveShiDisplay = c.display;
+        StartWith(settings);
+        Command(ClockCommand::Strike);
+        wxTEST_DIALOG(Command(ClockCommand::TokiInfo),
                       ExpectDialog<CTokiInfoDlg>([this, &c](CTokiInfoDlg& dlg) {
                           EXPECT_EQ(Clock().StrikesLeft(), 1) << "the bell goes on";
                           const TokiCalendar& calendar = Clock().Calendar();

@@ -51,15 +51,17 @@ TEST(SettingsFieldMapping, FillAndCopyBackTouchOnlyTheDialogsMembers)
     settings.longitudeMinutes = 21;
 
     SettingsFields fields = SettingsFieldsFrom(settings);
-    EXPECT_EQ(fields.chimeIndex, 1);
-    EXPECT_EQ(fields.chimeCountIndex, 5);
-    EXPECT_EQ(fields.twelveShiIndex, 1);
-    EXPECT_EQ(fields.addText, 2);
-    EXPECT_EQ(fields.city, "札幌");
-    EXPECT_EQ(fields.latitudeDegrees, 43);
-    EXPECT_EQ(fields.latitudeMinutes, 4);
-    EXPECT_EQ(fields.longitudeDegrees, 141);
-    EXPECT_EQ(fields.longitudeMinutes, 21);
+    SettingsFields opened;
+    opened.chimeIndex = 1;
+    opened.chimeCountIndex = 5;
+    opened.twelveShiIndex = 1;
+    opened.addText = 2;
+    opened.city = "札幌";
+    opened.latitudeDegrees = 43;
+    opened.latitudeMinutes = 4;
+    opened.longitudeDegrees = 141;
+    opened.longitudeMinutes = 21;
+    EXPECT_EQ(fields, opened);
 
     // As OK leaves them when no count button was clicked.
     fields.chimeCountIndex = -1;
@@ -72,19 +74,16 @@ TEST(SettingsFieldMapping, FillAndCopyBackTouchOnlyTheDialogsMembers)
     after.joya = 0;
     after.alarmEnable = 1;
     after.alarmHour = 6;
+    after.iniPath = "/x/vellmor.ini";
+    ClockSettings expected = after;
+    expected.chime = 3;
+    expected.chimeCount = -1;
+    expected.twelveShiDisplay = 3;
+    expected.city = "那覇";
+    expected.latitudeDegrees = 26;
+    expected.addText = 0;
     CopySettingsFieldsBack(fields, after);
-    EXPECT_EQ(after.chime, 3);
-    EXPECT_EQ(after.chimeCount, -1);
-    EXPECT_EQ(after.twelveShiDisplay, 3);
-    EXPECT_EQ(after.city, "那覇");
-    EXPECT_EQ(after.latitudeDegrees, 26);
-    EXPECT_EQ(after.latitudeMinutes, 4);
-    EXPECT_EQ(after.longitudeDegrees, 141);
-    EXPECT_EQ(after.addText, 0);
-    EXPECT_EQ(after.timeDifference, 10);
-    EXPECT_EQ(after.joya, 0);
-    EXPECT_EQ(after.alarmEnable, 1);
-    EXPECT_EQ(after.alarmHour, 6);
+    EXPECT_EQ(after, expected);
 }
 
 TEST(AlarmFieldMapping, FillAndCopyBack)
@@ -93,17 +92,16 @@ TEST(AlarmFieldMapping, FillAndCopyBack)
     settings.alarmEnable = 1;
     settings.alarmHour = 23;
     settings.alarmMinutes = 59;
-    const AlarmFields fields = AlarmFieldsFrom(settings);
-    EXPECT_EQ(fields.alarmEnable, 1);
-    EXPECT_EQ(fields.alarmHour, 23);
-    EXPECT_EQ(fields.alarmMinutes, 59);
+    EXPECT_EQ(AlarmFieldsFrom(settings), (AlarmFields{1, 23, 59}));
 
     ClockSettings other;
+    other.alarmEnable = 1;
+    ClockSettings expected;
+    expected.alarmEnable = 0;
+    expected.alarmHour = 5;
+    expected.alarmMinutes = 7;
     CopyAlarmFieldsBack(AlarmFields{0, 5, 7}, other);
-    EXPECT_EQ(other.alarmEnable, 0);
-    EXPECT_EQ(other.alarmHour, 5);
-    EXPECT_EQ(other.alarmMinutes, 7);
-    EXPECT_EQ(other.city, ClockSettings().city);
+    EXPECT_EQ(other, expected);
 }
 
 }  // namespace

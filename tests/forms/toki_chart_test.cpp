@@ -2,6 +2,7 @@
 #include "ClockSettings.h"
 #include "TokiChartData.h"
 #include "TokiChartLayout.h"
+#include "TokiNames.h"
 
 #include <gtest/gtest.h>
 
@@ -57,19 +58,6 @@ TEST(TokiChartLayout, ColumnsInCharacterWidths)
     EXPECT_EQ(layout.coordinatesX, 48);
 }
 
-TEST(TokiChartData, ClockTimeOfAMinuteOfTheTablesDay)
-{
-    const struct {
-        int minutes;
-        const char* text;
-    } cases[] = {{-19, "23:41"}, {1450, "00:10"}, {0, "00:00"},   {1439, "23:59"},
-                 {1440, "00:00"}, {720, "12:00"},  {-1440, "00:00"}, {-1500, "23:00"},
-                 {9999, "22:39"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(ClockTimeText(c.minutes), c.text) << c.minutes;
-    }
-}
-
 class TokiChartDataTest : public CalendarFixture {};
 
 TEST_F(TokiChartDataTest, FilledFromTheTimeModelAndTheSettings)
@@ -77,9 +65,8 @@ TEST_F(TokiChartDataTest, FilledFromTheTimeModelAndTheSettings)
     // Midsummer in Yokohama: the night's midpoint, boundary 0, falls before
     // midnight, so its minute is negative.
     LocateAt(2006, 6, 21, 12, 0);
-    calendar.LoadBranchNames();
     ClockSettings settings;
-    const TokiChartData data = MakeTokiChartData(calendar, settings);
+    const TokiChartData data = MakeTokiChartData(calendar, settings, kBranchNames);
 
     const int first = calendar.GetBoundary(0);
     ASSERT_LT(first, 0);
@@ -87,7 +74,8 @@ TEST_F(TokiChartDataTest, FilledFromTheTimeModelAndTheSettings)
         const auto n = static_cast<std::size_t>(i);
         EXPECT_EQ(data.entryMinutes[n], calendar.GetBoundary(i) - first) << i;
         EXPECT_EQ(data.entryLabels[n],
-                  calendar.GetTokiName(i) + "  " + ClockTimeText(calendar.GetBoundary(i)))
+                  std::string(kBranchNames[i % kTokiCount]) + "  " +
+                      ClockTimeText(calendar.GetBoundary(i)))
             << i;
     }
     EXPECT_EQ(data.entryMinutes[0], 0);
@@ -103,18 +91,18 @@ TEST_F(TokiChartDataTest, FilledFromTheTimeModelAndTheSettings)
     EXPECT_EQ(data.coordinatesText, "（北緯 35度 27分、東経 139度 39分）");
 }
 
-TEST_F(TokiChartDataTest, PlainNamesWhenLoadedAndHeadingsFromTheSettings)
+TEST_F(TokiChartDataTest, PlainNamesWhenGivenAndHeadingsFromTheSettings)
 {
     LocateAt(2007, 1, 5, 9, 30, 26, 13, 127, 40);
-    calendar.LoadPlainNames();
     ClockSettings settings;
     settings.city = "那覇";
     settings.latitudeDegrees = 26;
     settings.latitudeMinutes = 13;
     settings.longitudeDegrees = 127;
     settings.longitudeMinutes = -4;
-    const TokiChartData data = MakeTokiChartData(calendar, settings);
+    const TokiChartData data = MakeTokiChartData(calendar, settings, kPlainNames);
     EXPECT_EQ(data.entryLabels[0].rfind("暁九つ  ", 0), 0u);
+    EXPECT_EQ(data.entryLabels[24].rfind("暁九つ  ", 0), 0u);
     EXPECT_EQ(data.entryLabels[1].rfind("暁九つ半  ", 0), 0u);
     EXPECT_EQ(data.placeDateText, "那覇 － 西暦 2007年 1月 5日");
     EXPECT_EQ(data.coordinatesText, "（北緯 26度 13分、東経 127度 -4分）");

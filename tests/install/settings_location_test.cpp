@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -29,13 +30,13 @@ public:
     {
         for (const auto& [name, value] : values) {
             const char* old = std::getenv(name);
-            saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+            saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
             Set(name, value);
         }
     }
     ~EnvironmentScope()
     {
-        for (const auto& [name, value] : saved_) {
+        for (const auto& [name, value] : saved) {
             Set(name.c_str(), value);
         }
     }
@@ -51,7 +52,7 @@ private:
             unsetenv(name);
         }
     }
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved;
 };
 
 TEST(SettingsLocation, UserConfigHomeFollowsTheXdgRules)
@@ -238,6 +239,60 @@ TEST(SettingsLocation, APortableCopyKeepsItsFileBesideItself)
     chmod(dir.File("clock.ini").c_str(), 0444);
     EXPECT_EQ(ChooseIniPath(exe, config), dir.File("clock.ini"));
     EXPECT_FALSE(Exists(config)) << "nothing is created for a portable copy";
+}
+
+// The folder beside the program counts as its own only when it belongs to
+// the user and nobody else may write it: a copy started from a folder that
+// everyone may write keeps its settings in the user's folder, and root's
+// installed program never writes beside itself in /usr/bin.
+TEST(SettingsLocation, OnlyAFolderOfTheUsersOwnHoldsTheSettingsBesideTheProgram)
+{
+    TempDir dir;
+    chmod(dir.path.c_str(), 0755);
+    const std::string config = dir.File("config");
+    const std::string user = config + "/vellmor/vellmor.ini";
+    const uid_t me = geteuid();
+    const gid_t nogroup = 65534;
+    const bool privateGroup = [] {
+        const passwd* pw = getpwuid(geteuid());
+        const group* g = getgrgid(getegid());
+        return pw && g && std::string(pw->pw_name) == g->gr_name &&
+               (g->gr_mem == nullptr || g->gr_mem[0] == nullptr);
+    }();
+    const struct {
+        const char* folder;
+        mode_t mode;
+        uid_t owner;
+        gid_t group;
+        bool own;
+    } cases[] = {
+        {"mine", 0755, me, getegid(), true},
+        {"mine-private", 0700, me, getegid(), true},
+        {"everyones", 0777, me, getegid(), false},
+        {"sticky-like-tmp", 01777, me, getegid(), false},
+        {"group-shared", 0775, me, nogroup, false},
+        {"group-private", 0775, me, getegid(), privateGroup},
+        {"someone-elses", 0755, me == 0 ? 65534 : me, nogroup, me != 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        const std::string folder = dir.File(c.folder);
+        ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+        if (chown(folder.c_str(), c.owner, c.group) != 0 && me == 0) {
+            FAIL() << "root could not give the folder away";
+        }
+        ASSERT_EQ(chmod(folder.c_str(), c.mode), 0);
+        struct stat info {};
+        ASSERT_EQ(stat(folder.c_str(), &info), 0);
+        if (info.st_gid != c.group) {
+            continue;  // not root: the group could not be set
+        }
+        EXPECT_EQ(ChooseIniPath(folder + "/vellmor", config), c.own ? folder + "/vellmor.ini" : user);
+    }
+    // The system's own folders.
+    for (const std::string exe : {"/tmp/vellmor", "/usr/bin/vellmor", "/usr/local/bin/vellmor"}) {
+        EXPECT_EQ(ChooseIniPath(exe, config), user) << exe;
+    }
 }
 
 }  // namespace

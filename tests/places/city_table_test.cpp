@@ -1,6 +1,7 @@
 #include "CityRowSplit.h"
 #include "CityTable.h"
 #include "ClockSettings.h"
+#include "Cp932Codec.h"
 #include "ShiftJis.h"
 
 #include <gtest/gtest.h>

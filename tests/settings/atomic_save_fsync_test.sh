@@ -1,7 +1,10 @@
 #!/bin/sh
 # A save reaches the disk in order: the new file's data is synced after its last
 # write and before it is renamed over the old file, and the folder is synced
-# after the rename so that the rename itself survives a power cut. A crash test
+# after the rename so that the rename itself survives a power cut. The new file
+# is opened once, by the call that creates it (close-on-exec, so no program
+# started meanwhile inherits it), and written through that descriptor: a second
+# open by name would follow a link that someone put in its place. A crash test
 # cannot see this; the system calls of one save can. Exits 77 (skipped) where
 # strace is missing or may not trace.
 set -u
@@ -20,7 +23,7 @@ WORK=$(cd "$SCRATCH" && pwd -P)
 printf '[Alarm]\nHour=7\n' > "$WORK/vellmor.ini"
 TRACE="$WORK/trace"
 strace -f -qq -y -o "$TRACE" \
-    -e trace=write,writev,pwrite64,fsync,fdatasync,rename,renameat,renameat2 \
+    -e trace=open,openat,write,writev,pwrite64,fsync,fdatasync,rename,renameat,renameat2 \
     "$PROBE" "$WORK/vellmor.ini" || { echo "FAIL: the save failed"; exit 1; }
 
 # strace -y shows the path of each file descriptor in <...>; a rename shows
@@ -30,7 +33,11 @@ awk -v dir="$WORK" -v target="$WORK/vellmor.ini" '
     {
         sub(/^[0-9]+ +/, "")                # the process id of strace -f
         call = $0; sub(/\(.*/, "", call)
-        if (call ~ /^rename/) {
+        if (call ~ /^open/) {
+            split($0, o, "\"")
+            opens[o[2]]++
+            if ($0 !~ /O_CLOEXEC/) leaky[o[2]] = 1
+        } else if (call ~ /^rename/) {
             n = split($0, q, "\"")
             if (q[n - 1] != target) next
             renames++; renameLine = NR; renamed = q[n - 3]
@@ -43,6 +50,8 @@ awk -v dir="$WORK" -v target="$WORK/vellmor.ini" '
     END {
         if (renames != 1) { print "FAIL: " renames + 0 " renames onto " target; exit 1 }
         if (!(renamed in lastWrite)) { print "FAIL: nothing written to " renamed; exit 1 }
+        if (opens[renamed] != 1) { print "FAIL: " renamed " opened " opens[renamed] + 0 " times, not once"; exit 1 }
+        if (leaky[renamed]) { print "FAIL: " renamed " opened without O_CLOEXEC"; exit 1 }
         for (i = 1; i <= syncs; i++) {
             if (syncPath[i] == renamed && syncLine[i] > lastWrite[renamed] &&
                 syncLine[i] < renameLine) fileSynced = 1

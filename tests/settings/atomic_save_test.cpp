@@ -3,11 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <dirent.h>
+#include <fcntl.h>
 #include <random>
 #include <set>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -61,27 +67,54 @@ TEST(AtomicSave, AFullDiskLeavesTheOldFileWhole)
     rlimit small = saved;
     small.rlim_cur = 64;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool ok = SettingsAt(path, 8).Save();
+    const WriteOutcome saved8 = SettingsAt(path, 8).Save();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(saved8);
+    EXPECT_EQ(saved8.reason, std::strerror(EFBIG)) << "the system's reason";
     EXPECT_EQ(ReadBytes(path), kOld);
     EXPECT_EQ(Listing(dir.path), std::set<std::string>{"vellmor.ini"});
 }
 
-TEST(AtomicSave, UnwritablePlacesFailQuietly)
+TEST(AtomicSave, UnwritablePlacesFailWithTheSystemsReason)
 {
     TempDir dir;
     WriteBytes(dir.File("plain-file"), "x");
-    for (const std::string& path : {dir.File("missing/vellmor.ini"),
-                                    dir.File("plain-file/vellmor.ini"),
-                                    std::string("/proc/vellmor-test.ini")}) {
-        SCOPED_TRACE(path);
-        EXPECT_FALSE(SettingsAt(path, 8).Save());
+    const struct {
+        std::string path;
+        int error;
+    } cases[] = {
+        {dir.File("missing/vellmor.ini"), ENOENT},
+        {dir.File("plain-file/vellmor.ini"), ENOTDIR},
+        {"/proc/vellmor-test.ini", ENOENT},  // /proc makes no files, for root neither
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        const WriteOutcome saved = SettingsAt(c.path, 8).Save();
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(saved.reason, std::strerror(c.error));
     }
     EXPECT_EQ(Listing(dir.path), std::set<std::string>{"plain-file"});
     EXPECT_FALSE(ClockSettings().Save()) << "a record never loaded has no file";
+}
+
+// A folder nobody may change, root included (chattr +i, where the file
+// system has it): the save fails, saying why, and the old file stays.
+TEST(AtomicSave, AnImmutableFolderKeepsTheOldFileAndSaysWhy)
+{
+    TempDir dir;
+    const std::string path = dir.File("vellmor.ini");
+    WriteBytes(path, kOld);
+    if (std::system(("chattr +i '" + dir.path + "' 2>/dev/null").c_str()) != 0) {
+        GTEST_SKIP() << "chattr +i is not available here";
+    }
+    const WriteOutcome saved = SettingsAt(path, 8).Save();
+    std::system(("chattr -i '" + dir.path + "'").c_str());
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.reason, std::strerror(EPERM));
+    EXPECT_EQ(ReadBytes(path), kOld);
+    EXPECT_EQ(Listing(dir.path), std::set<std::string>{"vellmor.ini"});
 }
 
 // Root may write into any directory and read any file, so as root these run
@@ -116,7 +149,7 @@ TEST(AtomicSave, AReadOnlyDirectoryKeepsTheOldFile)
     WriteBytes(path, kOld);
     EXPECT_TRUE(AsUnprivileged(dir, [&] {
         chmod(dir.path.c_str(), 0555);
-        const bool saved = SettingsAt(path, 8).Save();
+        const bool saved = static_cast<bool>(SettingsAt(path, 8).Save());
         chmod(dir.path.c_str(), 0755);
         return !saved;
     }));
@@ -131,7 +164,7 @@ TEST(AtomicSave, AFileThatCannotBeReadIsNotReplaced)
     WriteBytes(path, kOld);
     EXPECT_TRUE(AsUnprivileged(dir, [&] {
         chmod(path.c_str(), 0200);
-        const bool saved = SettingsAt(path, 8).Save();
+        const bool saved = static_cast<bool>(SettingsAt(path, 8).Save());
         chmod(path.c_str(), 0600);
         return !saved;
     }));
@@ -145,9 +178,9 @@ TEST(AtomicSave, AReadOnlyFileIsLeftAlone)
     WriteBytes(path, kOld);
     EXPECT_TRUE(AsUnprivileged(dir, [&] {
         chmod(path.c_str(), 0444);
-        const bool saved = SettingsAt(path, 8).Save();
+        const WriteOutcome saved = SettingsAt(path, 8).Save();
         chmod(path.c_str(), 0644);
-        return !saved;
+        return !saved && saved.reason == std::strerror(EACCES);
     }));
     EXPECT_EQ(ReadBytes(path), kOld);
 }
@@ -172,8 +205,89 @@ TEST(AtomicSave, PermissionsAndSymbolicLinksAreKept)
     EXPECT_EQ(back.alarmHour, 8);
 }
 
+// A killed save leaves its temporary file behind; the next save clears such
+// files away, and nothing else: other names, links, folders and files of
+// other users stay.
+TEST(AtomicSave, TempFilesOfKilledSavesAreRemovedAndNothingElse)
+{
+    TempDir dir;
+    const std::string path = dir.File("vellmor.ini");
+    WriteBytes(path, kOld);
+    WriteBytes(dir.File(".vellmor.ini.Ab3xYz"), "half a save");
+    WriteBytes(dir.File(".vellmor.ini.q9Q9q9"), "");
+    const std::set<std::string> others{
+        ".vellmor.ini.Ab3xY",  ".vellmor.ini.Ab3xYz0", ".vellmor.ini.Ab-xYz",
+        ".other.ini.Ab3xYz",   "vellmor.ini.Ab3xYz",   ".vellmor.ini.Link12",
+        ".vellmor.ini.Fold12", ".vellmor.ini.Other1",
+    };
+    for (const std::string& name : others) {
+        if (name == ".vellmor.ini.Link12") {
+            ASSERT_EQ(symlink(path.c_str(), dir.File(name).c_str()), 0);
+        } else if (name == ".vellmor.ini.Fold12") {
+            ASSERT_EQ(mkdir(dir.File(name).c_str(), 0700), 0);
+        } else {
+            WriteBytes(dir.File(name), "not ours to remove");
+        }
+    }
+    // Another user's, of our name: when the test runs as root, "nobody"'s.
+    const uid_t other = geteuid() == 0 ? 65534 : geteuid() + 1;
+    if (chown(dir.File(".vellmor.ini.Other1").c_str(), other, other) != 0) {
+        ASSERT_NE(geteuid(), 0u) << "root could not give the file away";
+        std::remove(dir.File(".vellmor.ini.Other1").c_str());  // cannot be made here
+    }
+
+    ASSERT_TRUE(SettingsAt(path, 8).Save());
+    std::set<std::string> expected = others;
+    expected.insert("vellmor.ini");
+    if (geteuid() != 0) {
+        expected.erase(".vellmor.ini.Other1");
+    }
+    EXPECT_EQ(Listing(dir.path), expected);
+}
+
+// While another process saves into the folder (it holds the folder's shared
+// lock, as every save does), its temporary file is not stale: a save beside
+// it leaves it. Once that process has ended, the next save clears it.
+TEST(AtomicSave, TheTempFileOfASaveUnderWayIsLeftAlone)
+{
+    TempDir dir;
+    const std::string path = dir.File("vellmor.ini");
+    WriteBytes(path, kOld);
+    const std::string busy = dir.File(".vellmor.ini.Busy12");
+    int ready[2];
+    int release[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(release), 0);
+    const pid_t saver = fork();
+    ASSERT_GE(saver, 0);
+    if (saver == 0) {
+        const int folder = open(dir.path.c_str(), O_RDONLY | O_DIRECTORY);
+        const bool locked = folder >= 0 && flock(folder, LOCK_SH) == 0;
+        WriteBytes(busy, "being written");
+        char go = locked ? 'y' : 'n';
+        if (write(ready[1], &go, 1) != 1 || read(release[0], &go, 1) != 1) {
+            _exit(2);
+        }
+        _exit(0);  // the lock goes with the process
+    }
+    char answer = 0;
+    ASSERT_EQ(read(ready[0], &answer, 1), 1);
+    ASSERT_EQ(answer, 'y') << "the other save could not lock the folder";
+
+    EXPECT_TRUE(SettingsAt(path, 8).Save()) << "a save beside another one still succeeds";
+    EXPECT_TRUE(Listing(dir.path).count(".vellmor.ini.Busy12")) << "removed under a running save";
+
+    ASSERT_EQ(write(release[1], "x", 1), 1);
+    waitpid(saver, nullptr, 0);
+    EXPECT_TRUE(SettingsAt(path, 9).Save());
+    EXPECT_EQ(Listing(dir.path), std::set<std::string>{"vellmor.ini"});
+    for (int fd : {ready[0], ready[1], release[0], release[1]}) {
+        close(fd);
+    }
+}
+
 // A process killed at any moment of a save leaves the old file or the new
-// one, whole.
+// one, whole; the next save clears what the killed ones left.
 TEST(AtomicSave, AKillDuringSaveLeavesOldOrNewFile)
 {
     TempDir dir;
@@ -198,6 +312,8 @@ TEST(AtomicSave, AKillDuringSaveLeavesOldOrNewFile)
         const std::string now = ReadBytes(path);
         ASSERT_TRUE(now == first || now == second) << "round " << round << ":\n" << now;
     }
+    ASSERT_TRUE(SettingsAt(path, 1).Save());
+    EXPECT_EQ(Listing(dir.path), std::set<std::string>{"vellmor.ini"});
 }
 
 }  // namespace

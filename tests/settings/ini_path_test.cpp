@@ -24,6 +24,28 @@ TEST(IniPath, TheExecutablesDirectoryAndBaseNameWithIni)
     }
 }
 
+TEST(FolderOf, WhatPrecedesTheLastSeparatorTheRootOrTheWorkingFolder)
+{
+    const struct {
+        const char* path;
+        const char* folder;
+    } cases[] = {
+        {"/opt/vellmor/vellmor.ini", "/opt/vellmor"},
+        {"/vellmor.ini", "/"},
+        {"vellmor.ini", "."},
+        {"config/vellmor.ini", "config"},
+        {"/opt/vellmor/", "/opt/vellmor"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FolderOf(c.path), c.folder) << c.path;
+    }
+    if (kPathSeparator == '\\') {
+        EXPECT_EQ(FolderOf("C:\\Vellmor\\vellmor.ini"), "C:\\Vellmor");
+        EXPECT_EQ(FolderOf("D:/tools/vellmor.exe"), "D:/tools");
+        EXPECT_EQ(FolderOf("\\vellmor.ini"), "\\");
+    }
+}
+
 // Windows names folders with "\" as well as "/", and programs with ".exe".
 TEST(IniPath, WindowsPathsKeepTheirFolderAndLoseTheirExtension)
 {

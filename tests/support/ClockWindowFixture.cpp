@@ -8,23 +8,23 @@
 
 void ClockWindowFixture::SetUp()
 {
-    manager_ = std::make_unique<VellmorDocManager>();
+    manager = std::make_unique<VellmorDocManager>();
     // The template belongs to the manager.
-    new wxDocTemplate(manager_.get(), "Vellmor", "*.*", "", "", "Vellmor Document",
+    new wxDocTemplate(manager.get(), "Vellmor", "*.*", "", "", "Vellmor Document",
                       "Vellmor View", wxCLASSINFO(CVellmorDoc), wxCLASSINFO(CVellmorView));
-    frame_ = new CMainFrame(manager_.get(), "Vellmor");
-    wxTheApp->SetTopWindow(frame_);
-    ASSERT_NE(manager_->CreateNewDocument(), nullptr);
-    view_ = wxDynamicCast(manager_->GetCurrentView(), CVellmorView);
-    ASSERT_NE(view_, nullptr);
-    frame_->Show();
+    frame = new CMainFrame(manager.get(), "Vellmor");
+    wxTheApp->SetTopWindow(frame);
+    ASSERT_NE(manager->CreateNewDocument(), nullptr);
+    view = wxDynamicCast(manager->GetCurrentView(), CVellmorView);
+    ASSERT_NE(view, nullptr);
+    frame->Show();
     Settle();
 }
 
 void ClockWindowFixture::TearDown()
 {
-    manager_->CloseDocuments(true);
-    frame_->Destroy();
+    manager->CloseDocuments(true);
+    frame->Destroy();
     Settle();
-    manager_.reset();
+    manager.reset();
 }

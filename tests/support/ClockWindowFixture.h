@@ -17,7 +17,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::unique_ptr<wxDocManager> manager_;
-    CMainFrame* frame_ = nullptr;  // destroyed in TearDown
-    CVellmorView* view_ = nullptr;
+    std::unique_ptr<wxDocManager> manager;
+    CMainFrame* frame = nullptr;  // destroyed in TearDown
+    CVellmorView* view = nullptr;
 };

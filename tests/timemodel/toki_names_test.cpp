@@ -56,17 +56,11 @@ TEST(TokiNames, OutOfRangeIndexGetsTheErrorLabel)
     EXPECT_STREQ(PaddedLabelFor(0), " 暁九つ    （子） ");
 }
 
-TEST(TokiNames, InformationListRepeatsTheFirstNameAtTheEnd)
+TEST(TokiNames, BranchSignsOnlyOnTheFullToki)
 {
-    TokiCalendar calendar(std::make_shared<ManualClockSource>());
-    EXPECT_EQ(calendar.GetTokiName(24), "");
-    calendar.LoadBranchNames();
-    EXPECT_EQ(calendar.GetTokiName(24), "暁九つ (子)");
-    EXPECT_EQ(calendar.GetTokiName(7), "明六つ半");
-    calendar.LoadPlainNames();
-    EXPECT_EQ(calendar.GetTokiName(24), "暁九つ");
-    EXPECT_EQ(calendar.GetTokiName(0), "暁九つ");
-    EXPECT_EQ(calendar.GetTokiName(25), "");
+    EXPECT_STREQ(kBranchNames[0], "暁九つ (子)");
+    EXPECT_STREQ(kBranchNames[7], "明六つ半");
+    EXPECT_STREQ(kPlainNames[0], "暁九つ");
 }
 
 }  // namespace

@@ -46,13 +46,42 @@ wineserver -k 2>/dev/null || true
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
     /v Tahoma /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
 
+# --help, --version and an unknown option. A windowed program has no console
+# of its own: redirected, the text goes to the file; with neither a console
+# nor a handle to write to (started from the desktop, here by "start"), it
+# shows in a message box, and OK ends the program with the same status.
+window_shows() { xdotool search --onlyvisible --name '^Vellmor$' 2>/dev/null | head -n 1 | grep .; }
+answer_box() {
+    scratch_ended "$started" && return 0
+    box=$(window_shows) && xdotool windowactivate --sync "$box" key Return 2>/dev/null
+    sleep 0.5
+    return 1
+}
+for answer in "--version 0 Vellmor " "--help 0 usage: vellmor.exe" "--frobnicate 2 unknown option --frobnicate"; do
+    read -r arg want text <<<"$answer"
+    status=0
+    timeout "$POLL_SECONDS" wine ./vellmor.exe "$arg" >"$SCRATCH/said.txt" 2>&1 || status=$?
+    [ "$status" -eq "$want" ] || fail "$arg: status $status, not $want"
+    grep -qF "$text" "$SCRATCH/said.txt" || fail "$arg: \"$text\" not printed: $(cat "$SCRATCH/said.txt")"
+    (status=0; wine start /wait vellmor.exe "$arg" || status=$?; echo "$status" >"$SCRATCH/box-status") &
+    started=$!
+    scratch_track "$started"
+    poll_until "$POLL_SECONDS" window_shows >/dev/null || fail "$arg: no message box without a console"
+    # Enter is OK once the box has the focus; a key that comes before that is
+    # lost, so it is pressed again until the program has ended.
+    poll_until "$POLL_SECONDS" answer_box || fail "$arg: still running after OK in its box"
+    scratch_wait_exit "$started"
+    [ "$(cat "$SCRATCH/box-status")" -eq "$want" ] || fail "$arg: status $(cat "$SCRATCH/box-status") after its box"
+done
+echo "--help, --version, a bad option: printed when redirected, in a box without a console"
+
 # A key the clock never writes, put in by hand: it must survive the save.
 printf '[Location]\r\nTime Difference=8\r\n' >"$app/vellmor.ini"
 
+[ -z "$(window_shows)" ] || fail "a message box was left open"
 wine ./vellmor.exe >"$SCRATCH/clock.txt" 2>&1 &
 clock=$!
 scratch_track "$clock"
-window_shows() { xdotool search --onlyvisible --name '^Vellmor$' 2>/dev/null | head -n 1 | grep .; }
 window=$(poll_until "$POLL_SECONDS" window_shows) || fail "no window titled Vellmor"
 echo "window $window: $(xdotool getwindowgeometry "$window" | tr '\n' ' ')"
 
@@ -136,6 +165,13 @@ if [ -n "$linux_toki" ] && [ -x "$linux_toki" ]; then
 $(diff <(echo "$linux_out") <(echo "$windows_out"))"
     done
     echo "vellmor-toki: the same output as the Linux build"
+    # An angle past the pole or the date line is bad input, as on Linux.
+    for arg in "--lat 90:59" "--lon -180:01"; do
+        status=0
+        # shellcheck disable=SC2086
+        wine ./vellmor-toki.exe $arg >/dev/null 2>&1 || status=$?
+        [ "$status" -eq 2 ] || fail "vellmor-toki $arg: status $status, not 2"
+    done
 else
     echo "vellmor-toki: no Linux build to compare with (${linux_toki:-none given})" >&2
     exit 1

@@ -36,65 +36,65 @@ bool LoadMenuXrc()
 
 class SmokeFrame : public wxFrame {
 public:
-    // exitCode receives 0 when everything worked, once the frame closes itself.
-    SmokeFrame(long exitAfterSeconds, int& exitCode)
+    // code receives 0 when everything worked, once the frame closes itself.
+    SmokeFrame(long seconds, int& code)
         : wxFrame(nullptr, wxID_ANY, "Vellmor smoke", wxPoint(20, 20), wxSize(360, 260)),
-          exitAfterSeconds_(exitAfterSeconds), exitCode_(exitCode)
+          exitAfterSeconds(seconds), exitCode(code)
     {
-        menuBar_ = wxXmlResource::Get()->LoadMenuBar("smoke_menubar");
-        if (menuBar_ != nullptr) {
-            SetMenuBar(menuBar_);
+        menuBar = wxXmlResource::Get()->LoadMenuBar("smoke_menubar");
+        if (menuBar != nullptr) {
+            SetMenuBar(menuBar);
         }
-        bitmap_ = wxBITMAP_PNG(vellmor);
+        bitmap = wxBITMAP_PNG(vellmor);
         auto* sizer = new wxBoxSizer(wxVERTICAL);
-        sizer->Add(new wxStaticBitmap(this, wxID_ANY, bitmap_), 0, wxALL | wxALIGN_CENTER, 8);
-        ticks_ = new wxStaticText(this, wxID_ANY, "ticks: 0");
-        sizer->Add(ticks_, 0, wxALL | wxALIGN_CENTER, 8);
+        sizer->Add(new wxStaticBitmap(this, wxID_ANY, bitmap), 0, wxALL | wxALIGN_CENTER, 8);
+        ticks = new wxStaticText(this, wxID_ANY, "ticks: 0");
+        sizer->Add(ticks, 0, wxALL | wxALIGN_CENTER, 8);
         SetSizer(sizer);
         SetBackgroundColour(*wxWHITE);
 
         Bind(wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
         Bind(wxEVT_TIMER, &SmokeFrame::OnTick, this);
-        timer_.SetOwner(this);
-        timer_.Start(250);  // ms
+        timer.SetOwner(this);
+        timer.Start(250);  // ms
     }
 
     bool Healthy() const
     {
-        return menuBar_ != nullptr && bitmap_.IsOk() && tickCount_ > 0;
+        return menuBar != nullptr && bitmap.IsOk() && tickCount > 0;
     }
 
     void Report() const
     {
-        std::printf("menubar %s, bitmap %dx%d, ticks %d\n", menuBar_ != nullptr ? "loaded" : "missing",
-                    bitmap_.IsOk() ? bitmap_.GetWidth() : 0, bitmap_.IsOk() ? bitmap_.GetHeight() : 0,
-                    tickCount_);
+        std::printf("menubar %s, bitmap %dx%d, ticks %d\n", menuBar != nullptr ? "loaded" : "missing",
+                    bitmap.IsOk() ? bitmap.GetWidth() : 0, bitmap.IsOk() ? bitmap.GetHeight() : 0,
+                    tickCount);
         std::fflush(stdout);
     }
 
 private:
     void OnTick(wxTimerEvent&)
     {
-        ++tickCount_;
-        ticks_->SetLabel(wxString::Format("ticks: %d", tickCount_));
-        if (tickCount_ == 2) {
+        ++tickCount;
+        ticks->SetLabel(wxString::Format("ticks: %d", tickCount));
+        if (tickCount == 2) {
             SetTitle("Vellmor smoke ready");  // painted by now: a screenshot may be taken
         }
-        if (exitAfterSeconds_ > 0 && tickCount_ * 250 >= exitAfterSeconds_ * 1000) {
-            timer_.Stop();
+        if (exitAfterSeconds > 0 && tickCount * 250 >= exitAfterSeconds * 1000) {
+            timer.Stop();
             Report();
-            exitCode_ = Healthy() ? 0 : 2;
+            exitCode = Healthy() ? 0 : 2;
             Close();
         }
     }
 
-    long exitAfterSeconds_;
-    int& exitCode_;
-    wxMenuBar* menuBar_ = nullptr;
-    wxBitmap bitmap_;
-    wxStaticText* ticks_ = nullptr;
-    wxTimer timer_;
-    int tickCount_ = 0;
+    long exitAfterSeconds;
+    int& exitCode;
+    wxMenuBar* menuBar = nullptr;
+    wxBitmap bitmap;
+    wxStaticText* ticks = nullptr;
+    wxTimer timer;
+    int tickCount = 0;
 };
 
 class SmokeApp : public wxApp {
@@ -112,7 +112,7 @@ public:
             std::printf("XRC did not load\n");
             return false;
         }
-        auto* frame = new SmokeFrame(exitAfter, exitCode_);  // owned by wx: destroyed on close
+        auto* frame = new SmokeFrame(exitAfter, exitCode);  // owned by wx: destroyed on close
         frame->Show();
         return true;
     }
@@ -120,11 +120,11 @@ public:
     int OnRun() override
     {
         const int loopCode = wxApp::OnRun();
-        return loopCode != 0 ? loopCode : exitCode_;
+        return loopCode != 0 ? loopCode : exitCode;
     }
 
 private:
-    int exitCode_ = 1;  // until the frame has seen everything work
+    int exitCode = 1;  // until the frame has seen everything work
 };
 
 }  // namespace

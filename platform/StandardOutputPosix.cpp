@@ -1,0 +1,5 @@
+#include "StandardOutput.h"
+
+void UseBinaryStandardOutput()
+{
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ClockPlatform.h"
+#include "TextStyle.h"
+
+#include <wx/bitmap.h>
+#include <wx/font.h>
+#include <wx/gdicmn.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+class X11TextBlitter;
+class wxDC;
+class wxWindow;
+
+// What the clock window shows, and the fast way the time gets there.
+//
+// Everything is drawn into a backing bitmap and the window is painted from
+// it, so exposing the window never loses a picture. The time, new once a
+// second, is copied straight to the screen instead where the display allows
+// (X11TextBlitter), and drawn into the bitmap only before anything else is
+// drawn there or the window is painted from it: a picture drawn later lies
+// over it, and no paint shows an older time. Coordinates are the window's
+// logical pixels.
+class ClockSurface {
+public:
+    explicit ClockSurface(wxWindow* canvas);
+    ~ClockSurface();
+    ClockSurface(const ClockSurface&) = delete;
+    ClockSurface& operator=(const ClockSurface&) = delete;
+
+    // The font of the texts drawn in `font`.
+    void SetFont(ClockFont font, const wxFont& face);
+    // A white bitmap of the window's client size, with as many pixels as the
+    // window shows at its scale, so that pictures and text keep their detail.
+    void Create(const wxSize& client);
+
+    // Copies the block `from` of a picture to `to`.
+    void DrawPicture(const wxBitmap& picture, const wxRect& from, const wxPoint& to);
+    // Black UTF-8 text on a cell of the style's background, top left at `at`.
+    void DrawText(const std::string& text, const wxPoint& at, const TextStyle& style);
+    // The time: as DrawText, but straight to the screen where it can be.
+    void CopyTime(const std::string& text, const wxPoint& at, const TextStyle& style);
+
+    // Everything is to be drawn again: the window is refreshed, and its next
+    // paint wipes the bitmap first.
+    void Invalidate();
+    // Paints the window from the bitmap. After Invalidate the bitmap is wiped
+    // (the time on it too) and drawAll draws everything again; its draws
+    // neither refresh the window nor go straight to the screen, as this paint
+    // shows them.
+    void PaintTo(wxDC& dc, const std::function<void()>& drawAll);
+
+    // The bitmap as the window shows it, for checks of the drawing.
+    const wxBitmap& Bitmap();
+
+private:
+    struct Face {
+        wxFont font;
+        int lineHeight = 0;  // pixels of a line of text
+    };
+    // The time on the screen that the bitmap does not have yet.
+    struct PendingTime {
+        bool pending = false;
+        std::string text;
+        wxPoint at;
+        TextStyle style;
+    };
+
+    void Wipe();
+    bool CopyStraight(const std::string& text, const wxPoint& at, const TextStyle& style);
+    void DrawIntoBitmap(const std::string& text, const wxPoint& at, const TextStyle& style);
+    void CatchUp();
+    void RefreshArea(const wxRect& area);
+
+    wxWindow* window;  // owned by the frame
+    wxBitmap backing;
+    std::map<ClockFont, Face> faces;
+    std::unique_ptr<X11TextBlitter> blitter;
+    PendingTime straight;
+    bool wipePending = true;  // the next paint draws everything again
+    bool painting = false;    // inside PaintTo's drawAll
+};

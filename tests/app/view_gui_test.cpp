@@ -53,6 +53,7 @@ TEST_F(ClockWindowTest, FrameTitleStyleMenuAndSize)
     } file[] = {{ClockCommand::Strike, "鐘をつく(&D)"},
                 {ClockCommand::Settings, "設定(&S)"},
                 {ClockCommand::Alarm, "アラーム(&L)"},
+                {ClockCommand::TokiAlarms, "刻のアラーム(&T)"},
                 {ClockCommand::TokiInfo, "ときの情報(&I)"},
                 {std::nullopt, nullptr},
                 {ClockCommand::Exit, "終了(&X)"}};

@@ -1,7 +1,7 @@
 #include "TokiWhen.h"
 
 #include "ClockSource.h"
-#include "HourMinuteText.h"
+#include "ClockTimeText.h"
 #include "TokiAlarmTime.h"
 
 #include <cstdio>
@@ -35,7 +35,7 @@ void PrintTokiWhen(const TokiExpression& when, const SolarPlace& place, int year
     rule.offset = when.offset;
     const long long moment = *AlarmMomentOn(rule, place, year, month, day);
     const LocalTime t = LocalTimeOfSecondCount(moment * 60);
-    const std::string clock = HourMinuteText(t.hour * 60 + t.minute);
+    const std::string clock = ClockTimeText(t.hour * 60 + t.minute);
     if (!json) {
         out << clock << "\n";
         return;

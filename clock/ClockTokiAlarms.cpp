@@ -2,7 +2,7 @@
 // with the bell, the alarm sound and its box, or a desktop notification.
 #include "ClockController.h"
 
-#include "HourMinuteText.h"
+#include "ClockTimeText.h"
 #include "TokiAlarmFields.h"
 #include "TokiAlarmWords.h"
 
@@ -60,7 +60,7 @@ void ClockController::RingTokiAlarm(const TokiAlarmClock::Ring& ring)
     const std::string words = TokiAlarmMomentWords(alarm);
     // The moment and the clock time it rings at: "暮六つの15分前 (16:53)".
     const std::string moment =
-        words + " (" + HourMinuteText(calendar.GetHour() * 60 + calendar.GetMinute()) + ")";
+        words + " (" + ClockTimeText(calendar.GetHour() * 60 + calendar.GetMinute()) + ")";
     switch (alarm.sound) {
     case kAlarmSoundBox: {
         platform.PlaySound(kAlarmSound, SoundMode::Loop);

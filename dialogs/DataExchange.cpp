@@ -2,7 +2,7 @@
 
 #include "DialogResources.h"
 #include "InputRules.h"
-#include "HourMinuteText.h"
+#include "ClockTimeText.h"
 #include "NamedFieldRules.h"
 #include "ModalRun.h"
 #include "ShiftJisInputLimit.h"
@@ -237,5 +237,5 @@ void DataExchange::ClockTime(int id, std::string& value)
         Reject(*edit, check.message);
         return;
     }
-    value = HourMinuteText(check.value);
+    value = ClockTimeText(check.value);
 }

@@ -1,5 +1,6 @@
 #include "QuietHoursFields.h"
 
+#include "ClockTimeText.h"
 #include "HourMinuteText.h"
 #include "TokiAlarmSettings.h"
 
@@ -33,8 +34,8 @@ QuietHoursFields QuietHoursFieldsFrom(const QuietHours& quiet)
     }
     const auto from = ParseHourMinuteText(quiet.fromTime);
     const auto to = ParseHourMinuteText(quiet.toTime);
-    fields.fromTime = from ? HourMinuteText(*from) : "22:00";
-    fields.toTime = to ? HourMinuteText(*to) : "06:30";
+    fields.fromTime = from ? ClockTimeText(*from) : "22:00";
+    fields.toTime = to ? ClockTimeText(*to) : "06:30";
     return fields;
 }
 
@@ -49,8 +50,8 @@ QuietHours QuietHoursFromFields(const QuietHoursFields& fields)
     case QuietKind::ByClockTime: {
         const auto from = ParseHourMinuteText(fields.fromTime);
         const auto to = ParseHourMinuteText(fields.toTime);
-        quiet.fromTime = from ? HourMinuteText(*from) : std::string();
-        quiet.toTime = to ? HourMinuteText(*to) : std::string();
+        quiet.fromTime = from ? ClockTimeText(*from) : std::string();
+        quiet.toTime = to ? ClockTimeText(*to) : std::string();
         break;
     }
     case QuietKind::None:

@@ -1,7 +1,7 @@
 #include "TokiAlarmWords.h"
 
 #include "ClockSource.h"
-#include "HourMinuteText.h"
+#include "ClockTimeText.h"
 #include "TokiAlarmSettings.h"
 #include "TokiNames.h"
 
@@ -35,7 +35,7 @@ std::string TokiAlarmMomentWords(const TokiAlarm& alarm)
         return kInvalidMomentWords;
     }
     std::string words = rule.toki == kAlarmAtClockTime
-                            ? HourMinuteText(rule.hour * 60 + rule.minute)
+                            ? ClockTimeText(rule.hour * 60 + rule.minute)
                             : std::string(kPlainNames[rule.toki]);
     if (rule.offset != 0) {
         const int minutes = rule.offset < 0 ? -rule.offset : rule.offset;
@@ -96,7 +96,7 @@ std::string RingInstantText(std::optional<long long> minute)
     std::snprintf(date, sizeof date, "%04d-%02d-%02d", t.year % 10000, t.month % 100,
                   t.day % 100);
     return std::string(date) + " (" + kWeekdayNames[weekday] + ") " +
-           HourMinuteText(t.hour * 60 + t.minute);
+           ClockTimeText(t.hour * 60 + t.minute);
 }
 
 std::optional<long long> NextRingOf(const TokiAlarm& alarm, const SolarPlace& place,

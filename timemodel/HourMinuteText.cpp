@@ -1,7 +1,5 @@
 #include "HourMinuteText.h"
 
-#include <cstdio>
-
 namespace {
 
 bool IsDigit(char c)
@@ -38,12 +36,4 @@ std::optional<int> ParseHourMinuteText(std::string_view text)
         return std::nullopt;
     }
     return hour * 60 + minute;
-}
-
-std::string HourMinuteText(int minuteOfDay)
-{
-    const int m = ((minuteOfDay % 1440) + 1440) % 1440;
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d:%02d", m / 60, m % 60);
-    return text;
 }

@@ -2,6 +2,7 @@
 // falls on, its weekdays; and the expressions of `vellmor-toki --when`.
 #include "HourMinuteText.h"
 #include "ClockSource.h"
+#include "ClockTimeText.h"
 #include "TokiAlarmTime.h"
 #include "TokiExpression.h"
 
@@ -181,8 +182,8 @@ TEST(HourMinuteText, ReadsAndWritesClockTimes)
         const auto minutes = ParseHourMinuteText(c.text);
         EXPECT_EQ(minutes.value_or(-1), c.minutes) << c.text;
     }
-    EXPECT_EQ(HourMinuteText(390), "06:30");
-    EXPECT_EQ(HourMinuteText(-15), "23:45");
+    EXPECT_EQ(ClockTimeText(390), "06:30");
+    EXPECT_EQ(ClockTimeText(-15), "23:45");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 
 #include "FileSystem.h"
+#include "NewFileText.h"
 
 #include <cerrno>
 #include <chrono>
@@ -10,7 +11,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -179,14 +179,8 @@ std::string SystemErrorText(int code)
 WriteOutcome ReplaceFileAtomically(const std::string& path,
                                    const std::function<bool(std::ostream&)>& write)
 {
-    // The whole text is made first: a writer that fails or throws leaves no
-    // file behind at all.
-    std::ostringstream text;
-    try {
-        if (!write(text) || !text) {
-            return WriteOutcome::Failure("the new contents could not be made");
-        }
-    } catch (...) {
+    const std::optional<std::string> text = MakeNewFileText(write);
+    if (!text) {
         return WriteOutcome::Failure("the new contents could not be made");
     }
 
@@ -216,7 +210,7 @@ WriteOutcome ReplaceFileAtomically(const std::string& path,
         fchmod(temp.Get(), 0666 & ~CurrentUmask());
     }
 
-    if (!WriteAll(temp.Get(), text.str()) || fsync(temp.Get()) != 0 || !temp.Close() ||
+    if (!WriteAll(temp.Get(), *text) || fsync(temp.Get()) != 0 || !temp.Close() ||
         rename(tempPath.c_str(), target.c_str()) != 0) {
         const WriteOutcome failed = LastError();
         unlink(tempPath.c_str());

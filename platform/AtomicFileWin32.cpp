@@ -1,12 +1,12 @@
 #include "AtomicFile.h"
 
 #include "FileSystem.h"
+#include "NewFileText.h"
 #include "WideText.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <sstream>
 
 namespace {
 
@@ -202,14 +202,8 @@ std::string SystemErrorText(int code)
 WriteOutcome ReplaceFileAtomically(const std::string& path,
                                    const std::function<bool(std::ostream&)>& write)
 {
-    // The whole text is made first: a writer that fails or throws leaves no
-    // file behind at all.
-    std::ostringstream text;
-    try {
-        if (!write(text) || !text) {
-            return WriteOutcome::Failure("the new contents could not be made");
-        }
-    } catch (...) {
+    const std::optional<std::string> text = MakeNewFileText(write);
+    if (!text) {
         return WriteOutcome::Failure("the new contents could not be made");
     }
 
@@ -226,7 +220,7 @@ WriteOutcome ReplaceFileAtomically(const std::string& path,
     if (!temp.Valid()) {
         return LastError();
     }
-    if (!WriteAll(temp.Get(), text.str()) || !FlushFileBuffers(temp.Get()) || !temp.Close()) {
+    if (!WriteAll(temp.Get(), *text) || !FlushFileBuffers(temp.Get()) || !temp.Close()) {
         const WriteOutcome failed = LastError();
         temp.Close();
         DeleteFileW(tempPath.c_str());

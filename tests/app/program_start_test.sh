@@ -10,18 +10,8 @@ cd "$SCRATCH" || exit 1
 
 # start ARGS...: starts ./vellmor (or another copy) in the background as $PID.
 start() { "$@" & PID=$!; scratch_track $PID; }
-# Echoes the id of the clock's window once it shows; fails the test when it
-# does not, or when the clock ends first.
-wait_window() {
-    scratch_wait_window Vellmor "$PID" && return 0
-    [ $? -eq 2 ] && fail "the clock ended without a window ($1)"
-    fail "no window titled Vellmor within $POLL_SECONDS s ($1)"
-}
-# Ends the clock as a desktop does and expects status 0.
-stop() {
-    scratch_stop $PID || fail "still running $POLL_SECONDS s after SIGTERM ($1)"
-    [ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS after SIGTERM ($1)"
-}
+wait_window() { scratch_expect_window "$PID" "$1"; }
+stop() { scratch_expect_stop "$PID" "$1"; }
 
 # Registration switches end at once with status 0, with or without a display.
 env -u DISPLAY ./vellmor /RegServer; [ $? -eq 0 ] || fail "/RegServer status"

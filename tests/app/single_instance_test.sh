@@ -14,15 +14,8 @@ LOCK="$XDG_RUNTIME_DIR/ShogyouMujou"
 
 # start: ./vellmor in the background as $PID.
 start() { ./vellmor & PID=$!; scratch_track $PID; }
-wait_window() {
-    scratch_wait_window Vellmor "$PID" && return 0
-    [ $? -eq 2 ] && fail "the clock ended without a window ($1)"
-    fail "no window titled Vellmor within $POLL_SECONDS s ($1)"
-}
-stop() {
-    scratch_stop $PID || fail "still running $POLL_SECONDS s after SIGTERM ($1)"
-    [ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS after SIGTERM ($1)"
-}
+wait_window() { scratch_expect_window "$PID" "$1"; }
+stop() { scratch_expect_stop "$PID" "$1"; }
 one_window() {
     n=$(scratch_windows | wc -l)
     [ "$n" -eq 1 ] || fail "$n windows of the clock ($1): a message box?"

@@ -108,22 +108,11 @@ TEST_F(SoundPlayerTest, TheWorkingFolderIsNeverSearched)
 TEST_F(SoundPlayerTest, MalformedHugeAndLyingFiles)
 {
     TempDir dir;
-    WriteBytes(dir.File("Gooohn.wav"), "RIFF\x10\0\0\0WAVEnot a wave file");
-    WriteBytes(dir.File("huge.wav"), SilentWave(17 * 1024 * 1024 / 16));  // 17 MiB
-    WriteBytes(dir.File("large.wav"), SilentWave(60000));                 // 0.9 MiB
-    WriteBytes(dir.File("lying.wav"), SilentWave(100, 0x7FFFFFFF));
-    const struct {
-        const char* name;
-        bool plays;
-    } starts[] = {
-        {"Gooohn.wav", true},  // the built-in bell
-        {"huge.wav", false},
-        {"large.wav", true},   // a minute under the limit plays
-    };
+    WriteOddSoundFiles(dir);
     SoundPlayer player;
     player.SetSearchFolders({dir.path});
     ASSERT_TRUE(player.IsOpen()) << SDL_GetError();
-    for (const auto& c : starts) {
+    for (const auto& c : kOddSoundStarts) {
         player.PlayYielding(c.name);
         EXPECT_EQ(player.IsPlaying(), c.plays) << c.name;
         player.Stop();

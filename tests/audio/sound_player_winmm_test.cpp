@@ -85,19 +85,8 @@ TEST(WinmmSoundPlayer, TheWorkingFolderIsNeverSearched)
 TEST(WinmmSoundPlayer, MalformedHugeAndLyingFiles)
 {
     TempDir dir;
-    WriteBytes(dir.File("Gooohn.wav"), "RIFF\x10\0\0\0WAVEnot a wave file");
-    WriteBytes(dir.File("huge.wav"), SilentWave(17 * 1024 * 1024 / 16));  // 17 MiB
-    WriteBytes(dir.File("large.wav"), SilentWave(60000));                 // 0.9 MiB
-    WriteBytes(dir.File("lying.wav"), SilentWave(100, 0x7FFFFFFF));
-    const struct {
-        const char* name;
-        bool plays;
-    } starts[] = {
-        {"Gooohn.wav", true},  // the built-in bell
-        {"huge.wav", false},
-        {"large.wav", true},   // a minute under the limit plays
-    };
-    for (const auto& c : starts) {
+    WriteOddSoundFiles(dir);
+    for (const auto& c : kOddSoundStarts) {
         SoundPlayer player;
         player.SetSearchFolders({dir.path});
         player.PlayYielding(c.name);

@@ -228,3 +228,18 @@ scratch_titled_window() {
 scratch_wait_window() {
     poll_until "${3:-$POLL_SECONDS}" scratch_titled_window "$1" "${2:-}"
 }
+
+# scratch_expect_window PID WHAT: echoes the id of the clock's window once it
+# shows; fails the test, naming WHAT, when it does not or the clock ends first.
+scratch_expect_window() {
+    scratch_wait_window Vellmor "$1" && return 0
+    [ $? -eq 2 ] && fail "the clock ended without a window ($2)"
+    fail "no window titled Vellmor within $POLL_SECONDS s ($2)"
+}
+
+# scratch_expect_stop PID WHAT: ends the clock as a desktop does and expects
+# status 0; fails the test, naming WHAT, otherwise.
+scratch_expect_stop() {
+    scratch_stop "$1" || fail "still running $POLL_SECONDS s after SIGTERM ($2)"
+    [ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS after SIGTERM ($2)"
+}

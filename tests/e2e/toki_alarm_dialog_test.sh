@@ -40,10 +40,12 @@ e2e_wait_gone "$LIST" || fail "Esc left the toki alarms open"
 e2e_wait_active Vellmor >/dev/null || fail "the clock's window lost the focus"
 e2e_menu f t
 LIST=$(e2e_wait_active "刻のアラーム") || fail "Alt+F T did not open the toki alarms"
+e2e_first_focus "$LIST"
 xdotool key Down Delete space
 # Add: 暮六つ 15 minutes before, Monday to Friday, the alarm sound, a label.
 xdotool key alt+a
 EDIT=$(e2e_wait_active "刻のアラームの設定") || fail "Alt+A did not open an alarm"
+e2e_first_focus "$EDIT"
 # The focus starts on "このアラームを鳴らす"; Tab: the kind (刻), the toki
 # (暮六つ), then the offset, the hour and minute being off for a toki.
 xdotool key Tab Tab Tab
@@ -69,12 +71,14 @@ e2e_wait_gone "$LIST" || fail "OK left the toki alarms open"
 poll_until 10 grep -q "Label=dinner" "$INI" || fail "OK did not save the settings file"
 cp "$INI" "$SCRATCH/at-ok.ini"
 
-# The quiet hours in the settings dialog: from its first focus, Shift+Tab
-# back round to the time they start; a time past 23:59 is refused by name.
+# The quiet hours in the settings dialog: Alt+K chooses them by clock time
+# wherever the first focus lies, and Tab goes on past the two toki to the
+# time they start; a time past 23:59 is refused by name.
 e2e_wait_active Vellmor >/dev/null || fail "the clock's window lost the focus"
 e2e_menu f s
 SETTINGS=$(e2e_wait_active "Vellmor の設定") || fail "Alt+F S did not open the settings"
-xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+e2e_first_focus "$SETTINGS"
+xdotool key alt+k Tab Tab Tab
 xdotool type 21:30
 xdotool key Tab
 xdotool type 25:00

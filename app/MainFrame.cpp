@@ -35,6 +35,8 @@ wxMenuBar* CMainFrame::CreateClockMenuBar()
     file->Append(MenuIdOf(ClockCommand::Settings), wxString::FromUTF8("設定(&S)"));
     file->Append(MenuIdOf(ClockCommand::Alarm), wxString::FromUTF8("アラーム(&L)"),
                  wxString::FromUTF8("アラームの時刻と Ｏｎ/Ｏｆｆ を設定します。"));
+    file->Append(MenuIdOf(ClockCommand::TokiAlarms), wxString::FromUTF8(kTokiAlarmsItemText),
+                 wxString::FromUTF8("刻に合わせて鳴るアラームを設定します。"));
     file->Append(MenuIdOf(ClockCommand::TokiInfo), wxString::FromUTF8("ときの情報(&I)"));
     file->AppendSeparator();
     file->Append(MenuIdOf(ClockCommand::Exit), wxString::FromUTF8("終了(&X)"),
@@ -65,6 +67,7 @@ void CMainFrame::OnHelp(wxCommandEvent&)
                        "鐘をつく: 鐘を 1 回つきます（Shift を押しながらで除夜の鐘）。\n"
                        "設定: 鐘の間隔と回数、十二支の表示、現在地を設定します。\n"
                        "アラーム: アラームの時刻と On/Off を設定します。\n"
+                       "刻のアラーム: 暮六つの 15 分前のように、刻に合わせて鳴るアラームを設定します。\n"
                        "ときの情報: 今日の不定時法の刻を表示します。\n"
                        "鐘の絵をダブルクリックすると鐘が止まります。"),
                    "Vellmor", wxOK | wxICON_INFORMATION);

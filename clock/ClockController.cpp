@@ -23,6 +23,8 @@ void ClockController::InitialUpdate(const ClockSettings& loaded)
     settings = loaded;
     calendar.SetAlarmTime(settings.alarmHour, settings.alarmMinutes);
     ApplyLocation();
+    tokiAlarmClock.Start(ClockMinute(), calendar.GetSecond() == 0);
+    ArmTokiAlarms();
     tokiRefreshMask = TICK_HALF_TOKI | TICK_FULL_TOKI;
     joyaLeft = 0;
     joyaArmed = 1;
@@ -69,6 +71,9 @@ bool ClockController::OnCommand(ClockCommand command)
     case ClockCommand::TokiInfo:
         RunTokiInfo();
         return true;
+    case ClockCommand::TokiAlarms:
+        RunTokiAlarmExchange();
+        return true;
     case ClockCommand::Exit:
     case ClockCommand::About:
     case ClockCommand::Help:
@@ -89,6 +94,8 @@ void ClockController::Tick()
     if (events != 0) {
         DispatchEvents(events);
     }
+    // After the chime: a bell alarm of the same minute takes the bell over.
+    CheckTokiAlarms();
     DrawTime();
     if (joyaLeft != 0) {
         DrawCountdown();

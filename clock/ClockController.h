@@ -2,6 +2,7 @@
 
 #include "ClockPlatform.h"
 #include "ClockSettings.h"
+#include "TokiAlarmClock.h"
 #include "TokiCalendar.h"
 #include "TokiNames.h"
 
@@ -38,14 +39,15 @@ public:
     void SetLineHeight(int pixels) { lineHeight = pixels; }
     // A firing of timer id (kBaseTimer, kAnimationTimer or kJoyaTimer).
     void OnTimer(int id);
-    // The clock's own commands (Strike, StopJoya, Settings, Alarm and
-    // TokiInfo); returns false for the shell's.
+    // The clock's own commands (Strike, StopJoya, Settings, Alarm, TokiInfo
+    // and TokiAlarms); returns false for the shell's.
     //
     // The dialog commands: the settings and alarm dialogs stop the bell and
     // edit copies of the settings; OK copies them back, hands them to the
     // time model and saves the settings file at once; the view is repainted
     // after either answer. The alarm time goes to the time model after Cancel
-    // too. The information dialog leaves the bell going and shows today's
+    // too. The toki alarms' dialog leaves the bell going; its OK takes the
+    // list, arms it and saves the settings file at once. The information dialog leaves the bell going and shows today's
     // table, with plain toki names under the fixed-hour display.
     bool OnCommand(ClockCommand command);
     // Redraws everything the full paint shows. The time and the countdown are
@@ -71,6 +73,8 @@ public:
     // Strikes of toki k by the table; 0 outside 0..23.
     int StrikeCount(TokiIndex k) const;
     int LineHeight() const { return lineHeight; }
+    // The armed toki alarms and their next rings.
+    const TokiAlarmClock& TokiAlarms() const { return tokiAlarmClock; }
 
 private:
     // The clock reading a dispatch acts on, taken before the alarm's box can
@@ -123,6 +127,9 @@ private:
     void RunSettingsExchange();
     void RunAlarmExchange();
     void RunTokiInfo();
+    // The toki alarms' dialog: OK takes the list, arms it and saves the
+    // settings file at once. The bell goes on.
+    void RunTokiAlarmExchange();
     // Writes the settings file after a dialog's OK; a failure is shown in a
     // message box that names the file and the system's reason.
     void SaveConfirmedSettings();
@@ -131,11 +138,21 @@ private:
     void ApplyLocation();
     // The alarm time of the settings goes to the time model.
     void ApplyAlarmTime();
+    // The toki alarms of the settings, at the place of the settings, are
+    // armed from the next minute the clock has not checked.
+    void ArmTokiAlarms();
+    // After each tick: rings the toki alarms due in a new minute.
+    void CheckTokiAlarms();
+    void RingTokiAlarm(const TokiAlarmClock::Ring& ring);
+
+    // The minute the time model reads, as an instant of TokiAlarmTime.h.
+    long long ClockMinute() const;
 
     ClockPlatform& platform;
     std::shared_ptr<const ClockSource> clockSource;  // the calendar's too
     ClockSettings settings;
     TokiCalendar calendar;
+    TokiAlarmClock tokiAlarmClock;
     int lineHeight = 0;      // pixels; y of the countdown line
     int joyaLeft = 0;        // New Year's Eve strikes to come; non-zero while running
     int joyaArmed = 1;       // whether TICK_JOYA may start the sequence

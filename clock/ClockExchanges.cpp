@@ -31,6 +31,7 @@ void ClockController::RunSettingsExchange()
     if (platform.RunSettingsDialog(fields)) {
         CopySettingsFieldsBack(fields, settings);
         ApplyLocation();
+        ArmTokiAlarms();  // a new place moves the toki
         SaveConfirmedSettings();
     }
     platform.Invalidate();

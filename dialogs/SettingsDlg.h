@@ -3,8 +3,8 @@
 #include "ExchangeDialog.h"
 #include "SettingsFields.h"
 
-// "Vellmor の設定": chime interval and count, location, twelve-branch display
-// and the text label. Edits only its fields; the opener fills them before
+// "Vellmor の設定": chime interval and count, location, twelve-branch display,
+// the text label and the chime's quiet hours. Edits only its fields; the opener fills them before
 // ShowModal and reads them after OK.
 class CSettingsDlg : public CExchangeDialog {
 public:
@@ -24,4 +24,6 @@ private:
     // "リストから選択": the picker's row goes into the five location edits.
     void OnChooseCity();
     void PutEditText(int id, const std::string& text);
+    // Choosing a toki or typing a time picks the quiet hours of that kind.
+    void CheckQuietKind(int radioId);
 };

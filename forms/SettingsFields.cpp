@@ -19,7 +19,9 @@ namespace {
 auto Members(const SettingsFields& f)
 {
     return std::tie(f.longitudeDegrees, f.longitudeMinutes, f.chimeIndex, f.latitudeDegrees,
-                    f.latitudeMinutes, f.city, f.twelveShiIndex, f.chimeCountIndex, f.addText);
+                    f.latitudeMinutes, f.city, f.twelveShiIndex, f.chimeCountIndex, f.addText,
+                    f.quiet.kind, f.quiet.fromToki, f.quiet.toToki, f.quiet.fromTime,
+                    f.quiet.toTime, f.twelveShiDisplay);
 }
 
 }  // namespace
@@ -39,7 +41,10 @@ void PrintTo(const SettingsFields& f, std::ostream* out)
     *out << "longitude " << f.longitudeDegrees << ' ' << f.longitudeMinutes << ", latitude "
          << f.latitudeDegrees << ' ' << f.latitudeMinutes << ", city " << f.city
          << ", chimeIndex " << f.chimeIndex << ", twelveShiIndex " << f.twelveShiIndex
-         << ", chimeCountIndex " << f.chimeCountIndex << ", addText " << f.addText;
+         << ", chimeCountIndex " << f.chimeCountIndex << ", addText " << f.addText
+         << ", quiet " << f.quiet.kind << ' ' << f.quiet.fromToki << ' ' << f.quiet.toToki << " '"
+         << f.quiet.fromTime << "' '" << f.quiet.toTime << "', twelveShiDisplay "
+         << f.twelveShiDisplay;
 }
 
 int ChimeIndexFromMask(int chime)
@@ -82,6 +87,8 @@ SettingsFields SettingsFieldsFrom(const ClockSettings& settings)
     fields.twelveShiIndex = TwelveShiIndexFromDisplay(settings.twelveShiDisplay);
     fields.chimeCountIndex = settings.chimeCount;
     fields.addText = settings.addText;
+    fields.quiet = QuietHoursFieldsFrom(settings.quiet);
+    fields.twelveShiDisplay = settings.twelveShiDisplay;
     return fields;
 }
 
@@ -96,4 +103,5 @@ void CopySettingsFieldsBack(const SettingsFields& fields, ClockSettings& setting
     settings.city = fields.city;
     settings.addText = fields.addText;
     settings.twelveShiDisplay = TwelveShiDisplayFromIndex(fields.twelveShiIndex);
+    settings.quiet = QuietHoursFromFields(fields.quiet);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "AtomicFile.h"
+#include "TokiAlarmSettings.h"
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 // Values of twelveShiDisplay. It is also a mask of tick events: the temporal
 // value redraws the branch sign at every toki boundary, the fixed-hour value
@@ -33,6 +35,10 @@ struct ClockSettings {
     int alarmEnable = 0;        // 1 = armed
     int alarmHour = 12;
     int alarmMinutes = 0;
+    // "[Time System]" Quiet* keys, and the sections "[Toki Alarm N]" that are
+    // there, in the order of N.
+    QuietHours quiet;
+    std::vector<TokiAlarm> tokiAlarms;
 
     std::string iniPath;        // full path of the file; set by Load
 
@@ -58,15 +64,17 @@ struct ClockSettings {
     void Load();
     // As Load, from the file at path.
     void LoadFrom(const std::string& path);
-    // Writes the thirteen stored values to iniPath, each replaced in place;
-    // every other line of the file stays as it was. Fails, with the system's
-    // reason, when the file could not be written; the old file is then left
-    // whole. A file that is read-only for this user is never replaced.
+    // Writes the thirteen stored values, the quiet hours and the toki alarms
+    // to iniPath, each replaced in place; every other line of the file stays
+    // as it was, but the sections of toki alarms that are no more. Fails,
+    // with the system's reason, when the file could not be written; the old
+    // file is then left whole. A file that is read-only for this user is
+    // never replaced.
     WriteOutcome Save() const;
 
     // The values of an INI text; what it lacks takes the default.
     void Read(std::istream& in);
-    // Copies the INI text from oldText to out with the thirteen values set.
+    // Copies the INI text from oldText to out with the values set.
     bool Write(std::istream& oldText, std::ostream& out) const;
 };
 

@@ -15,8 +15,9 @@ struct MenuCommand {
 constexpr MenuCommand kMenuCommands[] = {
     {ClockCommand::Alarm, 11003},    {ClockCommand::Settings, 11005},
     {ClockCommand::Strike, 11006},   {ClockCommand::StopJoya, 11008},
-    {ClockCommand::TokiInfo, 11009}, {ClockCommand::About, 12320},
-    {ClockCommand::Exit, 12321},     {ClockCommand::Help, 12323},
+    {ClockCommand::TokiInfo, 11009}, {ClockCommand::TokiAlarms, 11010},
+    {ClockCommand::About, 12320},    {ClockCommand::Exit, 12321},
+    {ClockCommand::Help, 12323},
 };
 
 constexpr int MenuIdOf(ClockCommand command)

@@ -6,12 +6,15 @@
 #include "AlarmFields.h"
 #include "ClockFonts.h"
 #include "ClockSurface.h"
+#include "DesktopNotifier.h"
 #include "EmbeddedImage.h"
 #include "MenuCommands.h"
 #include "ModalRun.h"
 #include "SettingsDlg.h"
 #include "SettingsFields.h"
 #include "SoundPlayer.h"
+#include "TokiAlarmFields.h"
+#include "TokiAlarmListDlg.h"
 #include "TokiChartData.h"
 #include "TokiInfoDlg.h"
 
@@ -95,7 +98,8 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
     CreateCanvas();
     Bind(wxEVT_TIMER, &CVellmorView::OnTimerEvent, this);
     for (ClockCommand command : {ClockCommand::Strike, ClockCommand::Settings, ClockCommand::Alarm,
-                                 ClockCommand::TokiInfo, ClockCommand::StopJoya}) {
+                                 ClockCommand::TokiInfo, ClockCommand::StopJoya,
+                                 ClockCommand::TokiAlarms}) {
         Bind(wxEVT_MENU, &CVellmorView::OnMenuCommand, this, MenuIdOf(command));
     }
 
@@ -171,6 +175,7 @@ bool CVellmorView::OnClose(bool deleteWindow)
     if (sound) {
         sound->Stop();
     }
+    notifier.reset();  // with the window it belongs to
     const WriteOutcome saved = SaveSettings();
     if (!saved && saveFailureAtClose) {
         saveFailureAtClose(controller->Settings().iniPath, saved.reason);
@@ -259,6 +264,22 @@ void CVellmorView::ShowMessage(const std::string& text, const std::string& capti
     ShowMessageBox(canvas, wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
 }
 
+AlarmBoxAnswer CVellmorView::ShowAlarmBox(const std::string& text, const std::string& caption)
+{
+    const int answer = ShowTwoButtonBox(canvas, wxString::FromUTF8(text),
+                                        wxString::FromUTF8(caption), "OK",
+                                        wxString::FromUTF8("スヌーズ(&S)"));
+    return answer == 1 ? AlarmBoxAnswer::Snooze : AlarmBoxAnswer::Ok;
+}
+
+void CVellmorView::ShowNotification(const std::string& summary, const std::string& body)
+{
+    if (!notifier) {
+        notifier = std::make_unique<DesktopNotifier>(GetFrame());
+    }
+    notifier->Show(summary, body);
+}
+
 bool CVellmorView::RunSettingsDialog(SettingsFields& fields)
 {
     return RunFieldsDialog<CSettingsDlg>(GetFrame(), fields);
@@ -267,6 +288,11 @@ bool CVellmorView::RunSettingsDialog(SettingsFields& fields)
 bool CVellmorView::RunAlarmDialog(AlarmFields& fields)
 {
     return RunFieldsDialog<CAlarmDlg>(GetFrame(), fields);
+}
+
+bool CVellmorView::RunTokiAlarmDialog(TokiAlarmListFields& fields)
+{
+    return RunFieldsDialog<CTokiAlarmListDlg>(GetFrame(), fields);
 }
 
 void CVellmorView::RunTokiInfoDialog(const TokiChartData& chart)

@@ -16,6 +16,7 @@
 
 class ClockSurface;
 class SoundPlayer;
+class DesktopNotifier;
 class wxPaintEvent;
 class wxMouseEvent;
 class wxTimerEvent;
@@ -56,9 +57,12 @@ public:
     void StopSound() override;
     void ShowMessage(const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
+    AlarmBoxAnswer ShowAlarmBox(const std::string& text, const std::string& caption) override;
+    void ShowNotification(const std::string& summary, const std::string& body) override;
     bool RunSettingsDialog(SettingsFields& fields) override;
     bool RunAlarmDialog(AlarmFields& fields) override;
     void RunTokiInfoDialog(const TokiChartData& chart) override;
+    bool RunTokiAlarmDialog(TokiAlarmListFields& fields) override;
     void InsertMenuCommand(int position, ClockCommand command, const std::string& text) override;
     void InsertMenuSeparator(int position) override;
     void RemoveMenuItemById(ClockCommand command) override;
@@ -84,6 +88,7 @@ private:
     std::unique_ptr<ClockController> controller;
     SaveFailureHandler saveFailureAtClose;
     std::unique_ptr<SoundPlayer> sound;
+    std::unique_ptr<DesktopNotifier> notifier;
     wxWindow* canvas = nullptr;  // owned by the frame
     std::unique_ptr<ClockSurface> surface;
     std::map<ClockPicture, wxBitmap> pictures;

@@ -3,6 +3,7 @@
 #include "AlarmFields.h"
 #include "ClockPlatform.h"
 #include "SettingsFields.h"
+#include "TokiAlarmFields.h"
 #include "TokiChartData.h"
 
 #include <functional>
@@ -30,6 +31,10 @@ public:
         std::string text, caption;
         MessageIcon icon;
     };
+    struct Notification {
+        long long atMs;
+        std::string summary, body;
+    };
     struct Picture {
         long long atMs;
         ClockPicture picture;
@@ -54,9 +59,12 @@ public:
     void StopSound() override;
     void ShowMessage(const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
+    AlarmBoxAnswer ShowAlarmBox(const std::string& text, const std::string& caption) override;
+    void ShowNotification(const std::string& summary, const std::string& body) override;
     bool RunSettingsDialog(SettingsFields& fields) override;
     bool RunAlarmDialog(AlarmFields& fields) override;
     void RunTokiInfoDialog(const TokiChartData& chart) override;
+    bool RunTokiAlarmDialog(TokiAlarmListFields& fields) override;
     void InsertMenuCommand(int position, ClockCommand command, const std::string& text) override;
     void InsertMenuSeparator(int position) override;
     void RemoveMenuItemById(ClockCommand command) override;
@@ -86,11 +94,15 @@ public:
     bool shiftDown = false;
     std::set<int> failingTimers;                    // StartTimer of these fails
     std::function<void(const Message&)> onMessage;  // runs while the box is "open"
+    // The user at a toki alarm's box (recorded as a message): runs while it
+    // is "open" and answers; unset: OK.
+    std::function<AlarmBoxAnswer(const Message&)> onAlarmBox;
     // The user in the settings and alarm dialogs: edits the fields and
     // answers OK (true) or Cancel (false). Unset: Cancel.
     std::function<bool(SettingsFields&)> onSettingsDialog;
     std::function<bool(AlarmFields&)> onAlarmDialog;
     std::function<void(const TokiChartData&)> onTokiInfoDialog;
+    std::function<bool(TokiAlarmListFields&)> onTokiAlarmDialog;
 
     // State and records.
     std::map<int, Timer> timers;
@@ -101,6 +113,8 @@ public:
     std::vector<Sound> sounds;
     std::vector<long long> soundStops;
     std::vector<Message> messages;
+    std::vector<Message> alarmBoxes;
+    std::vector<Notification> notifications;
     std::vector<Picture> pictures;
     std::vector<Text> texts;
     std::vector<TimerCall> timerStarts, timerStops;

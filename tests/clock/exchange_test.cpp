@@ -5,6 +5,7 @@
 
 #include "SolarDay.h"
 #include "TempDir.h"
+#include "TokiAlarmFields.h"
 #include "TokiTable.h"
 
 #include <cstdlib>
@@ -190,7 +191,8 @@ TEST_F(Exchange, AlarmCancelKeepsTheValuesAndTheAlarmTime)
 
 // OK whose save fails (here the settings' folder is gone) says so in a box
 // that names the file and the system's reason; the change stays in effect
-// for the rest of the run: the alarm rings at the new time.
+// for the rest of the run: the alarm rings at the new time, the toki alarm
+// stays armed.
 TEST_F(Exchange, AnOkWhoseSaveFailsSaysWhyAndKeepsTheChange)
 {
     const std::string gone = dir.File("gone/exchange.ini");
@@ -200,7 +202,8 @@ TEST_F(Exchange, AnOkWhoseSaveFailsSaysWhyAndKeepsTheChange)
     ASSERT_FALSE(reason.empty());
     settings.iniPath = gone;
     StartStriking();
-    for (const ClockCommand command : {ClockCommand::Settings, ClockCommand::Alarm}) {
+    for (const ClockCommand command :
+         {ClockCommand::Settings, ClockCommand::Alarm, ClockCommand::TokiAlarms}) {
         SCOPED_TRACE(static_cast<int>(command));
         platform.ClearRecords();
         platform.onSettingsDialog = [](SettingsFields& fields) {
@@ -213,6 +216,10 @@ TEST_F(Exchange, AnOkWhoseSaveFailsSaysWhyAndKeepsTheChange)
             fields.alarmMinutes = 2;
             return true;
         };
+        platform.onTokiAlarmDialog = [](TokiAlarmListFields& fields) {
+            AddTokiAlarm(fields, NewTokiAlarm());
+            return true;
+        };
         EXPECT_TRUE(controller.OnCommand(command));
 
         ASSERT_EQ(platform.messages.size(), 1u);
@@ -222,9 +229,12 @@ TEST_F(Exchange, AnOkWhoseSaveFailsSaysWhyAndKeepsTheChange)
         EXPECT_NE(box.text.find(gone), std::string::npos);
         EXPECT_EQ(box.caption, "") << "the application's title";
         EXPECT_EQ(box.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(platform.calls.back(), "invalidate");
+        if (command != ClockCommand::TokiAlarms) {  // the list changes nothing on the face
+            EXPECT_EQ(platform.calls.back(), "invalidate");
+        }
     }
     EXPECT_EQ(controller.Settings().city, "那覇");
+    EXPECT_EQ(controller.Settings().tokiAlarms.size(), 1u);
     RunUntil(At(2006, 1, 1, 6, 2, 0));
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[1].caption, "アラーム時刻です");

@@ -61,6 +61,8 @@ TEST(SettingsFieldMapping, FillAndCopyBackTouchOnlyTheDialogsMembers)
     opened.latitudeMinutes = 4;
     opened.longitudeDegrees = 141;
     opened.longitudeMinutes = 21;
+    opened.quiet = QuietHoursFieldsFrom(settings.quiet);  // none, as stored
+    opened.twelveShiDisplay = 4;
     EXPECT_EQ(fields, opened);
 
     // As OK leaves them when no count button was clicked.

@@ -10,13 +10,18 @@
 
 namespace {
 
-// What a first save writes: four sections, thirteen keys, no "Time Difference".
+// What a first save writes: four sections, thirteen keys and the quiet hours
+// of the chime, no "Time Difference", no toki alarm.
 const std::string kNewFile =
     "[Time System]\n"
     "Chime=3\n"
     "ChimeCount=2\n"
     "Joya=32\n"
     "12Shi Display=3\n"
+    "QuietFrom=-1\n"
+    "QuietTo=-1\n"
+    "QuietFromTime=\n"
+    "QuietToTime=\n"
     "[Time Display]\n"
     "AddText=0\n"
     "[Location]\n"
@@ -112,6 +117,10 @@ TEST_F(ClockSettingsFile, SaveReplacesValuesInPlaceAndKeepsEveryOtherLine)
               "12Shi Display=4\r\n"
               "ChimeCount=2\r\n"
               "Joya=32\r\n"
+              "QuietFrom=-1\r\n"
+              "QuietTo=-1\r\n"
+              "QuietFromTime=\r\n"
+              "QuietToTime=\r\n"
               "\r\n"
               "[Plugins]\r\n"
               "Chime=77\r\n"

@@ -46,6 +46,6 @@ awk -v at="$at" -v due="$ALARM" 'BEGIN { exit !(at > due - 0.5) }' ||
 e2e_sleep_until $((ALARM + 8))
 e2e_stop_clock
 
-[ "$(cat "$NOTES")" = "$(printf 'Vellmor\t散歩\t明六つの10分後 (06:25)')" ] ||
+[ "$(cat "$NOTES")" = "$(printf 'Vellmor\t散歩\t明六つの10分後 (06:25)\t0\t1')" ] ||
     fail "not one notification of the label and the moment: $(cat "$NOTES")"
 e2e_expect_onsets 0 $((ALARM + 8)) 1

@@ -1,0 +1,73 @@
+// The start with the session on free desktops: the autostart entry in a
+// configuration folder of the test's own.
+#include "FileSystem.h"
+#include "SessionStart.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+class SessionStartXdg : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* old = std::getenv("XDG_CONFIG_HOME");
+        oldConfigHome = old ? old : "";
+        hadConfigHome = old != nullptr;
+        setenv("XDG_CONFIG_HOME", dir.path.c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (hadConfigHome) {
+            setenv("XDG_CONFIG_HOME", oldConfigHome.c_str(), 1);
+        } else {
+            unsetenv("XDG_CONFIG_HOME");
+        }
+    }
+
+    TempDir dir;
+    std::string entry = dir.File("autostart/org.vellmor.vellmor.desktop");
+    std::string oldConfigHome;
+    bool hadConfigHome = false;
+};
+
+TEST_F(SessionStartXdg, OnWritesTheEntryOffRemovesItAndHiddenCountsAsOff)
+{
+    EXPECT_EQ(SessionStartPlace(), entry);
+    EXPECT_FALSE(SessionStartsProgram());
+    ASSERT_TRUE(SetSessionStartsProgram(true));
+    const std::string text = ReadBytes(entry);
+    EXPECT_EQ(text.rfind("[Desktop Entry]\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\nExec=" + RunningExecutablePath() + " --hidden\n"), std::string::npos)
+        << text;
+    EXPECT_TRUE(SessionStartsProgram());
+
+    // Another desktop switches it off in place.
+    WriteBytes(entry, text + "Hidden=true\n");
+    EXPECT_FALSE(SessionStartsProgram());
+    WriteBytes(entry, text + "Hidden = false\n");
+    EXPECT_TRUE(SessionStartsProgram());
+    WriteBytes(entry, text + "[Desktop Action x]\nHidden=true\n");  // not the entry's own
+    EXPECT_TRUE(SessionStartsProgram());
+
+    ASSERT_TRUE(SetSessionStartsProgram(false));
+    EXPECT_FALSE(PathExists(entry));
+    EXPECT_FALSE(SessionStartsProgram());
+    EXPECT_TRUE(SetSessionStartsProgram(false)) << "already off";
+}
+
+TEST_F(SessionStartXdg, AFolderThatCannotBeMadeFailsWithTheReason)
+{
+    WriteBytes(dir.File("autostart"), "a file where the folder goes");
+    const WriteOutcome outcome = SetSessionStartsProgram(true);
+    EXPECT_FALSE(outcome);
+    EXPECT_EQ(outcome.reason, SystemErrorText(ENOTDIR));
+    EXPECT_FALSE(SessionStartsProgram());
+}
+
+}  // namespace

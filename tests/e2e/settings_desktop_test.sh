@@ -4,7 +4,7 @@
 # the session's autostart entry while the clock runs, and shows it on only
 # when the entry is there and not switched off by another desktop
 # (Hidden=true); "パネルに表示" and "ときをお知らせ" are in the settings file
-# after the clock has ended.
+# after the clock has ended. An entry that cannot be written is said in a box.
 . "$(dirname "$0")/clock_harness.sh" "$@"
 
 scratch_display
@@ -73,4 +73,20 @@ ok_from_the_edit
 grep -qxF "Exec=$SCRATCH_CLOCK --hidden" "$ENTRY" ||
     fail "the hidden entry was not written afresh: $(cat "$ENTRY" 2>&1)"
 ! grep -q '^Hidden=' "$ENTRY" || fail "the entry is still hidden: $(cat "$ENTRY")"
+e2e_stop_clock
+
+# A file where the autostart folder would be: the entry cannot be written,
+# and a box (titled as the clock) says so.
+rm -r "$(dirname "$ENTRY")"
+echo "not a folder" >"$(dirname "$ENTRY")"
+e2e_start_focused_clock
+open_settings
+xdotool key space
+back
+back
+back
+ok_from_the_edit
+BOX=$(e2e_wait_active Vellmor "" "$MAIN") || fail "no message box when the entry cannot be written"
+xdotool key Return
+e2e_wait_gone "$BOX" || fail "Enter left the message box open"
 e2e_stop_clock

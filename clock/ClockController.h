@@ -47,11 +47,12 @@ public:
     //
     // The dialog commands: the settings and alarm dialogs stop the bell and
     // edit copies of the settings; OK copies them back, hands them to the
-    // time model and saves the settings file at once (and the settings
-    // dialog's OK switches the start with the session when it was changed); the view is repainted
-    // after either answer. The alarm time goes to the time model after Cancel
-    // too. The toki alarms' dialog leaves the bell going; its OK takes the
-    // list, arms it and saves the settings file at once. The information dialog leaves the bell going and shows today's
+    // time model and saves the settings file at once (the settings dialog's
+    // OK then switches the start with the session when its box was changed);
+    // the view is repainted after either answer. The alarm time goes to the
+    // time model after Cancel too. The toki alarms' dialog leaves the bell
+    // going; its OK takes the list, arms it and saves the settings file at
+    // once. The information dialog leaves the bell going and shows today's
     // table, with plain toki names under the fixed-hour display.
     bool OnCommand(ClockCommand command);
     // Redraws everything the full paint shows. The time and the countdown are

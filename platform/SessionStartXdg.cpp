@@ -2,6 +2,7 @@
 // autostart folder ($XDG_CONFIG_HOME/autostart, ~/.config/autostart).
 #include "SessionStart.h"
 
+#include "DesktopExec.h"
 #include "FileSystem.h"
 
 #include <cerrno>
@@ -20,37 +21,6 @@ std::string Trimmed(const std::string& text)
         return "";
     }
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-// The executable as the first word of an Exec line: bare when it holds only
-// characters a desktop entry passes through as they are, otherwise quoted
-// with '"', '`', '$' and '\' escaped; '\' is doubled once more because the
-// value is itself an escaped string, and '%' is a field code unless doubled.
-std::string ExecProgram(const std::string& path)
-{
-    bool plain = true;
-    for (char c : path) {
-        const bool safe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                          (c >= '0' && c <= '9') || c == '/' || c == '.' || c == '-' ||
-                          c == '_' || c == '+' || c == ',' || c == ':' ||
-                          static_cast<unsigned char>(c) >= 0x80;
-        plain = plain && safe;
-    }
-    if (plain) {
-        return path;
-    }
-    std::string quoted = "\"";
-    for (char c : path) {
-        if (c == '"' || c == '`' || c == '$') {
-            quoted += '\\';
-        } else if (c == '\\') {
-            quoted += "\\\\\\";
-        } else if (c == '%') {
-            quoted += '%';
-        }
-        quoted += c;
-    }
-    return quoted + "\"";
 }
 
 // Whether the entry says Hidden=true in its [Desktop Entry] group.
@@ -116,7 +86,7 @@ WriteOutcome SetSessionStartsProgram(bool on)
                "Name=Vellmor\n"
                "Comment=不定時法の「とき」を示し、鐘をつく時計\n"
                "Exec="
-            << ExecProgram(program)
+            << DesktopExecProgram(program)
             << " --hidden\n"
                "Icon=vellmor\n"
                "Terminal=false\n"

@@ -1,5 +1,6 @@
 // The start with the session on free desktops: the autostart entry in a
 // configuration folder of the test's own.
+#include "DesktopExec.h"
 #include "FileSystem.h"
 #include "SessionStart.h"
 #include "TempDir.h"
@@ -43,7 +44,8 @@ TEST_F(SessionStartXdg, OnWritesTheEntryOffRemovesItAndHiddenCountsAsOff)
     ASSERT_TRUE(SetSessionStartsProgram(true));
     const std::string text = ReadBytes(entry);
     EXPECT_EQ(text.rfind("[Desktop Entry]\n", 0), 0u) << text;
-    EXPECT_NE(text.find("\nExec=" + RunningExecutablePath() + " --hidden\n"), std::string::npos)
+    EXPECT_NE(text.find("\nExec=" + DesktopExecProgram(RunningExecutablePath()) + " --hidden\n"),
+              std::string::npos)
         << text;
     EXPECT_TRUE(SessionStartsProgram());
 
@@ -68,6 +70,27 @@ TEST_F(SessionStartXdg, AFolderThatCannotBeMadeFailsWithTheReason)
     EXPECT_FALSE(outcome);
     EXPECT_EQ(outcome.reason, SystemErrorText(ENOTDIR));
     EXPECT_FALSE(SessionStartsProgram());
+}
+
+// As GLib reads it back: the string escapes first, then the quoting.
+TEST(DesktopExec, PlainPathsStayBareOthersAreQuotedAndEscapedTwice)
+{
+    const struct {
+        const char* path;
+        const char* word;
+    } cases[] = {
+        {"/usr/bin/vellmor", "/usr/bin/vellmor"},
+        {"/home/me/時計/vellmor-1.0_b+c,d:e", "/home/me/時計/vellmor-1.0_b+c,d:e"},
+        {"/home/me/My Clock/vellmor", "\"/home/me/My Clock/vellmor\""},
+        {"/a/$HOME/`x`", "\"/a/\\\\$HOME/\\\\`x\\\\`\""},
+        {"/a/\"q\"", "\"/a/\\\\\"q\\\\\"\""},
+        {"/a\\b", "\"/a\\\\\\\\b\""},
+        {"/100%/v", "\"/100%%/v\""},
+        {"/a\tb", "\"/a\\tb\""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DesktopExecProgram(c.path), c.word) << c.path;
+    }
 }
 
 }  // namespace

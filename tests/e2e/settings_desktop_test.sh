@@ -27,6 +27,9 @@ ok_from_the_edit() {
     xdotool key Return
     e2e_wait_gone "$SETTINGS" || fail "Enter left the settings open"
 }
+# The entry is switched just after the dialog has closed.
+entry_starts_us() { [ -f "$ENTRY" ] && grep -qxF "Exec=$SCRATCH_CLOCK --hidden" "$ENTRY"; }
+entry_gone() { [ ! -e "$ENTRY" ]; }
 
 # All three on.
 e2e_start_focused_clock
@@ -38,9 +41,8 @@ back
 xdotool key space
 back
 ok_from_the_edit
-[ -f "$ENTRY" ] || fail "no autostart entry at $ENTRY"
-grep -qxF "Exec=$SCRATCH_CLOCK --hidden" "$ENTRY" ||
-    fail "the entry does not start $SCRATCH_CLOCK --hidden: $(cat "$ENTRY")"
+poll_until "$POLL_SECONDS" entry_starts_us ||
+    fail "no entry that starts $SCRATCH_CLOCK --hidden: $(cat "$ENTRY" 2>&1)"
 [ "$(head -1 "$ENTRY")" = "[Desktop Entry]" ] || fail "not a desktop entry: $(cat "$ENTRY")"
 ! grep -q '^Hidden=' "$ENTRY" || fail "the entry is hidden: $(cat "$ENTRY")"
 e2e_stop_clock
@@ -55,7 +57,7 @@ xdotool key space
 back
 back
 ok_from_the_edit
-[ ! -e "$ENTRY" ] || fail "the autostart entry is still there"
+poll_until "$POLL_SECONDS" entry_gone || fail "the autostart entry is still there"
 e2e_stop_clock
 e2e_expect_saved "Indicator=1" "Notify=0"
 
@@ -70,8 +72,7 @@ back
 back
 back
 ok_from_the_edit
-grep -qxF "Exec=$SCRATCH_CLOCK --hidden" "$ENTRY" ||
-    fail "the hidden entry was not written afresh: $(cat "$ENTRY" 2>&1)"
+poll_until "$POLL_SECONDS" entry_starts_us || fail "the hidden entry was not written afresh: $(cat "$ENTRY" 2>&1)"
 ! grep -q '^Hidden=' "$ENTRY" || fail "the entry is still hidden: $(cat "$ENTRY")"
 e2e_stop_clock
 

@@ -143,12 +143,19 @@ switch_start_with_session() {
     xdotool key --delay 200 shift+Tab space Return
     poll_until "$POLL_SECONDS" settings_gone || fail "Enter left the settings open"
 }
-query "$run_key" /v Vellmor >/dev/null && fail "a Run value before the test"
+# The value is switched just after the dialog has closed.
+run_value_starts_us() {
+    query "$run_key" /v Vellmor |
+        grep -Eq '^ +Vellmor +REG_SZ +"[A-Z]:\\.*\\vellmor-win\\vellmor\.exe" --hidden$'
+}
+run_value_gone() { ! query "$run_key" /v Vellmor >/dev/null; }
+run_value_gone || fail "a Run value before the test"
 switch_start_with_session
-query "$run_key" /v Vellmor | grep -Eq '^ +Vellmor +REG_SZ +"[A-Z]:\\.*\\vellmor-win\\vellmor\.exe" --hidden$' ||
+poll_until "$POLL_SECONDS" run_value_starts_us ||
     fail "no Run value of the quoted path and --hidden: $(query "$run_key" /v Vellmor)"
 switch_start_with_session
-query "$run_key" /v Vellmor >/dev/null && fail "the Run value is still there: $(query "$run_key" /v Vellmor)"
+poll_until "$POLL_SECONDS" run_value_gone ||
+    fail "the Run value is still there: $(query "$run_key" /v Vellmor)"
 echo "ログイン時に起動: the Run value written with the quoted path and --hidden, then removed"
 
 # Closed by the window manager (Alt+F4), as by the close box: the settings

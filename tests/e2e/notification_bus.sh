@@ -1,8 +1,8 @@
-# Sourced by the end-to-end tests of notifications (after clock_harness.sh):
-# a session bus of the test's own, exported to the clock started after it,
-# and the stand-in notification service on it, which logs every Notify call
-# to $NOTES (notification_standin.py). Skips the test where the bus or
-# python3-dbus is missing.
+# Sourced after clock_harness.sh by the end-to-end tests of notifications
+# (bash): a session bus of the test's own, exported to the clock started
+# after it, and the stand-in notification service on it, which logs every
+# Notify call to $NOTES (notification_standin.py). Skips the test where the
+# bus or python3-dbus is missing.
 
 command -v dbus-daemon >/dev/null && /usr/bin/python3 -c 'import dbus, gi' 2>/dev/null ||
     skip "dbus-daemon, python3-dbus or python3-gi missing (scripts/install-deps.sh)"

@@ -85,6 +85,8 @@ StartupRequest ParseStartupArguments(const std::vector<std::string>& args)
             keepFile();
         } else if (arg == "--") {
             optionsEnded = true;
+        } else if (arg == "--hidden") {
+            request.hidden = true;
         } else if (arg == "--help") {
             return {StartupAction::ShowHelp, "", ""};
         } else if (arg == "--version") {
@@ -117,5 +119,6 @@ std::string StartupUsage(const std::string& program)
            "~/.config/vellmor/ when the program's folder cannot be written.\n"
            "  --help     print this text and end\n"
            "  --version  print the name and version and end\n"
+           "  --hidden   start in the desktop's panel, as the session starts the clock\n"
            "The toolkit's own options, such as --display=DISPLAY, are taken as well.\n";
 }

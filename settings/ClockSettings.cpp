@@ -39,18 +39,20 @@ constexpr StoredKey kStoredKeys[] = {
     {kTimeSystem, "12Shi Display", &ClockSettings::twelveShiDisplay, 3},
     {kTimeSystem, "Joya", &ClockSettings::joya, 2},
     {kTimeDisplay, "AddText", &ClockSettings::addText, 4},
-    {kLocation, "Latitude Degrees", &ClockSettings::latitudeDegrees, 5},
-    {kLocation, "Latitude Minutes", &ClockSettings::latitudeMinutes, 6},
-    {kLocation, "Longitude Degrees", &ClockSettings::longitudeDegrees, 7},
-    {kLocation, "Longitude Minutes", &ClockSettings::longitudeMinutes, 8},
+    {kTimeDisplay, "Indicator", &ClockSettings::indicator, 5},
+    {kTimeDisplay, "Notify", &ClockSettings::notify, 6},
+    {kLocation, "Latitude Degrees", &ClockSettings::latitudeDegrees, 7},
+    {kLocation, "Latitude Minutes", &ClockSettings::latitudeMinutes, 8},
+    {kLocation, "Longitude Degrees", &ClockSettings::longitudeDegrees, 9},
+    {kLocation, "Longitude Minutes", &ClockSettings::longitudeMinutes, 10},
     {kLocation, "Time Difference", &ClockSettings::timeDifference, kReadOnly},
-    {kLocation, "City", nullptr, 9},
-    {kAlarm, "Enable", &ClockSettings::alarmEnable, 10},
-    {kAlarm, "Hour", &ClockSettings::alarmHour, 11},
-    {kAlarm, "Minutes", &ClockSettings::alarmMinutes, 12},
+    {kLocation, "City", nullptr, 11},
+    {kAlarm, "Enable", &ClockSettings::alarmEnable, 12},
+    {kAlarm, "Hour", &ClockSettings::alarmHour, 13},
+    {kAlarm, "Minutes", &ClockSettings::alarmMinutes, 14},
 };
 
-constexpr int kWrittenCount = 13;
+constexpr int kWrittenCount = 15;
 
 // Every place from 0 to kWrittenCount-1 is taken exactly once.
 constexpr bool WritePositionsAreComplete()

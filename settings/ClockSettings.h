@@ -24,6 +24,8 @@ struct ClockSettings {
     int twelveShiDisplay = kTemporalHourDisplay;  // or kFixedHourDisplay
     int joya = 32;              // mask that starts the New Year's Eve bells; 0 off
     int addText = 0;            // 1 = the toki is also drawn as text
+    int indicator = 0;          // 1 = the clock shows itself in the desktop's panel
+    int notify = 0;             // 1 = a desktop notification at each toki that chimes
     // Section "Location": north latitude and east longitude.
     int latitudeDegrees = 35;
     int latitudeMinutes = 27;
@@ -46,6 +48,8 @@ struct ClockSettings {
     // on only when it is exactly 1; a mask is ANDed with the tick events.
     bool AlarmArmed() const { return alarmEnable == 1; }
     bool TokiTextShown() const { return addText == 1; }
+    bool IndicatorShown() const { return indicator == 1; }
+    bool TokiNotified() const { return notify == 1; }
     // The sign shows the clock hour, and the chart plain toki names.
     bool ShowsFixedHours() const { return twelveShiDisplay == kFixedHourDisplay; }
     // The tick events at which the bell chimes.
@@ -64,7 +68,7 @@ struct ClockSettings {
     void Load();
     // As Load, from the file at path.
     void LoadFrom(const std::string& path);
-    // Writes the thirteen stored values, the quiet hours and the toki alarms
+    // Writes the fifteen stored values, the quiet hours and the toki alarms
     // to iniPath, each replaced in place; every other line of the file stays
     // as it was, but the sections of toki alarms that are no more. Fails,
     // with the system's reason, when the file could not be written; the old

@@ -10,6 +10,7 @@
 #include "EmbeddedImage.h"
 #include "MenuCommands.h"
 #include "ModalRun.h"
+#include "SessionStart.h"
 #include "SettingsDlg.h"
 #include "SettingsFields.h"
 #include "SoundPlayer.h"
@@ -278,6 +279,20 @@ void CVellmorView::ShowNotification(const std::string& summary, const std::strin
         notifier = std::make_unique<DesktopNotifier>(GetFrame());
     }
     notifier->Show(summary, body);
+}
+
+bool CVellmorView::StartsWithSession() const
+{
+    return SessionStartsProgram();
+}
+
+WriteOutcome CVellmorView::SetStartsWithSession(bool on)
+{
+    WriteOutcome outcome = SetSessionStartsProgram(on);
+    if (!outcome) {
+        outcome.reason = SessionStartPlace() + "\n" + outcome.reason;
+    }
+    return outcome;
 }
 
 bool CVellmorView::RunSettingsDialog(SettingsFields& fields)

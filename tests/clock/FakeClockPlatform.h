@@ -61,6 +61,8 @@ public:
                      MessageIcon icon) override;
     AlarmBoxAnswer ShowAlarmBox(const std::string& text, const std::string& caption) override;
     void ShowNotification(const std::string& summary, const std::string& body) override;
+    bool StartsWithSession() const override { return startsWithSession; }
+    WriteOutcome SetStartsWithSession(bool on) override;
     bool RunSettingsDialog(SettingsFields& fields) override;
     bool RunAlarmDialog(AlarmFields& fields) override;
     void RunTokiInfoDialog(const TokiChartData& chart) override;
@@ -103,6 +105,10 @@ public:
     std::function<bool(AlarmFields&)> onAlarmDialog;
     std::function<void(const TokiChartData&)> onTokiInfoDialog;
     std::function<bool(TokiAlarmListFields&)> onTokiAlarmDialog;
+    // Whether the session starts the clock; SetStartsWithSession fails with
+    // this reason when it is not empty.
+    bool startsWithSession = false;
+    std::string sessionStartFailure;
 
     // State and records.
     std::map<int, Timer> timers;

@@ -23,6 +23,8 @@ public:
         return AlarmBoxAnswer::Ok;
     }
     void ShowNotification(const std::string&, const std::string&) override {}
+    bool StartsWithSession() const override { return false; }
+    WriteOutcome SetStartsWithSession(bool) override { return WriteOutcome::Success(); }
     bool RunSettingsDialog(SettingsFields&) override { return false; }
     bool RunAlarmDialog(AlarmFields&) override { return false; }
     void RunTokiInfoDialog(const TokiChartData&) override {}

@@ -33,6 +33,7 @@ void ClockController::RunSettingsExchange()
         ApplyLocation();
         ArmTokiAlarms();  // a new place moves the toki
         SaveConfirmedSettings();
+        ShowPanelStatus();  // on, off, or the names in the other style
     }
     platform.Invalidate();
 }

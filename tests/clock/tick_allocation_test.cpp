@@ -23,6 +23,7 @@ public:
         return AlarmBoxAnswer::Ok;
     }
     void ShowNotification(const std::string&, const std::string&) override {}
+    void ShowPanelStatus(const PanelStatus&) override {}
     bool RunSettingsDialog(SettingsFields&) override { return false; }
     bool RunAlarmDialog(AlarmFields&) override { return false; }
     void RunTokiInfoDialog(const TokiChartData&) override {}

@@ -4,7 +4,10 @@
 resources/panel/panel-sign-BB-VARIANT-SIZE.png, BB the branch 00 (子) to 11
 (亥), VARIANT "light" for a light panel (dark ink) or "dark" for a dark panel
 (pale ink), SIZE 16, 22, 24, 32 and 48 pixels. Transparent background: a
-ring in the clock's sign red round the sign, the sign filling the ring.
+disc with a ring in the clock's sign red and the sign filling it. The disc
+is filled (white under dark ink, deep red under pale ink), so that either
+variant still reads on a panel of the other kind: the panel's colours are
+often not the ones the desktop's theme names.
 Drawn at eight times the size and reduced with an area filter; the output is
 the same on every run.
 """
@@ -23,8 +26,10 @@ SIZES = (16, 22, 24, 32, 48)
 SS = 8
 # Ink and ring for each panel: dark ink on a light panel, pale ink on a dark one.
 VARIANTS = {
-    "light": {"ink": (30, 20, 20, 255), "ring": (200, 32, 36, 255)},
-    "dark": {"ink": (246, 240, 232, 255), "ring": (238, 96, 90, 255)},
+    "light": {"ink": (30, 20, 20, 255), "ring": (200, 32, 36, 255),
+              "fill": (255, 255, 255, 255)},
+    "dark": {"ink": (246, 240, 232, 255), "ring": (238, 96, 90, 255),
+             "fill": (140, 14, 22, 255)},
 }
 
 
@@ -36,8 +41,8 @@ def sign(branch, size, variant):
     # The ring: thicker at the smallest sizes so that it survives the reduction.
     ring = max(1.0, size / 16.0) * SS
     inset = ring / 2
-    d.ellipse((inset, inset, big - inset, big - inset), outline=colours["ring"],
-              width=int(round(ring)))
+    d.ellipse((inset, inset, big - inset, big - inset), fill=colours["fill"],
+              outline=colours["ring"], width=int(round(ring)))
     # The sign: a bold mincho at the small sizes reads as a blot; gothic there.
     path = GOTHIC if size < 24 else MINCHO
     px = big * (0.70 if size < 24 else 0.62)

@@ -85,12 +85,12 @@ StartupRequest ParseStartupArguments(const std::vector<std::string>& args)
             keepFile();
         } else if (arg == "--") {
             optionsEnded = true;
+        } else if (arg == "--hidden") {
+            request.hidden = true;
         } else if (arg == "--help") {
             return {StartupAction::ShowHelp, "", ""};
         } else if (arg == "--version") {
             return {StartupAction::ShowVersion, "", ""};
-        } else if (arg == "--hidden") {
-            request.hidden = true;
         } else if (IsRegistrationSwitch(arg)) {
             // Not the end of the line: the program goes on as without it.
         } else if (IsServerSwitch(arg)) {

@@ -2,6 +2,8 @@
 
 #include "ChimeRules.h"
 #include "PanelStatusText.h"
+#include "QuietChime.h"
+#include "TokiNotice.h"
 
 #include <utility>
 
@@ -111,6 +113,7 @@ void ClockController::Tick()
 void ClockController::DispatchEvents(int events)
 {
     const ChimeMoment moment = CurrentMoment();
+    NotifyToki(events, moment);  // at once: the alarm's box below may wait for minutes
 
     // The alarm's box waits for OK; timers (and nested dispatches) go on meanwhile.
     if (settings.AlarmArmed() && (events & TICK_ALARM) != 0) {
@@ -136,6 +139,21 @@ void ClockController::DispatchEvents(int events)
     if ((events & settings.ChimeEvents()) != 0 && joyaLeft == 0) {
         StartChime(moment);
     }
+}
+
+void ClockController::NotifyToki(int events, const ChimeMoment& at)
+{
+    // The toki chimes of the schedule, whatever the bell's count; the quiet
+    // hours that silence them silence their notification too.
+    constexpr int kTokiEvents = TICK_HALF_TOKI | TICK_FULL_TOKI;
+    if (!settings.TokiNotified() || (events & settings.ChimeEvents() & kTokiEvents) == 0 ||
+        IsQuietChime(settings.quiet, at.hour, at.minute, at.toki)) {
+        return;
+    }
+    const TokiNotice notice =
+        MakeTokiNotice(at.toki, at.hour * 60 + at.minute, calendar.GetNextBoundary(),
+                       calendar.GetNextBoundaryHour() * 60 + calendar.GetNextBoundaryMinute());
+    platform.ShowNotification(notice.summary, notice.body);
 }
 
 ClockController::ChimeMoment ClockController::CurrentMoment() const

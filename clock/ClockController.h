@@ -14,6 +14,9 @@
 // The text of the box shown when a confirmed change could not be saved to
 // the settings file at path, for the system's reason.
 std::string SaveFailureMessage(const std::string& path, const std::string& reason);
+// The text of the box shown when the start with the session could not be
+// switched, for the place it is kept and the system's reason.
+std::string SessionStartFailureMessage(const std::string& placeAndReason);
 
 // The clock view's decisions, free of any toolkit: the tick and its event
 // dispatch, drawing of the face, pictures and texts, the bell's strike series,
@@ -45,10 +48,12 @@ public:
     //
     // The dialog commands: the settings and alarm dialogs stop the bell and
     // edit copies of the settings; OK copies them back, hands them to the
-    // time model and saves the settings file at once; the view is repainted
-    // after either answer. The alarm time goes to the time model after Cancel
-    // too. The toki alarms' dialog leaves the bell going; its OK takes the
-    // list, arms it and saves the settings file at once. The information dialog leaves the bell going and shows today's
+    // time model and saves the settings file at once (the settings dialog's
+    // OK then switches the start with the session when its box was changed);
+    // the view is repainted after either answer. The alarm time goes to the
+    // time model after Cancel too. The toki alarms' dialog leaves the bell
+    // going; its OK takes the list, arms it and saves the settings file at
+    // once. The information dialog leaves the bell going and shows today's
     // table, with plain toki names under the fixed-hour display.
     bool OnCommand(ClockCommand command);
     // Redraws everything the full paint shows. The time and the countdown are
@@ -150,6 +155,9 @@ private:
     // After each tick: rings the toki alarms due in a new minute.
     void CheckTokiAlarms();
     void RingTokiAlarm(const TokiAlarmClock::Ring& ring);
+    // A desktop notification at the toki that has just begun, when the
+    // events chime a toki outside the quiet hours and notifications are on.
+    void NotifyToki(int events, const ChimeMoment& at);
 
     // The minute the time model reads, as an instant of TokiAlarmTime.h.
     long long ClockMinute() const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AtomicFile.h"
+
 #include <cstdint>
 #include <string>
 
@@ -115,12 +117,19 @@ public:
     // Timers keep firing meanwhile.
     virtual AlarmBoxAnswer ShowAlarmBox(const std::string& text, const std::string& caption) = 0;
     // A desktop notification with a summary line and a body; returns at once.
+    // Each replaces the clock's notification before it, if that still shows.
     // Where the desktop has no notification service nothing shows.
     virtual void ShowNotification(const std::string& summary, const std::string& body) = 0;
 
     // Puts the clock's item in the desktop's panel, brings it up to date, or
     // takes it away (status.shown false); returns at once.
     virtual void ShowPanelStatus(const PanelStatus& status) = 0;
+
+    // Whether the user's session starts the clock at login.
+    virtual bool StartsWithSession() const = 0;
+    // Makes the session start the clock at login (started hidden), or not.
+    // Fails with where that is kept and the system's reason, a line each.
+    virtual WriteOutcome SetStartsWithSession(bool on) = 0;
 
     // The dialogs of the menu, run modally over the clock window; timers keep
     // firing meanwhile. The settings and alarm dialogs edit fields and return

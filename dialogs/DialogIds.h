@@ -27,6 +27,9 @@ constexpr int kIdQuietFromToki = 1028;
 constexpr int kIdQuietToToki = 1029;
 constexpr int kIdQuietFromTime = 1030;
 constexpr int kIdQuietToTime = 1031;
+constexpr int kIdIndicator = 1032;         // "パネルに表示"
+constexpr int kIdNotify = 1033;            // "ときをお知らせ"
+constexpr int kIdStartWithSession = 1034;  // "ログイン時に起動"
 
 // Location picker.
 constexpr int kIdCityList = 1038;

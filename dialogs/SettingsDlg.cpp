@@ -45,6 +45,9 @@ void CSettingsDlg::DoDataExchange(DataExchange& exchange)
     exchange.Radio(kIdTemporalHours, fields.twelveShiIndex);
     exchange.Radio(kIdCountSilent, fields.chimeCountIndex);
     exchange.Check(kIdAddText, fields.addText);
+    exchange.Check(kIdIndicator, fields.indicator);
+    exchange.Check(kIdNotify, fields.notify);
+    exchange.Check(kIdStartWithSession, fields.startWithSession);
 
     // Quiet hours: the names in the display's style; only the times of the
     // kind chosen are checked.

@@ -4,8 +4,9 @@
 #include "SettingsFields.h"
 
 // "Vellmor の設定": chime interval and count, location, twelve-branch display,
-// the text label and the chime's quiet hours. Edits only its fields; the opener fills them before
-// ShowModal and reads them after OK.
+// the text label, the chime's quiet hours, and the clock on the desktop (the
+// panel, notifications, the start with the session). Edits only its fields;
+// the opener fills them before ShowModal and reads them after OK.
 class CSettingsDlg : public CExchangeDialog {
 public:
     // owner nullptr: the program's main window.

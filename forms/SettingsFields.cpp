@@ -21,7 +21,8 @@ auto Members(const SettingsFields& f)
     return std::tie(f.longitudeDegrees, f.longitudeMinutes, f.chimeIndex, f.latitudeDegrees,
                     f.latitudeMinutes, f.city, f.twelveShiIndex, f.chimeCountIndex, f.addText,
                     f.quiet.kind, f.quiet.fromToki, f.quiet.toToki, f.quiet.fromTime,
-                    f.quiet.toTime, f.twelveShiDisplay);
+                    f.quiet.toTime, f.indicator, f.notify, f.startWithSession,
+                    f.twelveShiDisplay);
 }
 
 }  // namespace
@@ -43,7 +44,9 @@ void PrintTo(const SettingsFields& f, std::ostream* out)
          << ", chimeIndex " << f.chimeIndex << ", twelveShiIndex " << f.twelveShiIndex
          << ", chimeCountIndex " << f.chimeCountIndex << ", addText " << f.addText
          << ", quiet " << f.quiet.kind << ' ' << f.quiet.fromToki << ' ' << f.quiet.toToki << " '"
-         << f.quiet.fromTime << "' '" << f.quiet.toTime << "', twelveShiDisplay "
+         << f.quiet.fromTime << "' '" << f.quiet.toTime << "', indicator " << f.indicator
+         << ", notify " << f.notify << ", startWithSession " << f.startWithSession
+         << ", twelveShiDisplay "
          << f.twelveShiDisplay;
 }
 
@@ -88,6 +91,8 @@ SettingsFields SettingsFieldsFrom(const ClockSettings& settings)
     fields.chimeCountIndex = settings.chimeCount;
     fields.addText = settings.addText;
     fields.quiet = QuietHoursFieldsFrom(settings.quiet);
+    fields.indicator = settings.indicator;
+    fields.notify = settings.notify;
     fields.twelveShiDisplay = settings.twelveShiDisplay;
     return fields;
 }
@@ -104,4 +109,6 @@ void CopySettingsFieldsBack(const SettingsFields& fields, ClockSettings& setting
     settings.addText = fields.addText;
     settings.twelveShiDisplay = TwelveShiDisplayFromIndex(fields.twelveShiIndex);
     settings.quiet = QuietHoursFromFields(fields.quiet);
+    settings.indicator = fields.indicator;
+    settings.notify = fields.notify;
 }

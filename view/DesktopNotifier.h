@@ -22,5 +22,5 @@ public:
 private:
     struct Shown;
     wxWindow* owner;
-    std::unique_ptr<Shown> shown;  // the last notification, while it may show
+    std::unique_ptr<Shown> shown;  // made at the first; shown again for each later one
 };

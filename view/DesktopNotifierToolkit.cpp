@@ -14,8 +14,12 @@ DesktopNotifier::~DesktopNotifier() = default;
 
 void DesktopNotifier::Show(const std::string& summary, const std::string& body)
 {
-    // A new one replaces the last: the object lives while its message shows.
-    shown = std::make_unique<Shown>();
+    // One message for the window's life, shown again with the new text: the
+    // service is asked to replace the notification it shows (its id goes
+    // with the call), so the clock's notifications never pile up.
+    if (!shown) {
+        shown = std::make_unique<Shown>();
+    }
     shown->message.SetTitle(wxString::FromUTF8(summary));
     shown->message.SetMessage(wxString::FromUTF8(body));
     shown->message.SetParent(owner);

@@ -12,6 +12,7 @@
 #include "MenuCommands.h"
 #include "ModalRun.h"
 #include "PanelIndicator.h"
+#include "SessionStart.h"
 #include "SettingsDlg.h"
 #include "SettingsFields.h"
 #include "SoundPlayer.h"
@@ -342,6 +343,20 @@ void CVellmorView::OnFrameShown(wxShowEvent& event)
 bool CVellmorView::InPanel() const
 {
     return panel != nullptr;
+}
+
+bool CVellmorView::StartsWithSession() const
+{
+    return SessionStartsProgram();
+}
+
+WriteOutcome CVellmorView::SetStartsWithSession(bool on)
+{
+    WriteOutcome outcome = SetSessionStartsProgram(on);
+    if (!outcome) {
+        outcome.reason = SessionStartPlace() + "\n" + outcome.reason;
+    }
+    return outcome;
 }
 
 bool CVellmorView::RunSettingsDialog(SettingsFields& fields)

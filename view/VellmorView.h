@@ -65,6 +65,8 @@ public:
     AlarmBoxAnswer ShowAlarmBox(const std::string& text, const std::string& caption) override;
     void ShowNotification(const std::string& summary, const std::string& body) override;
     void ShowPanelStatus(const PanelStatus& status) override;
+    bool StartsWithSession() const override;
+    WriteOutcome SetStartsWithSession(bool on) override;
     bool RunSettingsDialog(SettingsFields& fields) override;
     bool RunAlarmDialog(AlarmFields& fields) override;
     void RunTokiInfoDialog(const TokiChartData& chart) override;

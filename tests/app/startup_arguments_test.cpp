@@ -31,6 +31,7 @@ TEST(StartupArguments, LinuxConventionsWithTheProgramsOwnSwitches)
         {{"-x", "--help"}, A::RejectOption, "", "-x"},
         {{"--verbose"}, A::RejectOption, "", "--verbose"},
         {{"-h"}, A::RejectOption, "", "-h"},
+        {{"--hidden", "notes.txt"}, A::RunClock, "notes.txt", ""},  // a flag, not refused
         {{"--", "-x"}, A::RunClock, "-x", ""},  // after "--" every argument is a file
         {{"--", "--help"}, A::RunClock, "--help", ""},
         // A registration switch that does not end the line, or ends in
@@ -83,12 +84,26 @@ TEST(StartupArguments, HiddenGoesWithAnyStartOfTheClock)
     }
 }
 
+// The session starts the clock with --hidden: a flag beside the other
+// arguments, never an option refused.
+TEST(StartupArguments, HiddenIsAFlag)
+{
+    EXPECT_FALSE(ParseStartupArguments({"notes.txt"}).hidden);
+    const StartupRequest r = ParseStartupArguments({"notes.txt", "--hidden"});
+    EXPECT_EQ(r.action, A::RunClock);
+    EXPECT_EQ(r.file, "notes.txt");
+    EXPECT_TRUE(r.hidden);
+    EXPECT_TRUE(ParseStartupArguments({"--hidden", "-Embedding"}).hidden);
+    EXPECT_EQ(ParseStartupArguments({"--", "--hidden"}).file, "--hidden");
+}
+
 TEST(StartupArguments, UsageNamesTheProgramAndItsOptions)
 {
     const std::string usage = StartupUsage("clock2");
     EXPECT_EQ(usage.rfind("usage: clock2 [--hidden] [FILE]\n", 0), 0u) << usage;
     EXPECT_NE(usage.find("--help"), std::string::npos);
     EXPECT_NE(usage.find("--version"), std::string::npos);
+    EXPECT_NE(usage.find("--hidden"), std::string::npos);
 }
 
 }  // namespace

@@ -85,6 +85,16 @@ void FakeClockPlatform::ShowNotification(const std::string& summary, const std::
     notifications.push_back({nowMs, summary, body});
 }
 
+WriteOutcome FakeClockPlatform::SetStartsWithSession(bool on)
+{
+    calls.push_back(on ? "start with session on" : "start with session off");
+    if (!sessionStartFailure.empty()) {
+        return WriteOutcome::Failure(sessionStartFailure);
+    }
+    startsWithSession = on;
+    return WriteOutcome::Success();
+}
+
 bool FakeClockPlatform::RunSettingsDialog(SettingsFields& fields)
 {
     calls.push_back("settings dialog");

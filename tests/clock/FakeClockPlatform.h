@@ -66,6 +66,8 @@ public:
     AlarmBoxAnswer ShowAlarmBox(const std::string& text, const std::string& caption) override;
     void ShowNotification(const std::string& summary, const std::string& body) override;
     void ShowPanelStatus(const PanelStatus& status) override;
+    bool StartsWithSession() const override { return startsWithSession; }
+    WriteOutcome SetStartsWithSession(bool on) override;
     bool RunSettingsDialog(SettingsFields& fields) override;
     bool RunAlarmDialog(AlarmFields& fields) override;
     void RunTokiInfoDialog(const TokiChartData& chart) override;
@@ -108,6 +110,10 @@ public:
     std::function<bool(AlarmFields&)> onAlarmDialog;
     std::function<void(const TokiChartData&)> onTokiInfoDialog;
     std::function<bool(TokiAlarmListFields&)> onTokiAlarmDialog;
+    // Whether the session starts the clock; SetStartsWithSession fails with
+    // this reason when it is not empty.
+    bool startsWithSession = false;
+    std::string sessionStartFailure;
 
     // State and records.
     std::map<int, Timer> timers;

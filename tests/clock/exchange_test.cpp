@@ -137,6 +137,57 @@ TEST_F(Exchange, SettingsCancelStopsTheBellAndLeavesEverythingElse)
     EXPECT_EQ(FileText(), "") << "Cancel wrote the settings";
 }
 
+// "ログイン時に起動" shows what the session does, not what the file says, and
+// OK switches it only when it was changed; a switch that fails says why in a
+// box, after the settings themselves are saved.
+TEST_F(Exchange, TheStartWithTheSessionIsSwitchedOnlyWhenChanged)
+{
+    platform.startsWithSession = true;
+    int shownInDialog = -1;
+    platform.onSettingsDialog = [&](SettingsFields& fields) {
+        shownInDialog = fields.startWithSession;
+        fields.notify = 1;
+        return true;
+    };
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Settings));
+    EXPECT_EQ(shownInDialog, 1);
+    EXPECT_EQ(platform.calls, Steps({"settings dialog", "settings dialog ok", "invalidate"}));
+    EXPECT_EQ(OnDisk().notify, 1);
+
+    platform.ClearRecords();
+    platform.onSettingsDialog = [](SettingsFields& fields) {
+        fields.startWithSession = 0;
+        fields.indicator = 1;
+        return true;
+    };
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Settings));
+    EXPECT_EQ(platform.calls, Steps({"settings dialog", "settings dialog ok",
+                                     "start with session off", "invalidate"}));
+    EXPECT_FALSE(platform.startsWithSession);
+    EXPECT_TRUE(platform.messages.empty());
+
+    platform.ClearRecords();
+    platform.sessionStartFailure = "/home/u/.config/autostart/x.desktop\nPermission denied";
+    platform.onSettingsDialog = [](SettingsFields& fields) {
+        fields.startWithSession = 1;
+        return true;
+    };
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Settings));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, SessionStartFailureMessage(platform.sessionStartFailure));
+    EXPECT_NE(platform.messages[0].text.find("Permission denied"), std::string::npos);
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(OnDisk().indicator, 1);  // the rest of the dialog is kept and saved
+
+    platform.ClearRecords();  // Cancel switches nothing
+    platform.onSettingsDialog = [](SettingsFields& fields) {
+        fields.startWithSession = 1;
+        return false;
+    };
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Settings));
+    EXPECT_EQ(platform.calls, Steps({"settings dialog", "settings dialog cancel", "invalidate"}));
+}
+
 TEST_F(Exchange, AlarmOkCopiesBackSavesAndTheAlarmRingsAtTheNewTime)
 {
     bool bellStoppedInDialog = false;

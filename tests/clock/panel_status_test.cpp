@@ -84,6 +84,18 @@ TEST_F(PanelStatusPush, SettingsOkPushesTheNamesOfTheNewDisplayStyle)
     platform.onSettingsDialog = [](SettingsFields&) { return false; };
     Command(ClockCommand::Settings);
     EXPECT_EQ(platform.panelUpdates.size(), 2u) << "Cancel changes nothing";
+
+    // Switched off at OK the item goes; on again, it comes back at once.
+    for (const int on : {0, 1}) {
+        platform.onSettingsDialog = [on](SettingsFields& fields) {
+            fields.indicator = on;
+            return true;
+        };
+        Command(ClockCommand::Settings);
+        EXPECT_EQ(Last().shown, on == 1);
+    }
+    EXPECT_EQ(platform.panelUpdates.size(), 4u);
+    EXPECT_EQ(Last().text, "昼八つ半 — 次は 夕七つ 15:25");
 }
 
 }  // namespace

@@ -24,6 +24,8 @@ public:
     }
     void ShowNotification(const std::string&, const std::string&) override {}
     void ShowPanelStatus(const PanelStatus&) override {}
+    bool StartsWithSession() const override { return false; }
+    WriteOutcome SetStartsWithSession(bool) override { return WriteOutcome::Success(); }
     bool RunSettingsDialog(SettingsFields&) override { return false; }
     bool RunAlarmDialog(AlarmFields&) override { return false; }
     void RunTokiInfoDialog(const TokiChartData&) override {}

@@ -59,7 +59,7 @@ TEST_F(TokiAlarms, ABellAlarmStrikesTheTokisCountAtItsMinute)
 TEST_F(TokiAlarms, ABellAlarmAtABoundaryTakesTheChimesPlace)
 {
     AddAlarm(18, 0, kAlarmSoundBell);  // 17:15, which the chime strikes too
-    Start(At(2006, 1, 1, 17, 14, 50));
+    Start(At(2006, 1, 1, 17, 13, 50));  // two minutes before: 17:15 raises its events
     RunUntil(At(2006, 1, 1, 17, 16, 0));
     EXPECT_EQ(StrikesBetween(0, platform.nowMs).size(), 6u);
 }
@@ -217,7 +217,7 @@ TEST_F(TokiAlarms, QuietHoursSilenceTheChimeButNotAnAlarmOrTheStrikeCommand)
     settings.quiet.fromToki = 18;  // 暮六つ to 明六つ
     settings.quiet.toToki = 6;
     AddAlarm(18, 2, kAlarmSoundBell);  // 17:17
-    Start(At(2006, 1, 1, 17, 14, 50));
+    Start(At(2006, 1, 1, 17, 13, 50));  // two minutes before: 17:15 raises its events
     RunUntil(At(2006, 1, 1, 17, 16, 59));
     EXPECT_TRUE(StrikesBetween(0, platform.nowMs).empty());  // 暮六つ's chime is quiet
     RunUntil(At(2006, 1, 1, 17, 18, 0));

@@ -2,8 +2,9 @@
 """A stand-in for the desktop's notification service on the session bus.
 
 Owns org.freedesktop.Notifications, answers as a server does, and writes one
-line per Notify call to the log given: the application's name, the summary
-and the body, tab-separated. Runs until it is ended.
+line per Notify call to the log given: the application's name, the summary,
+the body, the id of the notification it asked to replace (0 for none) and the
+id it was given, tab-separated. Runs until it is ended.
 """
 import sys
 
@@ -32,12 +33,14 @@ class Notifications(dbus.service.Object):
 
     @dbus.service.method(NAME, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
+        # A server replaces the notification named when it still knows it,
+        # and gives a new id otherwise.
+        given = replaces if 0 < replaces < self.next_id else self.next_id
+        if given == self.next_id:
+            self.next_id += 1
         with open(self.log, "a", encoding="utf-8") as out:
-            out.write(f"{app}\t{summary}\t{body}\n")
-        if replaces:
-            return replaces
-        self.next_id += 1
-        return self.next_id - 1
+            out.write(f"{app}\t{summary}\t{body}\t{replaces}\t{given}\n")
+        return given
 
     @dbus.service.method(NAME, in_signature="u", out_signature="")
     def CloseNotification(self, notification_id):

@@ -2,13 +2,16 @@
 # Starting with the indicator on. Where no panel takes the item (no
 # StatusNotifierWatcher on the session bus) the clock says so once on stderr
 # and shows its window, --hidden or not. Where one does, --hidden starts the
-# clock in the panel alone, and the panel's menu shows the window.
+# clock in the panel alone, and the panel's menu shows the window. Switched
+# off in the settings (opened from the panel's menu), the item leaves the
+# panel at OK and the setting is saved.
 . "$(dirname "$0")/clock_harness.sh" "$@"
 . "$(dirname "$0")/panel_bus.sh"
 
 printf '%s\r\n' "[Time Display]" "Indicator=1" >"$INI"
 panel_bus
 scratch_display
+scratch_window_manager
 
 e2e_start_clock "" --hidden
 e2e_wait_window Vellmor >/dev/null || fail "no window without a panel, with --hidden"
@@ -27,6 +30,21 @@ sleep 3
 [ -z "$(scratch_windows)" ] || fail "a window with --hidden while in the panel"
 panel_click 時計を表示
 e2e_wait_window Vellmor >/dev/null || fail "時計を表示 showed no window"
+e2e_wait_active Vellmor >/dev/null || fail "the shown window never had the focus"
+
+# From 鐘をつく回数, Shift+Tab goes back through 鐘をつく間隔, ｷｬﾝｾﾙ and OK to
+# ログイン時に起動, then ときをお知らせ, then パネルに表示, then an edit, where
+# Enter is OK.
+panel_click 設定
+SETTINGS=$(e2e_wait_active "Vellmor の設定") || fail "設定 from the panel opened no settings"
+xdotool key --delay 100 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space \
+    shift+Tab Return
+e2e_wait_gone "$SETTINGS" || fail "Enter left the settings open"
+item_active() { [ "$(panel_item Status 2>/dev/null)" = Active ]; }
+item_left() { ! item_active; }
+poll_until "$POLL_SECONDS" item_left || fail "the item stayed in the panel after OK"
+e2e_wait_window Vellmor >/dev/null || fail "no window once the item has left"
 e2e_stop_clock
+tr -d '\r' <"$INI" | grep -qx 'Indicator=0' || fail "not saved off: $(tr -d '\r' <"$INI")"
 ! grep -q 'no panel' "$SCRATCH/stderr.txt" || fail "said no panel: $(cat "$SCRATCH/stderr.txt")"
 exit 0

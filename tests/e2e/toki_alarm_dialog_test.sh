@@ -70,11 +70,12 @@ poll_until 10 grep -q "Label=dinner" "$INI" || fail "OK did not save the setting
 cp "$INI" "$SCRATCH/at-ok.ini"
 
 # The quiet hours in the settings dialog: from its first focus, Shift+Tab
-# back round to the time they start; a time past 23:59 is refused by name.
+# back round, past the three desktop boxes, to the time they start; a time
+# past 23:59 is refused by name.
 e2e_wait_active Vellmor >/dev/null || fail "the clock's window lost the focus"
 e2e_menu f s
 SETTINGS=$(e2e_wait_active "Vellmor の設定") || fail "Alt+F S did not open the settings"
-xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 xdotool type 21:30
 xdotool key Tab
 xdotool type 25:00

@@ -4,7 +4,8 @@
 # and shows its window, --hidden or not. Where one does, --hidden starts the
 # clock in the panel alone, and the panel's menu shows the window. Switched
 # off in the settings (opened from the panel's menu), the item leaves the
-# panel at OK and the setting is saved.
+# panel at OK and the setting is saved. The session's end (SIGHUP) saves a
+# clock that is in the panel alone, as it saves one with its window.
 . "$(dirname "$0")/clock_harness.sh" "$@"
 . "$(dirname "$0")/panel_bus.sh"
 
@@ -47,4 +48,16 @@ e2e_wait_window Vellmor >/dev/null || fail "no window once the item has left"
 e2e_stop_clock
 tr -d '\r' <"$INI" | grep -qx 'Indicator=0' || fail "not saved off: $(tr -d '\r' <"$INI")"
 ! grep -q 'no panel' "$SCRATCH/stderr.txt" || fail "said no panel: $(cat "$SCRATCH/stderr.txt")"
+
+# In the panel alone, the session ends: the settings are written all the same.
+printf '%s\r\n' "[Time Display]" "Indicator=1" >"$INI"
+: >"$ITEMS"
+e2e_start_clock "" --hidden
+panel_wait_item
+e2e_expect_no_window() { [ -z "$(scratch_windows)" ]; }
+e2e_expect_no_window || fail "a window with --hidden while in the panel (second start)"
+kill -HUP "$CLOCK_PID"
+e2e_wait_exit "$CLOCK_PID" "$POLL_SECONDS"
+[ "$EXIT_STATUS" -eq 0 ] || fail "status $EXIT_STATUS after SIGHUP"
+tr -d '\r' <"$INI" | grep -qx '\[Alarm\]' || fail "not saved at the session's end"
 exit 0

@@ -4,6 +4,7 @@
 #include "EmbeddedImage.h"
 #include "MenuCommands.h"
 #include "ModalRun.h"
+#include "VellmorView.h"
 
 #include <wx/menu.h>
 
@@ -25,6 +26,8 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     Bind(wxEVT_MENU, &CMainFrame::OnExit, this, MenuIdOf(ClockCommand::Exit));
     Bind(wxEVT_MENU, &CMainFrame::OnHelp, this, MenuIdOf(ClockCommand::Help));
     Bind(wxEVT_MAXIMIZE, &CMainFrame::OnMaximize, this);
+    Bind(wxEVT_MENU, &CMainFrame::OnShowHide, this, kShowHideMenuId);
+    Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnCloseRequest, this);
 }
 
 wxMenuBar* CMainFrame::CreateClockMenuBar()
@@ -55,7 +58,42 @@ wxMenuBar* CMainFrame::CreateClockMenuBar()
 
 void CMainFrame::OnExit(wxCommandEvent&)
 {
+    exiting = true;
     Close();
+}
+
+void CMainFrame::Raise()
+{
+    if (!raisesHeld) {
+        wxDocParentFrame::Raise();
+    }
+}
+
+void CMainFrame::OnShowHide(wxCommandEvent&)
+{
+    if (IsShown() && !IsIconized()) {
+        Hide();
+        return;
+    }
+    Iconize(false);
+    Show(true);
+    Raise();
+}
+
+void CMainFrame::OnCloseRequest(wxCloseEvent& event)
+{
+    if (event.CanVeto() && !exiting && InPanel()) {
+        Hide();
+        event.Veto();
+        return;
+    }
+    event.Skip();  // the document frame closes the views, which save
+}
+
+bool CMainFrame::InPanel() const
+{
+    const auto* view = dynamic_cast<CVellmorView*>(GetDocumentManager()->GetCurrentView());
+    return view && view->InPanel();
 }
 
 void CMainFrame::OnHelp(wxCommandEvent&)

@@ -18,7 +18,7 @@ struct StartupRequest {
     StartupAction action = StartupAction::RunClock;
     std::string file;    // RunClock: the first file named; empty for none
     std::string option;  // RejectOption: the offending argument
-    bool hidden = false; // --hidden: the session starts the clock in the panel
+    bool hidden = false; // --hidden: no window while the clock is in the panel
 };
 
 // Reads the arguments from left to right; --help, --version and an unknown

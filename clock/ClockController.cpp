@@ -1,6 +1,7 @@
 #include "ClockController.h"
 
 #include "ChimeRules.h"
+#include "PanelStatusText.h"
 #include "QuietChime.h"
 #include "TokiNotice.h"
 
@@ -36,6 +37,8 @@ void ClockController::InitialUpdate(const ClockSettings& loaded)
         // The clock then shows its start-up state and never advances.
         platform.ShowMessage(kBaseTimerFailure, "", MessageIcon::None);
     }
+    panelShown.reset();
+    ShowPanelStatus();
 }
 
 void ClockController::OnTimer(int id)
@@ -92,6 +95,9 @@ void ClockController::Tick()
         // afresh, with no event to redraw its pictures.
         DrawBranch();
         DrawToki();
+        if (settings.IndicatorShown()) {
+            ShowPanelStatus();
+        }
     }
     if (events != 0) {
         DispatchEvents(events);
@@ -118,6 +124,11 @@ void ClockController::DispatchEvents(int events)
     }
     if ((events & tokiRefreshMask) != 0) {
         DrawToki();
+    }
+    // Only with the indicator on: the text is made on the heap, and a clock
+    // without it never touches the heap as it ticks.
+    if ((events & (TICK_HALF_TOKI | TICK_FULL_TOKI)) != 0 && settings.IndicatorShown()) {
+        ShowPanelStatus();
     }
     if ((events & settings.JoyaStartEvents()) != 0) {
         if (joyaArmed == 0) {
@@ -155,6 +166,24 @@ void ClockController::RingAlarm()
     platform.PlaySound(kAlarmSound, SoundMode::Loop);
     platform.ShowMessage(kAlarmText, kAlarmCaption, MessageIcon::Exclamation);
     platform.StopSound();
+}
+
+void ClockController::ShowPanelStatus()
+{
+    PanelStatus status;
+    status.shown = settings.IndicatorShown();
+    if (status.shown) {
+        status.toki = calendar.GetCurrentToki();
+        status.text = PanelStatusText(
+            status.toki, calendar.GetNextBoundary(),
+            calendar.GetNextBoundaryHour() * 60 + calendar.GetNextBoundaryMinute(),
+            settings.ShowsFixedHours());
+    }
+    if (panelShown == status) {
+        return;
+    }
+    panelShown = status;
+    platform.ShowPanelStatus(status);
 }
 
 void ClockController::ApplyLocation()

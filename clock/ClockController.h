@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 // The text of the box shown when a confirmed change could not be saved to
@@ -139,6 +140,11 @@ private:
     // message box that names the file and the system's reason.
     void SaveConfirmedSettings();
 
+    // The panel's item: its text and sign for the current toki, or its
+    // removal when the indicator is off. What the panel shows already is not
+    // sent again.
+    void ShowPanelStatus();
+
     // The place of the settings goes to the time model.
     void ApplyLocation();
     // The alarm time of the settings goes to the time model.
@@ -168,6 +174,7 @@ private:
     BellState bell;
     std::array<int, kTokiCount> strikeCounts{};  // strikes per toki
     int joyaMenuItems = 0;   // stop items (each with its separator) in the menu
+    std::optional<PanelStatus> panelShown;  // what the panel was last sent
 
     // What the tick last drew, so that an unchanged text is not drawn again.
     std::string drawnTime;   // empty: nothing on the window

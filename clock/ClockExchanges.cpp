@@ -48,6 +48,7 @@ void ClockController::RunSettingsExchange()
                                      MessageIcon::Exclamation);
             }
         }
+        ShowPanelStatus();  // on, off, or the names in the other style
     }
     platform.Invalidate();
 }

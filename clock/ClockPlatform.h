@@ -85,6 +85,17 @@ enum class MessageIcon { None, Exclamation };
 // How the box of a toki alarm was closed.
 enum class AlarmBoxAnswer { Ok, Snooze };
 
+// What the desktop's panel shows of the clock. Off: no item in the panel.
+struct PanelStatus {
+    bool shown = false;
+    std::string text;  // title and label, UTF-8 (PanelStatusText.h)
+    int toki = 0;      // the current toki, 0..23: its branch sign is the icon
+    bool operator==(const PanelStatus& o) const
+    {
+        return shown == o.shown && toki == o.toki && text == o.text;
+    }
+};
+
 class ClockPlatform {
 public:
     virtual ~ClockPlatform() = default;
@@ -109,6 +120,10 @@ public:
     // Each replaces the clock's notification before it, if that still shows.
     // Where the desktop has no notification service nothing shows.
     virtual void ShowNotification(const std::string& summary, const std::string& body) = 0;
+
+    // Puts the clock's item in the desktop's panel, brings it up to date, or
+    // takes it away (status.shown false); returns at once.
+    virtual void ShowPanelStatus(const PanelStatus& status) = 0;
 
     // Whether the user's session starts the clock at login.
     virtual bool StartsWithSession() const = 0;

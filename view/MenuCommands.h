@@ -41,5 +41,9 @@ constexpr std::optional<ClockCommand> CommandOfMenuId(int menuId)
     return std::nullopt;
 }
 
+// The panel menu's entry that shows or hides the clock window; the shell's,
+// as 終了 is. No command of the clock's own.
+constexpr int kShowHideMenuId = 11011;
+
 static_assert(MenuIdOf(ClockCommand::Help) != 0 && MenuIdOf(ClockCommand::Help) < 0x7FFF);
 static_assert(CommandOfMenuId(MenuIdOf(ClockCommand::Strike)) == ClockCommand::Strike);

@@ -1,6 +1,7 @@
 #include "VellmorView.h"
 
 #include <algorithm>
+#include <iostream>
 
 #include "AlarmDlg.h"
 #include "AlarmFields.h"
@@ -10,6 +11,7 @@
 #include "EmbeddedImage.h"
 #include "MenuCommands.h"
 #include "ModalRun.h"
+#include "PanelIndicator.h"
 #include "SessionStart.h"
 #include "SettingsDlg.h"
 #include "SettingsFields.h"
@@ -104,6 +106,7 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
         Bind(wxEVT_MENU, &CVellmorView::OnMenuCommand, this, MenuIdOf(command));
     }
 
+    GetFrame()->Bind(wxEVT_SHOW, &CVellmorView::OnFrameShown, this);
     ClockSettings settings;
     settings.Load();
     controller->InitialUpdate(settings);
@@ -177,6 +180,8 @@ bool CVellmorView::OnClose(bool deleteWindow)
         sound->Stop();
     }
     notifier.reset();  // with the window it belongs to
+    panel.reset();
+    GetFrame()->Unbind(wxEVT_SHOW, &CVellmorView::OnFrameShown, this);
     const WriteOutcome saved = SaveSettings();
     if (!saved && saveFailureAtClose) {
         saveFailureAtClose(controller->Settings().iniPath, saved.reason);
@@ -279,6 +284,65 @@ void CVellmorView::ShowNotification(const std::string& summary, const std::strin
         notifier = std::make_unique<DesktopNotifier>(GetFrame());
     }
     notifier->Show(summary, body);
+}
+
+void CVellmorView::ShowPanelStatus(const PanelStatus& status)
+{
+    if (!status.shown) {
+        if (panel) {
+            panel.reset();
+            // Without the item the window is the clock's only way back.
+            GetFrame()->Show(true);
+        }
+        return;
+    }
+    if (!panel) {
+        CreatePanelItem();
+        if (!panel->PanelTookItem()) {
+            if (!panelAbsenceTold) {
+                std::cerr << "vellmor: no panel shows the clock (" << panel->Absence()
+                          << "); the window stays as without the indicator" << std::endl;
+                panelAbsenceTold = true;
+            }
+            panel.reset();  // a later boundary offers the item again
+            return;
+        }
+    }
+    panel->Show(status.text, status.toki);
+}
+
+void CVellmorView::CreatePanelItem()
+{
+    const bool windowShown = GetFrame()->IsShown();
+    const std::vector<PanelMenuEntry> menu = {
+        {kShowHideMenuId, windowShown ? "時計を隠す" : "時計を表示"},
+        {0, ""},
+        {MenuIdOf(ClockCommand::Strike), "鐘をつく"},
+        {MenuIdOf(ClockCommand::Settings), "設定"},
+        {MenuIdOf(ClockCommand::Alarm), "アラーム"},
+        {MenuIdOf(ClockCommand::TokiAlarms), "刻のアラーム"},
+        {MenuIdOf(ClockCommand::TokiInfo), "ときの情報"},
+        {0, ""},
+        {MenuIdOf(ClockCommand::Exit), "終了"},
+    };
+    wxWindow* frame = GetFrame();
+    panel = std::make_unique<PanelIndicator>(menu, [frame](int id) {
+        // Queued: a dialog it opens runs after the panel's call is answered.
+        frame->GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_MENU, id));
+    });
+}
+
+void CVellmorView::OnFrameShown(wxShowEvent& event)
+{
+    if (panel) {
+        panel->SetEntryText(kShowHideMenuId, event.IsShown() ? "時計を隠す" : "時計を表示");
+    }
+    event.Skip();
+}
+
+bool CVellmorView::InPanel() const
+{
+    return panel != nullptr;
 }
 
 bool CVellmorView::StartsWithSession() const

@@ -74,6 +74,11 @@ AlarmBoxAnswer FakeClockPlatform::ShowAlarmBox(const std::string& text, const st
     return answer;
 }
 
+void FakeClockPlatform::ShowPanelStatus(const PanelStatus& status)
+{
+    panelUpdates.push_back({nowMs, status});
+}
+
 void FakeClockPlatform::ShowNotification(const std::string& summary, const std::string& body)
 {
     calls.push_back("notification " + summary);
@@ -248,6 +253,7 @@ void FakeClockPlatform::ClearRecords()
     messages.clear();
     alarmBoxes.clear();
     notifications.clear();
+    panelUpdates.clear();
     pictures.clear();
     texts.clear();
     timerStarts.clear();

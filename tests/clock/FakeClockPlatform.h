@@ -35,6 +35,10 @@ public:
         long long atMs;
         std::string summary, body;
     };
+    struct PanelUpdate {
+        long long atMs;
+        PanelStatus status;
+    };
     struct Picture {
         long long atMs;
         ClockPicture picture;
@@ -61,6 +65,7 @@ public:
                      MessageIcon icon) override;
     AlarmBoxAnswer ShowAlarmBox(const std::string& text, const std::string& caption) override;
     void ShowNotification(const std::string& summary, const std::string& body) override;
+    void ShowPanelStatus(const PanelStatus& status) override;
     bool StartsWithSession() const override { return startsWithSession; }
     WriteOutcome SetStartsWithSession(bool on) override;
     bool RunSettingsDialog(SettingsFields& fields) override;
@@ -121,6 +126,8 @@ public:
     std::vector<Message> messages;
     std::vector<Message> alarmBoxes;
     std::vector<Notification> notifications;
+    // Every status pushed to the panel; not among `calls`.
+    std::vector<PanelUpdate> panelUpdates;
     std::vector<Picture> pictures;
     std::vector<Text> texts;
     std::vector<TimerCall> timerStarts, timerStops;

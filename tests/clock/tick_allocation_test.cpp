@@ -23,6 +23,7 @@ public:
         return AlarmBoxAnswer::Ok;
     }
     void ShowNotification(const std::string&, const std::string&) override {}
+    void ShowPanelStatus(const PanelStatus&) override {}
     bool StartsWithSession() const override { return false; }
     WriteOutcome SetStartsWithSession(bool) override { return WriteOutcome::Success(); }
     bool RunSettingsDialog(SettingsFields&) override { return false; }

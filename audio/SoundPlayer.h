@@ -8,16 +8,17 @@
 
 // Plays the clock's sounds, one at a time. A bare name ("Gooohn.wav") is
 // looked up in the search folders, then among the sounds built into the
-// program. A file larger than kMaxSoundFileBytes, or one that cannot be
-// decoded, is passed over. Without an audio device everything is silent and
+// program. A file larger than kMaxSoundFileBytes, or one that is no WAV file
+// the backend reads, is passed over. Without an audio device everything is silent and
 // nothing fails.
 // One backend per system, chosen by the build:
 //
-// SDL2_mixer (SoundPlayerSdl.cpp). SDL's audio is started with the first
-// sound, not with the program, and the device is opened when a sound starts
-// and closed again once nothing has played for a few seconds
-// (ReleaseDeviceWhenIdle), so an idle clock keeps no audio thread busy mixing
-// silence.
+// SDL2's audio (SoundPlayerSdl.cpp), with a voice of our own
+// (SoundVoice.h): the sounds are WAV files, converted once to the device's
+// format. SDL2 itself is loaded with the first sound, not with the program,
+// and the device is opened when a sound starts and closed again once nothing
+// has played for a few seconds (ReleaseDeviceWhenIdle), so an idle clock
+// keeps no audio thread busy filling buffers with silence.
 //
 // Windows' own sound service (SoundPlayerWinmm.cpp), which opens the device
 // for each sound by itself.

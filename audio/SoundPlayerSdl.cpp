@@ -2,10 +2,10 @@
 
 #include "EmbeddedResources.h"
 #include "FileSystem.h"
+#include "SdlAudioLibrary.h"
+#include "SoundVoice.h"
+#include "WaveDecoderSdl.h"
 #include "WaveHeaders.h"
-
-#include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -60,21 +62,17 @@ WaveBytes ReadSoundFile(const std::string& path)
     return bytes;
 }
 
-// Decodes a WAV (or other format SDL_mixer reads) held in memory; the chunk
-// owns its samples. A WAV's headers are first held to the bytes present:
-// SDL sets aside what the data chunk claims.
-Mix_Chunk* Decode(WaveBytes bytes)
+// Called by the device's thread, under the device's lock, for each buffer.
+// The device plays signed 16-bit samples, whose silence is 0.
+void SDLCALL FillBuffer(void* voice, Uint8* buffer, int bytes)
 {
-    if (bytes.empty()) {
-        return nullptr;
-    }
-    ClampWaveToBytesPresent(bytes);
-    return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+    constexpr std::uint8_t kSilence = 0;
+    static_cast<SoundVoice*>(voice)->Fill(buffer, static_cast<std::size_t>(bytes), kSilence);
 }
 
 }  // namespace
 
-// The player's state with SDL2_mixer.
+// The player's state with SDL2's audio: one device, one voice.
 struct SoundPlayer::Backend {
     Backend();
     ~Backend();
@@ -82,20 +80,26 @@ struct SoundPlayer::Backend {
     bool StartAudio();
     bool OpenDevice();
     void CloseDevice();
-    Mix_Chunk* Load(const std::string& name);
+    std::shared_ptr<const SoundVoice::Samples> Load(const std::string& name);
+    std::shared_ptr<const SoundVoice::Samples> Decode(WaveBytes bytes) const;
+    void Play(const std::string& name, bool loop);
     void PlayYielding(const std::string& name);
     void PlayLooping(const std::string& name);
     void Stop();
     void ReleaseDeviceWhenIdle(Clock::time_point now);
     bool IsPlaying() const;
 
+    const SdlAudioLibrary* sdl = nullptr;  // loaded with the first sound
     bool audioStarted = false;
     bool keepOpen = false;  // SDL's disk driver: see the constructor
-    bool deviceOpen = false;
-    bool idle = false;      // silent since idleSince
+    SDL_AudioDeviceID device = 0;  // 0: closed
+    SDL_AudioSpec deviceSpec{};    // what the device plays, while open
+    SoundVoice voice;              // under the device's lock while open
+    bool idle = false;             // silent since idleSince
     Clock::time_point idleSince;
     std::vector<std::string> folders;
-    std::map<std::string, Mix_Chunk*> cache;  // owned; nullptr: not found
+    // In the device's format; null: not found or not decodable.
+    std::map<std::string, std::shared_ptr<const SoundVoice::Samples>> cache;
 };
 
 SoundPlayer::Backend::Backend()
@@ -115,7 +119,7 @@ SoundPlayer::Backend::~Backend()
 {
     CloseDevice();
     if (audioStarted) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl->QuitSubSystem(SDL_INIT_AUDIO);
     }
 }
 
@@ -123,46 +127,56 @@ bool SoundPlayer::Backend::StartAudio()
 {
     // Tried again at each sound while it fails: a sound service may come later.
     if (!audioStarted) {
-        audioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        sdl = LoadSdlAudioLibrary();
+        audioStarted = sdl && sdl->InitSubSystem(SDL_INIT_AUDIO) == 0;
     }
     return audioStarted;
 }
 
 bool SoundPlayer::Backend::OpenDevice()
 {
-    if (deviceOpen) {
+    if (device != 0) {
         return true;
     }
-    if (!StartAudio() || Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kChannels, kChunkSamples) != 0) {
+    if (!StartAudio()) {
         return false;
     }
-    Mix_AllocateChannels(2);
-    deviceOpen = true;
+    SDL_AudioSpec wanted{};
+    wanted.freq = kSampleRate;
+    wanted.format = AUDIO_S16SYS;  // the voice's silence is 0: a signed format
+    wanted.channels = kChannels;
+    wanted.samples = kChunkSamples;
+    wanted.callback = FillBuffer;
+    wanted.userdata = &voice;
+    // SDL converts to whatever sample format the device has; the rate and the
+    // channels the sounds are converted to themselves, once at loading.
+    device = sdl->OpenAudioDevice(nullptr, 0, &wanted, &deviceSpec,
+                                  SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    if (device == 0) {
+        return false;
+    }
+    voice.Stop();
+    sdl->PauseAudioDevice(device, 0);
     idle = false;
     return true;
 }
 
 void SoundPlayer::Backend::CloseDevice()
 {
-    if (!deviceOpen) {
+    if (device == 0) {
         return;
     }
-    Mix_HaltChannel(-1);
-    // Chunks are converted to the format of the device they were loaded
+    sdl->CloseAudioDevice(device);  // its thread has ended when this returns
+    device = 0;
+    voice.Stop();
+    // Sounds are converted to the format of the device they were loaded
     // for; the next open may get another format.
-    for (auto& entry : cache) {
-        if (entry.second) {
-            Mix_FreeChunk(entry.second);
-        }
-    }
     cache.clear();
-    Mix_CloseAudio();
-    deviceOpen = false;
 }
 
 void SoundPlayer::Backend::ReleaseDeviceWhenIdle(Clock::time_point now)
 {
-    if (!deviceOpen || keepOpen) {
+    if (device == 0 || keepOpen) {
         return;
     }
     if (IsPlaying()) {
@@ -179,36 +193,63 @@ void SoundPlayer::Backend::ReleaseDeviceWhenIdle(Clock::time_point now)
     }
 }
 
-Mix_Chunk* SoundPlayer::Backend::Load(const std::string& name)
+// A WAV file's bytes decoded for the open device. Its headers are first held
+// to the bytes present: SDL sets aside what the data chunk claims.
+std::shared_ptr<const SoundVoice::Samples> SoundPlayer::Backend::Decode(WaveBytes bytes) const
+{
+    if (bytes.empty()) {
+        return nullptr;
+    }
+    ClampWaveToBytesPresent(bytes);
+    return DecodeWave(*sdl, bytes.data(), bytes.size(), deviceSpec);
+}
+
+std::shared_ptr<const SoundVoice::Samples> SoundPlayer::Backend::Load(const std::string& name)
 {
     const auto cached = cache.find(name);
     if (cached != cache.end()) {
         return cached->second;
     }
-    Mix_Chunk* chunk = nullptr;
+    std::shared_ptr<const SoundVoice::Samples> sound;
     // Only bare names: a name with a path could reach outside the folders.
     if (name.find('/') == std::string::npos) {
         for (const std::string& folder : folders) {
-            const std::string path = folder + "/" + name;
-            if ((chunk = Decode(ReadSoundFile(path))) != nullptr) {
+            if ((sound = Decode(ReadSoundFile(folder + "/" + name))) != nullptr) {
                 break;
             }
         }
     }
-    if (!chunk) {
+    if (!sound) {
         const EmbeddedResource builtIn = FindEmbeddedResource(name);
         if (builtIn) {
-            chunk = Mix_LoadWAV_RW(
-                SDL_RWFromConstMem(builtIn.data, static_cast<int>(builtIn.size)), 1);
+            sound = DecodeWave(*sdl, builtIn.data, builtIn.size, deviceSpec);
         }
     }
-    cache[name] = chunk;
-    return chunk;
+    cache[name] = sound;
+    return sound;
 }
 
 bool SoundPlayer::Backend::IsPlaying() const
 {
-    return deviceOpen && Mix_Playing(-1) > 0;
+    if (device == 0) {
+        return false;
+    }
+    sdl->LockAudioDevice(device);
+    const bool playing = voice.IsPlaying();
+    sdl->UnlockAudioDevice(device);
+    return playing;
+}
+
+void SoundPlayer::Backend::Play(const std::string& name, bool loop)
+{
+    std::shared_ptr<const SoundVoice::Samples> sound = Load(name);
+    if (!sound) {
+        return;
+    }
+    sdl->LockAudioDevice(device);
+    voice.Start(std::move(sound), loop);
+    sdl->UnlockAudioDevice(device);
+    idle = false;
 }
 
 void SoundPlayer::Backend::PlayYielding(const std::string& name)
@@ -216,10 +257,7 @@ void SoundPlayer::Backend::PlayYielding(const std::string& name)
     if (IsPlaying() || !OpenDevice()) {
         return;
     }
-    if (Mix_Chunk* chunk = Load(name)) {
-        Mix_PlayChannel(-1, chunk, 0);
-        idle = false;
-    }
+    Play(name, false);
 }
 
 void SoundPlayer::Backend::PlayLooping(const std::string& name)
@@ -227,18 +265,18 @@ void SoundPlayer::Backend::PlayLooping(const std::string& name)
     if (!OpenDevice()) {
         return;
     }
-    Mix_HaltChannel(-1);
-    if (Mix_Chunk* chunk = Load(name)) {
-        Mix_PlayChannel(-1, chunk, -1);
-        idle = false;
-    }
+    Stop();
+    Play(name, true);
 }
 
 void SoundPlayer::Backend::Stop()
 {
-    if (deviceOpen) {
-        Mix_HaltChannel(-1);
+    if (device == 0) {
+        return;
     }
+    sdl->LockAudioDevice(device);
+    voice.Stop();
+    sdl->UnlockAudioDevice(device);
 }
 
 SoundPlayer::SoundPlayer() : backend(std::make_unique<Backend>()) {}
@@ -253,7 +291,7 @@ void SoundPlayer::PlayYielding(const std::string& name) { backend->PlayYielding(
 void SoundPlayer::PlayLooping(const std::string& name) { backend->PlayLooping(name); }
 void SoundPlayer::Stop() { backend->Stop(); }
 void SoundPlayer::ReleaseDeviceWhenIdle(Clock::time_point now) { backend->ReleaseDeviceWhenIdle(now); }
-bool SoundPlayer::IsOpen() const { return backend->deviceOpen; }
+bool SoundPlayer::IsOpen() const { return backend->device != 0; }
 bool SoundPlayer::IsPlaying() const { return backend->IsPlaying(); }
 
 std::vector<std::string> DefaultSoundFolders(const std::string& exePath)

@@ -18,9 +18,16 @@ if(WIN32)
 endif()
 
 find_package(PkgConfig REQUIRED)
-pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
-add_library(vellmor_sdl_mixer INTERFACE)
-target_link_libraries(vellmor_sdl_mixer INTERFACE PkgConfig::SDL2_MIXER)
+# SDL2 for sound: the player compiles against its headers and loads the
+# library itself when the first sound is due (audio/SdlAudioLibrary), so the
+# program does not link it. Tests that call SDL themselves link it.
+pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+add_library(vellmor_sdl2_headers INTERFACE)
+target_include_directories(vellmor_sdl2_headers SYSTEM INTERFACE ${SDL2_INCLUDE_DIRS})
+target_compile_options(vellmor_sdl2_headers INTERFACE ${SDL2_CFLAGS_OTHER})
+target_link_libraries(vellmor_sdl2_headers INTERFACE ${CMAKE_DL_LIBS})
+add_library(vellmor_sdl2 INTERFACE)
+target_link_libraries(vellmor_sdl2 INTERFACE PkgConfig::SDL2)
 
 # Xlib itself, for the one hook the toolkit offers no wrapper for: the loss of
 # the connection to the X server.

@@ -18,6 +18,7 @@ DEB="$WORK/out/vellmor_${VERSION}_$(dpkg --print-architecture).deb"
 [ "$(dpkg-deb -f "$DEB" Package)" = "vellmor" ] || fail "package name"
 [ "$(dpkg-deb -f "$DEB" Version)" = "$VERSION" ] || fail "package version '$(dpkg-deb -f "$DEB" Version)'"
 dpkg-deb -f "$DEB" Depends | grep -q libwxgtk3.2 || fail "no dependency on wxWidgets"
+dpkg-deb -f "$DEB" Depends | grep -q libsdl2-2.0-0 || fail "no dependency on SDL2, which plays the sounds"
 
 dpkg-deb -c "$DEB" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | LC_ALL=C sort >"$WORK/package.list"
 DESTDIR="$WORK/dest" cmake --install "$BUILD" --prefix /usr >/dev/null 2>&1 || fail "install"

@@ -95,9 +95,7 @@ void ClockController::Tick()
         // afresh, with no event to redraw its pictures.
         DrawBranch();
         DrawToki();
-        if (settings.IndicatorShown()) {
-            ShowPanelStatus();
-        }
+        ShowPanelStatus();
     }
     if (events != 0) {
         DispatchEvents(events);
@@ -125,9 +123,7 @@ void ClockController::DispatchEvents(int events)
     if ((events & tokiRefreshMask) != 0) {
         DrawToki();
     }
-    // Only with the indicator on: the text is made on the heap, and a clock
-    // without it never touches the heap as it ticks.
-    if ((events & (TICK_HALF_TOKI | TICK_FULL_TOKI)) != 0 && settings.IndicatorShown()) {
+    if ((events & (TICK_HALF_TOKI | TICK_FULL_TOKI)) != 0) {
         ShowPanelStatus();
     }
     if ((events & settings.JoyaStartEvents()) != 0) {
@@ -170,6 +166,8 @@ void ClockController::RingAlarm()
 
 void ClockController::ShowPanelStatus()
 {
+    // The text is made on the heap only with the indicator on: a clock
+    // without it never touches the heap as it ticks.
     PanelStatus status;
     status.shown = settings.IndicatorShown();
     if (status.shown) {

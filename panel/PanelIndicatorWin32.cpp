@@ -10,11 +10,11 @@
 #include <wx/icon.h>
 #include <wx/string.h>
 
+#include "WideText.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
-#include <cwchar>
-#include <iterator>
 
 namespace {
 
@@ -49,13 +49,6 @@ wxIcon SignIcon(int toki)
     wxIcon icon;
     icon.CopyFromBitmap(LoadEmbeddedPng(PanelSignFile(toki, TaskbarIsDark(), size).c_str()));
     return icon;
-}
-
-void CopyText(wchar_t* to, std::size_t size, const std::string& utf8)
-{
-    const wxString text = wxString::FromUTF8(utf8);
-    std::wcsncpy(to, text.wc_str(), size - 1);
-    to[size - 1] = L'\0';
 }
 
 }  // namespace
@@ -150,7 +143,7 @@ PanelIndicator::PanelIndicator(const std::vector<PanelMenuEntry>& menu, MenuHand
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kIconMessage;
     data.hIcon = static_cast<HICON>(native->icon.GetHICON());
-    CopyText(data.szTip, std::size(data.szTip), "Vellmor");
+    CopyToWideBuffer(data.szTip, "Vellmor");
     native->added = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
 }
 
@@ -184,7 +177,7 @@ void PanelIndicator::Show(const std::string& text, int toki)
     NOTIFYICONDATAW& data = native->data;
     data.uFlags = NIF_ICON | NIF_TIP;
     data.hIcon = static_cast<HICON>(icon.GetHICON());
-    CopyText(data.szTip, std::size(data.szTip), text);
+    CopyToWideBuffer(data.szTip, text);
     Shell_NotifyIconW(NIM_MODIFY, &data);
     native->icon = icon;  // the old one goes once the area has the new one
 }

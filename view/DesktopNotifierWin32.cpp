@@ -3,25 +3,17 @@
 // (The toolkit's notification classes are not in our Windows build.)
 #include "DesktopNotifier.h"
 
-#include <wx/string.h>
 #include <wx/window.h>
+
+#include "WideText.h"
 
 #include <windows.h>
 #include <shellapi.h>
 
-#include <cwchar>
-#include <iterator>
 
 namespace {
 
 constexpr UINT kIconId = 1;
-
-void CopyText(wchar_t* to, std::size_t size, const std::string& utf8)
-{
-    const wxString text = wxString::FromUTF8(utf8);
-    std::wcsncpy(to, text.wc_str(), size - 1);
-    to[size - 1] = L'\0';
-}
 
 }  // namespace
 
@@ -51,7 +43,7 @@ void DesktopNotifier::Show(const std::string& summary, const std::string& body)
         icon.uID = kIconId;
         icon.uFlags = NIF_ICON | NIF_TIP;
         icon.hIcon = LoadIconW(nullptr, IDI_INFORMATION);
-        CopyText(icon.szTip, std::size(icon.szTip), "Vellmor");
+        CopyToWideBuffer(icon.szTip, "Vellmor");
         if (!Shell_NotifyIconW(NIM_ADD, &icon)) {
             shown.reset();
             return;  // no notification area: nothing shows
@@ -60,7 +52,7 @@ void DesktopNotifier::Show(const std::string& summary, const std::string& body)
     NOTIFYICONDATAW& icon = shown->icon;
     icon.uFlags = NIF_INFO;
     icon.dwInfoFlags = NIIF_INFO;
-    CopyText(icon.szInfoTitle, std::size(icon.szInfoTitle), summary);
-    CopyText(icon.szInfo, std::size(icon.szInfo), body);
+    CopyToWideBuffer(icon.szInfoTitle, summary);
+    CopyToWideBuffer(icon.szInfo, body);
     Shell_NotifyIconW(NIM_MODIFY, &icon);
 }

@@ -4,6 +4,7 @@
 #include "EmbeddedImage.h"
 #include "MenuCommands.h"
 #include "ModalRun.h"
+#include "VellmorView.h"
 
 #include <wx/menu.h>
 
@@ -25,6 +26,8 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     Bind(wxEVT_MENU, &CMainFrame::OnExit, this, MenuIdOf(ClockCommand::Exit));
     Bind(wxEVT_MENU, &CMainFrame::OnHelp, this, MenuIdOf(ClockCommand::Help));
     Bind(wxEVT_MAXIMIZE, &CMainFrame::OnMaximize, this);
+    Bind(wxEVT_MENU, &CMainFrame::OnShowHide, this, kShowHideMenuId);
+    Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnCloseRequest, this);
 }
 
 wxMenuBar* CMainFrame::CreateClockMenuBar()
@@ -35,6 +38,8 @@ wxMenuBar* CMainFrame::CreateClockMenuBar()
     file->Append(MenuIdOf(ClockCommand::Settings), wxString::FromUTF8("設定(&S)"));
     file->Append(MenuIdOf(ClockCommand::Alarm), wxString::FromUTF8("アラーム(&L)"),
                  wxString::FromUTF8("アラームの時刻と Ｏｎ/Ｏｆｆ を設定します。"));
+    file->Append(MenuIdOf(ClockCommand::TokiAlarms), wxString::FromUTF8(kTokiAlarmsItemText),
+                 wxString::FromUTF8("刻に合わせて鳴るアラームを設定します。"));
     file->Append(MenuIdOf(ClockCommand::TokiInfo), wxString::FromUTF8("ときの情報(&I)"));
     file->AppendSeparator();
     file->Append(MenuIdOf(ClockCommand::Exit), wxString::FromUTF8("終了(&X)"),
@@ -53,7 +58,42 @@ wxMenuBar* CMainFrame::CreateClockMenuBar()
 
 void CMainFrame::OnExit(wxCommandEvent&)
 {
+    exiting = true;
     Close();
+}
+
+void CMainFrame::Raise()
+{
+    if (!raisesHeld) {
+        wxDocParentFrame::Raise();
+    }
+}
+
+void CMainFrame::OnShowHide(wxCommandEvent&)
+{
+    if (IsShown() && !IsIconized()) {
+        Hide();
+        return;
+    }
+    Iconize(false);
+    Show(true);
+    Raise();
+}
+
+void CMainFrame::OnCloseRequest(wxCloseEvent& event)
+{
+    if (event.CanVeto() && !exiting && InPanel()) {
+        Hide();
+        event.Veto();
+        return;
+    }
+    event.Skip();  // the document frame closes the views, which save
+}
+
+bool CMainFrame::InPanel() const
+{
+    const auto* view = dynamic_cast<CVellmorView*>(GetDocumentManager()->GetCurrentView());
+    return view && view->InPanel();
 }
 
 void CMainFrame::OnHelp(wxCommandEvent&)
@@ -65,6 +105,7 @@ void CMainFrame::OnHelp(wxCommandEvent&)
                        "鐘をつく: 鐘を 1 回つきます（Shift を押しながらで除夜の鐘）。\n"
                        "設定: 鐘の間隔と回数、十二支の表示、現在地を設定します。\n"
                        "アラーム: アラームの時刻と On/Off を設定します。\n"
+                       "刻のアラーム: 暮六つの 15 分前のように、刻に合わせて鳴るアラームを設定します。\n"
                        "ときの情報: 今日の不定時法の刻を表示します。\n"
                        "鐘の絵をダブルクリックすると鐘が止まります。"),
                    "Vellmor", wxOK | wxICON_INFORMATION);

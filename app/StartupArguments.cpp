@@ -85,6 +85,8 @@ StartupRequest ParseStartupArguments(const std::vector<std::string>& args)
             keepFile();
         } else if (arg == "--") {
             optionsEnded = true;
+        } else if (arg == "--hidden") {
+            request.hidden = true;
         } else if (arg == "--help") {
             return {StartupAction::ShowHelp, "", ""};
         } else if (arg == "--version") {
@@ -109,12 +111,14 @@ StartupRequest ParseStartupArguments(const std::vector<std::string>& args)
 
 std::string StartupUsage(const std::string& program)
 {
-    return "usage: " + program + " [FILE]\n"
+    return "usage: " + program + " [--hidden] [FILE]\n"
            "       " + program + " --help | --version\n"
            "A desktop clock that keeps and strikes the traditional Japanese temporal\n"
            "hours (toki). A FILE named must be readable; the clock does not use what\n"
            "it holds. The settings are an INI file beside the program, or in\n"
            "~/.config/vellmor/ when the program's folder cannot be written.\n"
+           "  --hidden   start without the window when the clock shows in the\n"
+           "             desktop's panel (its menu shows the window)\n"
            "  --help     print this text and end\n"
            "  --version  print the name and version and end\n"
            "The toolkit's own options, such as --display=DISPLAY, are taken as well.\n";

@@ -94,6 +94,7 @@ bool CVellmorApp::OnInit()
     SetTopWindow(frame);
     Bind(wxEVT_MENU, &CVellmorApp::OnAbout, this, MenuIdOf(ClockCommand::About));
 
+    frame->HoldRaises(request.hidden);
     wxDocument* doc = file.empty() ? docManager->CreateNewDocument()
                                    : docManager->CreateDocument(file, wxDOC_SILENT);
     if (!doc) {
@@ -110,6 +111,11 @@ bool CVellmorApp::OnInit()
             ReportSaveFailure(path, reason);
             saveFailedAtClose = true;
         });
+    }
+    frame->HoldRaises(false);
+    // Hidden only where the panel has the item to bring the window back.
+    if (request.hidden && clockView && clockView->InPanel()) {
+        return true;
     }
     frame->Show(true);
     frame->Update();

@@ -7,6 +7,7 @@
 #include "ClockTimeText.h"
 #include "LeadingInt.h"
 #include "TokiNames.h"
+#include "TokiWhen.h"
 #include "TokiTable.h"
 #include "TraditionalDay.h"
 #include "VellmorVersion.h"
@@ -22,6 +23,8 @@ namespace {
 const char* const kUsage =
     "usage: vellmor-toki [--date YYYY-MM-DD] [--lat DEG:MIN] [--lon DEG:MIN] [--tz HOURS]\n"
     "                    [--city NAME] [--at HH:MM] [--plain] [--json]\n"
+    "       vellmor-toki --when EXPR [--date ...] [--lat ...] [--lon ...] [--tz ...]\n"
+    "                    [--city NAME] [--json]\n"
     "       vellmor-toki --terms YEAR [--lat ...] [--lon ...] [--tz ...] [--city NAME] [--json]\n"
     "       vellmor-toki --ics FROM TO [--toki] [--lat ...] [--lon ...] [--tz ...] [--city NAME]\n"
     "       vellmor-toki --cities\n"
@@ -41,6 +44,11 @@ const char* const kUsage =
     "  --plain name the toki without their twelve-branch signs\n"
     "  --json  print one JSON object instead of the table; latitude and longitude\n"
     "          are [degrees, minutes], each part with the angle's sign\n"
+    "  --when  print only the clock time (HH:MM) of a moment, as the clock's toki\n"
+    "          alarms find it: a toki by name (暮六つ, 暮六つ (酉)) or index (18),\n"
+    "          with +N or -N minutes, -720..720: --when 暮六つ-15, --when 18-15;\n"
+    "          with --json {\"when\": \"HH:MM\", \"date\": \"YYYY-MM-DD\"}, the day the\n"
+    "          moment falls on (明六つ-720 falls on the evening before)\n"
     "  --terms YEAR  list the year's 24 節気, 朔 and 望 to the minute (1900..2100)\n"
     "  --ics FROM TO  write an iCalendar file of the 節気, 雑節, 朔 and 望 of the\n"
     "          dates FROM to TO (YYYY-MM-DD, 1900..2100) to standard output\n"
@@ -308,7 +316,7 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
         const std::string& arg = args[i];
         const bool takesValue =
             arg == "--date" || arg == "--lat" || arg == "--lon" || arg == "--tz" || arg == "--at" ||
-            arg == "--city" || arg == "--terms";
+            arg == "--city" || arg == "--when" || arg == "--terms";
         if (takesValue && i + 1 >= args.size()) {
             error = "vellmor-toki: " + arg + " needs a value";
             return false;
@@ -383,6 +391,14 @@ bool ParseTokiCliOptions(const std::vector<std::string>& args, TokiCliOptions& o
             o.lonDegrees = place->longitudeDegrees;
             o.lonMinutes = place->longitudeMinutes;
             o.timeDiffHours = CityRowTimeDifference(*row);
+        } else if (arg == "--when") {
+            TokiExpression when;
+            if (!ParseWhenOption(value, when, error)) {
+                return false;
+            }
+            o.hasWhen = true;
+            o.whenToki = when.toki;
+            o.whenOffset = when.offset;
         } else if (arg == "--terms") {
             if (!ParseInt(value, o.termsYear) || !InCalendarYears(o.termsYear)) {
                 error = "vellmor-toki: --terms " + value + ": expected a year in 1900..2100";
@@ -454,6 +470,16 @@ int RunTokiCli(const std::vector<std::string>& args, std::ostream& out, std::ost
         when.year = o.year;
         when.month = o.month;
         when.day = o.day;
+    }
+    if (o.hasWhen) {
+        TokiExpression moment;
+        moment.toki = o.whenToki;
+        moment.offset = o.whenOffset;
+        PrintTokiWhen(moment,
+                      MakeSolarPlace(o.latDegrees, o.latMinutes, o.lonDegrees, o.lonMinutes,
+                                     o.timeDiffHours),
+                      when.year, when.month, when.day, o.json, out);
+        return 0;
     }
 
     const DayOfToki day = ComputeDayOfToki(o, when);

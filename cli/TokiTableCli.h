@@ -16,6 +16,8 @@ struct TokiCliOptions {
     int latDegrees = 35, latMinutes = 27;
     int lonDegrees = 139, lonMinutes = 39;
     int timeDiffHours = 9;
+    bool hasWhen = false;  // --when: print the clock time of a moment only
+    int whenToki = 0, whenOffset = 0;
     bool hasAt = false;
     int atHour = 0, atMinute = 0;
     bool plain = false;

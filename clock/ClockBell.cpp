@@ -3,6 +3,7 @@
 #include "ClockController.h"
 
 #include "ChimeRules.h"
+#include "QuietChime.h"
 
 namespace {
 
@@ -13,6 +14,9 @@ const char* const kAnimationTimerFailure = "Cannot set animation timer! ";
 
 void ClockController::StartChime(const ChimeMoment& at)
 {
+    if (IsQuietChime(settings.quiet, at.hour, at.minute, at.toki)) {
+        return;
+    }
     const int strikes = ScheduledStrikes(settings.ChimeEvents(), settings.chimeCount, at.hour,
                                          at.minute, StrikeCount(at.toki));
     if (strikes <= 0) {

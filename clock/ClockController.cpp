@@ -1,6 +1,9 @@
 #include "ClockController.h"
 
 #include "ChimeRules.h"
+#include "PanelStatusText.h"
+#include "QuietChime.h"
+#include "TokiNotice.h"
 
 #include <utility>
 
@@ -23,6 +26,8 @@ void ClockController::InitialUpdate(const ClockSettings& loaded)
     settings = loaded;
     calendar.SetAlarmTime(settings.alarmHour, settings.alarmMinutes);
     ApplyLocation();
+    tokiAlarmClock.Start(ClockMinute(), calendar.GetSecond() == 0);
+    ArmTokiAlarms();
     tokiRefreshMask = TICK_HALF_TOKI | TICK_FULL_TOKI;
     joyaLeft = 0;
     joyaArmed = 1;
@@ -32,6 +37,8 @@ void ClockController::InitialUpdate(const ClockSettings& loaded)
         // The clock then shows its start-up state and never advances.
         platform.ShowMessage(kBaseTimerFailure, "", MessageIcon::None);
     }
+    panelShown.reset();
+    ShowPanelStatus();
 }
 
 void ClockController::OnTimer(int id)
@@ -69,6 +76,9 @@ bool ClockController::OnCommand(ClockCommand command)
     case ClockCommand::TokiInfo:
         RunTokiInfo();
         return true;
+    case ClockCommand::TokiAlarms:
+        RunTokiAlarmExchange();
+        return true;
     case ClockCommand::Exit:
     case ClockCommand::About:
     case ClockCommand::Help:
@@ -85,10 +95,13 @@ void ClockController::Tick()
         // afresh, with no event to redraw its pictures.
         DrawBranch();
         DrawToki();
+        ShowPanelStatus();
     }
     if (events != 0) {
         DispatchEvents(events);
     }
+    // After the chime: a bell alarm of the same minute takes the bell over.
+    CheckTokiAlarms();
     DrawTime();
     if (joyaLeft != 0) {
         DrawCountdown();
@@ -98,6 +111,7 @@ void ClockController::Tick()
 void ClockController::DispatchEvents(int events)
 {
     const ChimeMoment moment = CurrentMoment();
+    NotifyToki(events, moment);  // at once: the alarm's box below may wait for minutes
 
     // The alarm's box waits for OK; timers (and nested dispatches) go on meanwhile.
     if (settings.AlarmArmed() && (events & TICK_ALARM) != 0) {
@@ -108,6 +122,9 @@ void ClockController::DispatchEvents(int events)
     }
     if ((events & tokiRefreshMask) != 0) {
         DrawToki();
+    }
+    if ((events & (TICK_HALF_TOKI | TICK_FULL_TOKI)) != 0) {
+        ShowPanelStatus();
     }
     if ((events & settings.JoyaStartEvents()) != 0) {
         if (joyaArmed == 0) {
@@ -120,6 +137,21 @@ void ClockController::DispatchEvents(int events)
     }
 }
 
+void ClockController::NotifyToki(int events, const ChimeMoment& at)
+{
+    // The toki chimes of the schedule, whatever the bell's count; the quiet
+    // hours that silence them silence their notification too.
+    constexpr int kTokiEvents = TICK_HALF_TOKI | TICK_FULL_TOKI;
+    if (!settings.TokiNotified() || (events & settings.ChimeEvents() & kTokiEvents) == 0 ||
+        IsQuietChime(settings.quiet, at.hour, at.minute, at.toki)) {
+        return;
+    }
+    const TokiNotice notice =
+        MakeTokiNotice(at.toki, at.hour * 60 + at.minute, calendar.GetNextBoundary(),
+                       calendar.GetNextBoundaryHour() * 60 + calendar.GetNextBoundaryMinute());
+    platform.ShowNotification(notice.summary, notice.body);
+}
+
 ClockController::ChimeMoment ClockController::CurrentMoment() const
 {
     return ChimeMoment{calendar.GetHour(), calendar.GetMinute(), calendar.GetCurrentToki()};
@@ -130,6 +162,26 @@ void ClockController::RingAlarm()
     platform.PlaySound(kAlarmSound, SoundMode::Loop);
     platform.ShowMessage(kAlarmText, kAlarmCaption, MessageIcon::Exclamation);
     platform.StopSound();
+}
+
+void ClockController::ShowPanelStatus()
+{
+    // The text is made on the heap only with the indicator on: a clock
+    // without it never touches the heap as it ticks.
+    PanelStatus status;
+    status.shown = settings.IndicatorShown();
+    if (status.shown) {
+        status.toki = calendar.GetCurrentToki();
+        status.text = PanelStatusText(
+            status.toki, calendar.GetNextBoundary(),
+            calendar.GetNextBoundaryHour() * 60 + calendar.GetNextBoundaryMinute(),
+            settings.ShowsFixedHours());
+    }
+    if (panelShown == status) {
+        return;
+    }
+    panelShown = status;
+    platform.ShowPanelStatus(status);
 }
 
 void ClockController::ApplyLocation()

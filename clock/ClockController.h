@@ -2,16 +2,21 @@
 
 #include "ClockPlatform.h"
 #include "ClockSettings.h"
+#include "TokiAlarmClock.h"
 #include "TokiCalendar.h"
 #include "TokiNames.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 // The text of the box shown when a confirmed change could not be saved to
 // the settings file at path, for the system's reason.
 std::string SaveFailureMessage(const std::string& path, const std::string& reason);
+// The text of the box shown when the start with the session could not be
+// switched, for the place it is kept and the system's reason.
+std::string SessionStartFailureMessage(const std::string& placeAndReason);
 
 // The clock view's decisions, free of any toolkit: the tick and its event
 // dispatch, drawing of the face, pictures and texts, the bell's strike series,
@@ -38,14 +43,17 @@ public:
     void SetLineHeight(int pixels) { lineHeight = pixels; }
     // A firing of timer id (kBaseTimer, kAnimationTimer or kJoyaTimer).
     void OnTimer(int id);
-    // The clock's own commands (Strike, StopJoya, Settings, Alarm and
-    // TokiInfo); returns false for the shell's.
+    // The clock's own commands (Strike, StopJoya, Settings, Alarm, TokiInfo
+    // and TokiAlarms); returns false for the shell's.
     //
     // The dialog commands: the settings and alarm dialogs stop the bell and
     // edit copies of the settings; OK copies them back, hands them to the
-    // time model and saves the settings file at once; the view is repainted
-    // after either answer. The alarm time goes to the time model after Cancel
-    // too. The information dialog leaves the bell going and shows today's
+    // time model and saves the settings file at once (the settings dialog's
+    // OK then switches the start with the session when its box was changed);
+    // the view is repainted after either answer. The alarm time goes to the
+    // time model after Cancel too. The toki alarms' dialog leaves the bell
+    // going; its OK takes the list, arms it and saves the settings file at
+    // once. The information dialog leaves the bell going and shows today's
     // table, with plain toki names under the fixed-hour display.
     bool OnCommand(ClockCommand command);
     // Redraws everything the full paint shows. The time and the countdown are
@@ -71,6 +79,8 @@ public:
     // Strikes of toki k by the table; 0 outside 0..23.
     int StrikeCount(TokiIndex k) const;
     int LineHeight() const { return lineHeight; }
+    // The armed toki alarms and their next rings.
+    const TokiAlarmClock& TokiAlarms() const { return tokiAlarmClock; }
 
 private:
     // The clock reading a dispatch acts on, taken before the alarm's box can
@@ -123,19 +133,40 @@ private:
     void RunSettingsExchange();
     void RunAlarmExchange();
     void RunTokiInfo();
+    // The toki alarms' dialog: OK takes the list, arms it and saves the
+    // settings file at once. The bell goes on.
+    void RunTokiAlarmExchange();
     // Writes the settings file after a dialog's OK; a failure is shown in a
     // message box that names the file and the system's reason.
     void SaveConfirmedSettings();
+
+    // The panel's item: its text and sign for the current toki, or its
+    // removal when the indicator is off. What the panel shows already is not
+    // sent again.
+    void ShowPanelStatus();
 
     // The place of the settings goes to the time model.
     void ApplyLocation();
     // The alarm time of the settings goes to the time model.
     void ApplyAlarmTime();
+    // The toki alarms of the settings, at the place of the settings, are
+    // armed from the next minute the clock has not checked.
+    void ArmTokiAlarms();
+    // After each tick: rings the toki alarms due in a new minute.
+    void CheckTokiAlarms();
+    void RingTokiAlarm(const TokiAlarmClock::Ring& ring);
+    // A desktop notification at the toki that has just begun, when the
+    // events chime a toki outside the quiet hours and notifications are on.
+    void NotifyToki(int events, const ChimeMoment& at);
+
+    // The minute the time model reads, as an instant of TokiAlarmTime.h.
+    long long ClockMinute() const;
 
     ClockPlatform& platform;
     std::shared_ptr<const ClockSource> clockSource;  // the calendar's too
     ClockSettings settings;
     TokiCalendar calendar;
+    TokiAlarmClock tokiAlarmClock;
     int lineHeight = 0;      // pixels; y of the countdown line
     int joyaLeft = 0;        // New Year's Eve strikes to come; non-zero while running
     int joyaArmed = 1;       // whether TICK_JOYA may start the sequence
@@ -143,6 +174,7 @@ private:
     BellState bell;
     std::array<int, kTokiCount> strikeCounts{};  // strikes per toki
     int joyaMenuItems = 0;   // stop items (each with its separator) in the menu
+    std::optional<PanelStatus> panelShown;  // what the panel was last sent
 
     // What the tick last drew, so that an unchanged text is not drawn again.
     std::string drawnTime;   // empty: nothing on the window

@@ -24,14 +24,31 @@ void ClockController::SaveConfirmedSettings()
     }
 }
 
+std::string SessionStartFailureMessage(const std::string& placeAndReason)
+{
+    return "ログイン時の起動を設定できませんでした。\n\n" + placeAndReason;
+}
+
 void ClockController::RunSettingsExchange()
 {
     StopBell();
     SettingsFields fields = SettingsFieldsFrom(settings);
+    // The session, not the settings file, knows whether it starts the clock.
+    const int startedWithSession = platform.StartsWithSession() ? 1 : 0;
+    fields.startWithSession = startedWithSession;
     if (platform.RunSettingsDialog(fields)) {
         CopySettingsFieldsBack(fields, settings);
         ApplyLocation();
+        ArmTokiAlarms();  // a new place moves the toki
         SaveConfirmedSettings();
+        if (fields.startWithSession != startedWithSession) {
+            const WriteOutcome set = platform.SetStartsWithSession(fields.startWithSession == 1);
+            if (!set) {
+                platform.ShowMessage(SessionStartFailureMessage(set.reason), "",
+                                     MessageIcon::Exclamation);
+            }
+        }
+        ShowPanelStatus();  // on, off, or the names in the other style
     }
     platform.Invalidate();
 }

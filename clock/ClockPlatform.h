@@ -1,10 +1,13 @@
 #pragma once
 
+#include "AtomicFile.h"
+
 #include <cstdint>
 #include <string>
 
 struct AlarmFields;
 struct SettingsFields;
+struct TokiAlarmListFields;
 struct TokiChartData;
 
 // What the clock's logic needs from the window system. The wx view implements
@@ -25,7 +28,7 @@ constexpr int kBaseTimerPeriodMs = 250;
 constexpr int kAnimationTimerPeriodMs = 200;
 constexpr int kJoyaTimerPeriodMs = 15000;
 
-// The commands of the clock's menu, by their command ids. The first five are
+// The commands of the clock's menu, by their command ids. The first six are
 // the clock's own; Exit, About and Help are the shell's. The desktop side
 // gives each a toolkit id of its own (view/MenuCommands.h).
 enum class ClockCommand : int {
@@ -34,6 +37,7 @@ enum class ClockCommand : int {
     Strike = 32774,     // "鐘をつく(&D)"
     StopJoya = 32776,   // kStopJoyaItemText
     TokiInfo = 32777,   // "ときの情報(&I)"
+    TokiAlarms = 32778, // kTokiAlarmsItemText
     Exit = 57665,       // "終了(&X)"
     About = 57664,      // "ﾊﾞｰｼﾞｮﾝ情報(&A)..."
     Help = 57667,       // "ヘルプ(&H)"
@@ -41,6 +45,8 @@ enum class ClockCommand : int {
 // The text of ClockCommand::StopJoya, the item at the top of the first pop-up
 // while a New Year's Eve sequence runs.
 constexpr const char* kStopJoyaItemText = "除夜の鐘中止";
+// The text of ClockCommand::TokiAlarms, under "アラーム(&L)".
+constexpr const char* kTokiAlarmsItemText = "刻のアラーム(&T)";
 
 // The four pictures. Strips hold equal frames side by side from x = 0.
 enum class ClockPicture {
@@ -76,6 +82,20 @@ enum class SoundMode {
 
 enum class MessageIcon { None, Exclamation };
 
+// How the box of a toki alarm was closed.
+enum class AlarmBoxAnswer { Ok, Snooze };
+
+// What the desktop's panel shows of the clock. Off: no item in the panel.
+struct PanelStatus {
+    bool shown = false;
+    std::string text;  // title and label, UTF-8 (PanelStatusText.h)
+    int toki = 0;      // the current toki, 0..23: its branch sign is the icon
+    bool operator==(const PanelStatus& o) const
+    {
+        return shown == o.shown && toki == o.toki && text == o.text;
+    }
+};
+
 class ClockPlatform {
 public:
     virtual ~ClockPlatform() = default;
@@ -92,6 +112,24 @@ public:
     // keep firing meanwhile. An empty caption means the application title.
     virtual void ShowMessage(const std::string& text, const std::string& caption,
                              MessageIcon icon) = 0;
+    // The box of a ringing toki alarm: exclamation icon, the buttons OK and a
+    // snooze; returns when it is closed (a close request counts as OK).
+    // Timers keep firing meanwhile.
+    virtual AlarmBoxAnswer ShowAlarmBox(const std::string& text, const std::string& caption) = 0;
+    // A desktop notification with a summary line and a body; returns at once.
+    // Each replaces the clock's notification before it, if that still shows.
+    // Where the desktop has no notification service nothing shows.
+    virtual void ShowNotification(const std::string& summary, const std::string& body) = 0;
+
+    // Puts the clock's item in the desktop's panel, brings it up to date, or
+    // takes it away (status.shown false); returns at once.
+    virtual void ShowPanelStatus(const PanelStatus& status) = 0;
+
+    // Whether the user's session starts the clock at login.
+    virtual bool StartsWithSession() const = 0;
+    // Makes the session start the clock at login (started hidden), or not.
+    // Fails with where that is kept and the system's reason, a line each.
+    virtual WriteOutcome SetStartsWithSession(bool on) = 0;
 
     // The dialogs of the menu, run modally over the clock window; timers keep
     // firing meanwhile. The settings and alarm dialogs edit fields and return
@@ -100,6 +138,8 @@ public:
     virtual bool RunSettingsDialog(SettingsFields& fields) = 0;
     virtual bool RunAlarmDialog(AlarmFields& fields) = 0;
     virtual void RunTokiInfoDialog(const TokiChartData& chart) = 0;
+    // The toki alarms' dialog edits the list; true for OK.
+    virtual bool RunTokiAlarmDialog(TokiAlarmListFields& fields) = 0;
 
     // Edits the first pop-up of the main menu.
     virtual void InsertMenuCommand(int position, ClockCommand command, const std::string& text) = 0;

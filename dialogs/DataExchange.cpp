@@ -2,10 +2,13 @@
 
 #include "DialogResources.h"
 #include "InputRules.h"
+#include "ClockTimeText.h"
+#include "NamedFieldRules.h"
 #include "ModalRun.h"
 #include "ShiftJisInputLimit.h"
 
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
@@ -74,12 +77,42 @@ Control* DataExchange::Find(int id) const
 
 bool DataExchange::Reject(wxTextCtrl& edit, const std::string& message)
 {
-    failed = true;
-    ShowMessageBox(&dialog, wxString::FromUTF8(message), wxString::FromUTF8(kMessageCaption),
-                   wxOK | wxICON_EXCLAMATION);
-    edit.SetFocus();
+    Reject(static_cast<wxWindow&>(edit), message);
     edit.SelectAll();
     return false;
+}
+
+bool DataExchange::Reject(wxWindow& control, const std::string& message)
+{
+    failed = true;
+    ShowMessageBox(&dialog, wxString::FromUTF8(Message(message)),
+                   wxString::FromUTF8(kMessageCaption), wxOK | wxICON_EXCLAMATION);
+    control.SetFocus();
+    return false;
+}
+
+std::string DataExchange::Message(const std::string& message) const
+{
+    return field ? NamedFieldMessage(field, message) : message;
+}
+
+void DataExchange::Named(const char* field, const std::function<void()>& exchangeField)
+{
+    this->field = field;
+    exchangeField();
+    field = nullptr;
+}
+
+bool DataExchange::Require(bool ok, int id, const std::string& message)
+{
+    wxWindow* control = dialog.FindWindow(id);
+    if (failed || ok || direction == Direction::ToControls || !control) {
+        return ok;
+    }
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(control)) {
+        return Reject(*edit, message);
+    }
+    return Reject(*control, message);
 }
 
 void DataExchange::Int(int id, int& value)
@@ -173,4 +206,36 @@ void DataExchange::Check(int id, int& value)
         return;
     }
     value = box->GetValue() ? 1 : 0;
+}
+
+void DataExchange::Choice(int id, int& index)
+{
+    wxChoice* choice = Find<wxChoice>(id);
+    if (failed || !choice) {
+        return;
+    }
+    if (direction == Direction::ToControls) {
+        const bool inList = index >= 0 && index < static_cast<int>(choice->GetCount());
+        choice->SetSelection(inList ? index : wxNOT_FOUND);
+        return;
+    }
+    index = choice->GetSelection();  // wxNOT_FOUND is -1
+}
+
+void DataExchange::ClockTime(int id, std::string& value)
+{
+    wxTextCtrl* edit = Find<wxTextCtrl>(id);
+    if (failed || !edit) {
+        return;
+    }
+    if (direction == Direction::ToControls) {
+        edit->ChangeValue(wxString::FromUTF8(value));
+        return;
+    }
+    const InputCheck check = CheckClockTimeText(edit->GetValue().utf8_string());
+    if (!check.ok) {
+        Reject(*edit, check.message);
+        return;
+    }
+    value = ClockTimeText(check.value);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,15 +41,34 @@ public:
     // A check box: 1 checked, 0 unchecked. Into the box, a value outside
     // 0..2 is first replaced by 0; 2 shows unchecked.
     void Check(int id, int& value);
+    // A choice (drop-down list): the index of the chosen item, -1 for none.
+    // An index outside the list chooses none.
+    void Choice(int id, int& index);
+    // An edit holding a clock time "HH:MM" (one or two hour digits), shown
+    // and stored as "HH:MM".
+    void ClockTime(int id, std::string& value);
+
+    // Exchanges one field, given as a call of the above, under a name: a
+    // message it shows says which field it is about ("前後の分: ...").
+    // Fields not named show the bare message.
+    void Named(const char* field, const std::function<void()>& exchangeField);
+    // Out of the controls: refuses them at control id (the focus goes there;
+    // an edit gets its whole text selected) with the message, unless ok or
+    // an earlier field failed. Returns ok.
+    bool Require(bool ok, int id, const std::string& message);
 
 private:
     template <class Control>
     Control* Find(int id) const;
     bool Reject(wxTextCtrl& edit, const std::string& message);
+    bool Reject(wxWindow& control, const std::string& message);
+    // The message with the name of the field being exchanged, if it has one.
+    std::string Message(const std::string& message) const;
 
     wxWindow& dialog;
     Direction direction;
     bool failed = false;
+    const char* field = nullptr;  // the name for the next message, if any
 };
 
 // The buttons of the radio group that starts at first, in tab order: first

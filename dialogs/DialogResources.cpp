@@ -17,7 +17,7 @@ namespace {
 
 // The template files, by their bare names in the embedded resources.
 const char* const kTemplateFiles[] = {"settings.xrc", "location.xrc", "alarm.xrc",
-                                      "tokiinfo.xrc", "about.xrc"};
+                                      "tokiinfo.xrc", "about.xrc", "tokialarm.xrc"};
 
 bool IsRadio(const wxXmlNode* node)
 {

@@ -5,14 +5,31 @@
 #include "DialogIds.h"
 #include "InputRules.h"
 #include "LocationDlg.h"
+#include "NamedFieldRules.h"
 #include "ShiftJisInputLimit.h"
+#include "TokiChoice.h"
 
+#include <wx/choice.h>
+#include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
 CSettingsDlg::CSettingsDlg(wxWindow* owner)
 {
     if (CreateFromTemplate(owner, kSettingsTemplate)) {
         Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnChooseCity(); }, kIdChooseCity);
+        for (int id : {kIdQuietFromToki, kIdQuietToToki}) {
+            Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { CheckQuietKind(kIdQuietByToki); }, id);
+        }
+        for (int id : {kIdQuietFromTime, kIdQuietToTime}) {
+            Bind(wxEVT_TEXT, [this](wxCommandEvent&) { CheckQuietKind(kIdQuietByTime); }, id);
+        }
+    }
+}
+
+void CSettingsDlg::CheckQuietKind(int radioId)
+{
+    if (auto* radio = dynamic_cast<wxRadioButton*>(FindWindow(radioId))) {
+        radio->SetValue(true);
     }
 }
 
@@ -28,6 +45,29 @@ void CSettingsDlg::DoDataExchange(DataExchange& exchange)
     exchange.Radio(kIdTemporalHours, fields.twelveShiIndex);
     exchange.Radio(kIdCountSilent, fields.chimeCountIndex);
     exchange.Check(kIdAddText, fields.addText);
+    exchange.Check(kIdIndicator, fields.indicator);
+    exchange.Check(kIdNotify, fields.notify);
+    exchange.Check(kIdStartWithSession, fields.startWithSession);
+
+    // Quiet hours: the names in the display's style; only the times of the
+    // kind chosen are checked.
+    if (exchange.GetDirection() == DataExchange::Direction::ToControls) {
+        for (int id : {kIdQuietFromToki, kIdQuietToToki}) {
+            if (auto* choice = dynamic_cast<wxChoice*>(FindWindow(id))) {
+                FillTokiChoice(*choice, fields.twelveShiDisplay);
+            }
+        }
+    }
+    QuietHoursFields& quiet = fields.quiet;
+    exchange.Radio(kIdQuietNone, quiet.kind);
+    exchange.Choice(kIdQuietFromToki, quiet.fromToki);
+    exchange.Choice(kIdQuietToToki, quiet.toToki);
+    const bool byTime = quiet.kind == static_cast<int>(QuietKind::ByClockTime);
+    if (byTime || exchange.GetDirection() == DataExchange::Direction::ToControls) {
+        exchange.Named(kQuietFromField,
+                       [&] { exchange.ClockTime(kIdQuietFromTime, quiet.fromTime); });
+        exchange.Named(kQuietToField, [&] { exchange.ClockTime(kIdQuietToTime, quiet.toTime); });
+    }
 }
 
 void CSettingsDlg::OnChooseCity()

@@ -19,7 +19,10 @@ namespace {
 auto Members(const SettingsFields& f)
 {
     return std::tie(f.longitudeDegrees, f.longitudeMinutes, f.chimeIndex, f.latitudeDegrees,
-                    f.latitudeMinutes, f.city, f.twelveShiIndex, f.chimeCountIndex, f.addText);
+                    f.latitudeMinutes, f.city, f.twelveShiIndex, f.chimeCountIndex, f.addText,
+                    f.quiet.kind, f.quiet.fromToki, f.quiet.toToki, f.quiet.fromTime,
+                    f.quiet.toTime, f.indicator, f.notify, f.startWithSession,
+                    f.twelveShiDisplay);
 }
 
 }  // namespace
@@ -39,7 +42,12 @@ void PrintTo(const SettingsFields& f, std::ostream* out)
     *out << "longitude " << f.longitudeDegrees << ' ' << f.longitudeMinutes << ", latitude "
          << f.latitudeDegrees << ' ' << f.latitudeMinutes << ", city " << f.city
          << ", chimeIndex " << f.chimeIndex << ", twelveShiIndex " << f.twelveShiIndex
-         << ", chimeCountIndex " << f.chimeCountIndex << ", addText " << f.addText;
+         << ", chimeCountIndex " << f.chimeCountIndex << ", addText " << f.addText
+         << ", quiet " << f.quiet.kind << ' ' << f.quiet.fromToki << ' ' << f.quiet.toToki << " '"
+         << f.quiet.fromTime << "' '" << f.quiet.toTime << "', indicator " << f.indicator
+         << ", notify " << f.notify << ", startWithSession " << f.startWithSession
+         << ", twelveShiDisplay "
+         << f.twelveShiDisplay;
 }
 
 int ChimeIndexFromMask(int chime)
@@ -82,6 +90,10 @@ SettingsFields SettingsFieldsFrom(const ClockSettings& settings)
     fields.twelveShiIndex = TwelveShiIndexFromDisplay(settings.twelveShiDisplay);
     fields.chimeCountIndex = settings.chimeCount;
     fields.addText = settings.addText;
+    fields.quiet = QuietHoursFieldsFrom(settings.quiet);
+    fields.indicator = settings.indicator;
+    fields.notify = settings.notify;
+    fields.twelveShiDisplay = settings.twelveShiDisplay;
     return fields;
 }
 
@@ -96,4 +108,7 @@ void CopySettingsFieldsBack(const SettingsFields& fields, ClockSettings& setting
     settings.city = fields.city;
     settings.addText = fields.addText;
     settings.twelveShiDisplay = TwelveShiDisplayFromIndex(fields.twelveShiIndex);
+    settings.quiet = QuietHoursFromFields(fields.quiet);
+    settings.indicator = fields.indicator;
+    settings.notify = fields.notify;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QuietHoursFields.h"
+
 #include <iosfwd>
 #include <string>
 
@@ -17,6 +19,13 @@ struct SettingsFields {
     int twelveShiIndex = -1;    // 0 不定時法, 1 定時法
     int chimeCountIndex = -1;   // 0 silent, 1 one stroke, 2 the toki's count
     int addText = 0;            // check box 1024: 1 checked, 0 unchecked
+    QuietHoursFields quiet;     // the chime's quiet hours, below the rest
+    int indicator = 0;          // check box 1032 "パネルに表示"
+    int notify = 0;             // check box 1033 "ときをお知らせ"
+    // Check box 1034 "ログイン時に起動": whether the session starts the clock,
+    // which the session keeps, not the settings file; the clock fills it in.
+    int startWithSession = 0;
+    int twelveShiDisplay = 3;   // the style of the toki names offered; not edited
 };
 
 bool operator==(const SettingsFields& a, const SettingsFields& b);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cwchar>
+
 std::wstring Utf8ToWide(const std::string& utf8)
 {
     if (utf8.empty()) {
@@ -25,4 +27,11 @@ std::string WideToUtf8(const std::wstring& wide)
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n,
                         nullptr, nullptr);
     return utf8;
+}
+
+void CopyToWideBuffer(wchar_t* to, std::size_t size, const std::string& utf8)
+{
+    const std::wstring wide = Utf8ToWide(utf8);
+    std::wcsncpy(to, wide.c_str(), size - 1);
+    to[size - 1] = L'\0';
 }

@@ -11,6 +11,8 @@ clang libclang-rt-14-dev
 xvfb xauth x11-apps x11-utils xdotool openbox imagemagick sox faketime valgrind strace
 fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
 python3-pil python3-numpy python3-ephem python3-icalendar
+dbus-daemon python3-dbus python3-gi
+libayatana-appindicator3-dev xfce4-panel
 desktop-file-utils appstream
 weston
 "

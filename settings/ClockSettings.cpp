@@ -39,18 +39,20 @@ constexpr StoredKey kStoredKeys[] = {
     {kTimeSystem, "12Shi Display", &ClockSettings::twelveShiDisplay, 3},
     {kTimeSystem, "Joya", &ClockSettings::joya, 2},
     {kTimeDisplay, "AddText", &ClockSettings::addText, 4},
-    {kLocation, "Latitude Degrees", &ClockSettings::latitudeDegrees, 5},
-    {kLocation, "Latitude Minutes", &ClockSettings::latitudeMinutes, 6},
-    {kLocation, "Longitude Degrees", &ClockSettings::longitudeDegrees, 7},
-    {kLocation, "Longitude Minutes", &ClockSettings::longitudeMinutes, 8},
+    {kTimeDisplay, "Indicator", &ClockSettings::indicator, 5},
+    {kTimeDisplay, "Notify", &ClockSettings::notify, 6},
+    {kLocation, "Latitude Degrees", &ClockSettings::latitudeDegrees, 7},
+    {kLocation, "Latitude Minutes", &ClockSettings::latitudeMinutes, 8},
+    {kLocation, "Longitude Degrees", &ClockSettings::longitudeDegrees, 9},
+    {kLocation, "Longitude Minutes", &ClockSettings::longitudeMinutes, 10},
     {kLocation, "Time Difference", &ClockSettings::timeDifference, kReadOnly},
-    {kLocation, "City", nullptr, 9},
-    {kAlarm, "Enable", &ClockSettings::alarmEnable, 10},
-    {kAlarm, "Hour", &ClockSettings::alarmHour, 11},
-    {kAlarm, "Minutes", &ClockSettings::alarmMinutes, 12},
+    {kLocation, "City", nullptr, 11},
+    {kAlarm, "Enable", &ClockSettings::alarmEnable, 12},
+    {kAlarm, "Hour", &ClockSettings::alarmHour, 13},
+    {kAlarm, "Minutes", &ClockSettings::alarmMinutes, 14},
 };
 
-constexpr int kWrittenCount = 13;
+constexpr int kWrittenCount = 15;
 
 // Every place from 0 to kWrittenCount-1 is taken exactly once.
 constexpr bool WritePositionsAreComplete()
@@ -81,6 +83,9 @@ std::vector<IniEntry> Entries(const ClockSettings& s)
                 k.section, k.key, k.member ? std::to_string(s.*k.member) : Utf8ToCp932(s.city)};
         }
     }
+    for (IniEntry& e : TokiAlarmEntries(s.tokiAlarms, s.quiet)) {
+        entries.push_back(std::move(e));
+    }
     return entries;
 }
 
@@ -93,7 +98,10 @@ bool operator==(const ClockSettings& a, const ClockSettings& b)
             return false;
         }
     }
-    return a.city == b.city && a.iniPath == b.iniPath;
+    // The quiet hours and the toki alarms are stored by their own keys
+    // (TokiAlarmKeys), outside the table.
+    return a.city == b.city && a.quiet == b.quiet && a.tokiAlarms == b.tokiAlarms &&
+           a.iniPath == b.iniPath;
 }
 
 bool operator!=(const ClockSettings& a, const ClockSettings& b)
@@ -112,6 +120,14 @@ void PrintTo(const ClockSettings& settings, std::ostream* out)
         }
         *out << ", ";
     }
+    const QuietHours& q = settings.quiet;
+    *out << "QuietFrom=" << q.fromToki << ", QuietTo=" << q.toToki << ", QuietFromTime=" << q.fromTime
+         << ", QuietToTime=" << q.toTime << ", ";
+    for (const TokiAlarm& a : settings.tokiAlarms) {
+        *out << "[" << TokiAlarmSection(a.number) << "] Enable=" << a.enable << " Toki=" << a.toki
+             << " Hour=" << a.hour << " Minutes=" << a.minutes << " Offset=" << a.offset
+             << " Days=" << a.days << " Sound=" << a.sound << " Label=" << a.label << ", ";
+    }
     *out << "iniPath=" << settings.iniPath;
 }
 
@@ -121,7 +137,13 @@ void ClockSettings::Read(std::istream& in)
     for (const StoredKey& k : kStoredKeys) {
         keys.push_back({k.section, k.key});
     }
-    const auto values = ReadIniValues(in, keys);
+    const std::vector<IniKey> alarmKeys = TokiAlarmKeys();
+    keys.insert(keys.end(), alarmKeys.begin(), alarmKeys.end());
+    auto values = ReadIniValues(in, keys);
+    const std::vector<std::optional<std::string>> alarmValues(
+        values.end() - static_cast<std::ptrdiff_t>(alarmKeys.size()), values.end());
+    ReadTokiAlarmValues(alarmValues, tokiAlarms, quiet);
+    values.resize(values.size() - alarmKeys.size());
 
     const ClockSettings defaults;
     for (std::size_t i = 0; i < std::size(kStoredKeys); ++i) {
@@ -137,7 +159,7 @@ void ClockSettings::Read(std::istream& in)
 
 bool ClockSettings::Write(std::istream& oldText, std::ostream& out) const
 {
-    return RewriteIni(oldText, out, Entries(*this));
+    return RewriteIni(oldText, out, Entries(*this), UnusedTokiAlarmSections(tokiAlarms));
 }
 
 void ClockSettings::Load()
@@ -173,7 +195,7 @@ WriteOutcome ClockSettings::Save() const
         return WriteOutcome::Failure(readOnly);
     }
     try {
-        return WriteIniFile(iniPath, Entries(*this));
+        return WriteIniFile(iniPath, Entries(*this), UnusedTokiAlarmSections(tokiAlarms));
     } catch (...) {
         return WriteOutcome::Failure("out of memory");
     }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "AtomicFile.h"
+#include "TokiAlarmSettings.h"
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 // Values of twelveShiDisplay. It is also a mask of tick events: the temporal
 // value redraws the branch sign at every toki boundary, the fixed-hour value
@@ -22,6 +24,8 @@ struct ClockSettings {
     int twelveShiDisplay = kTemporalHourDisplay;  // or kFixedHourDisplay
     int joya = 32;              // mask that starts the New Year's Eve bells; 0 off
     int addText = 0;            // 1 = the toki is also drawn as text
+    int indicator = 0;          // 1 = the clock shows itself in the desktop's panel
+    int notify = 0;             // 1 = a desktop notification at each toki that chimes
     // Section "Location": north latitude and east longitude.
     int latitudeDegrees = 35;
     int latitudeMinutes = 27;
@@ -33,6 +37,10 @@ struct ClockSettings {
     int alarmEnable = 0;        // 1 = armed
     int alarmHour = 12;
     int alarmMinutes = 0;
+    // "[Time System]" Quiet* keys, and the sections "[Toki Alarm N]" that are
+    // there, in the order of N.
+    QuietHours quiet;
+    std::vector<TokiAlarm> tokiAlarms;
 
     std::string iniPath;        // full path of the file; set by Load
 
@@ -40,6 +48,8 @@ struct ClockSettings {
     // on only when it is exactly 1; a mask is ANDed with the tick events.
     bool AlarmArmed() const { return alarmEnable == 1; }
     bool TokiTextShown() const { return addText == 1; }
+    bool IndicatorShown() const { return indicator == 1; }
+    bool TokiNotified() const { return notify == 1; }
     // The sign shows the clock hour, and the chart plain toki names.
     bool ShowsFixedHours() const { return twelveShiDisplay == kFixedHourDisplay; }
     // The tick events at which the bell chimes.
@@ -58,15 +68,17 @@ struct ClockSettings {
     void Load();
     // As Load, from the file at path.
     void LoadFrom(const std::string& path);
-    // Writes the thirteen stored values to iniPath, each replaced in place;
-    // every other line of the file stays as it was. Fails, with the system's
-    // reason, when the file could not be written; the old file is then left
-    // whole. A file that is read-only for this user is never replaced.
+    // Writes the fifteen stored values, the quiet hours and the toki alarms
+    // to iniPath, each replaced in place; every other line of the file stays
+    // as it was, but the sections of toki alarms that are no more. Fails,
+    // with the system's reason, when the file could not be written; the old
+    // file is then left whole. A file that is read-only for this user is
+    // never replaced.
     WriteOutcome Save() const;
 
     // The values of an INI text; what it lacks takes the default.
     void Read(std::istream& in);
-    // Copies the INI text from oldText to out with the thirteen values set.
+    // Copies the INI text from oldText to out with the values set.
     bool Write(std::istream& oldText, std::ostream& out) const;
 };
 

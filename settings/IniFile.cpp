@@ -139,8 +139,9 @@ std::string WithoutLineBreaks(std::string value)
 // that follow its last key line, where missing keys will be inserted.
 class IniRewriter {
 public:
-    IniRewriter(std::ostream& output, const std::vector<IniEntry>& wanted)
-        : out(output), entries(wanted), written(wanted.size(), false)
+    IniRewriter(std::ostream& output, const std::vector<IniEntry>& wanted,
+                const std::vector<std::string>& dropped)
+        : out(output), entries(wanted), drop(dropped), written(wanted.size(), false)
     {
         for (const IniEntry& e : entries) {
             if (FindName(sections, e.section) < 0) {
@@ -158,12 +159,19 @@ public:
         const ParsedLine parsed = Parse(line.content);
         if (parsed.kind == ParsedLine::Header) {
             EndSection();
+            dropping = FindName(drop, parsed.name) >= 0;
+            if (dropping) {
+                return;
+            }
             const int s = FindName(sections, parsed.name);
             if (s >= 0 && !sectionSeen[static_cast<std::size_t>(s)]) {
                 current = s;
                 sectionSeen[static_cast<std::size_t>(s)] = true;
             }
             Emit(line.content, line.ending);
+            return;
+        }
+        if (dropping) {
             return;
         }
         if (current < 0) {
@@ -258,6 +266,8 @@ private:
 
     std::ostream& out;
     const std::vector<IniEntry>& entries;
+    const std::vector<std::string>& drop;  // sections left out whole
+    bool dropping = false;                 // inside one of them
     std::vector<bool> written;
     std::vector<std::string> sections;  // in the order of their first entry
     std::vector<bool> sectionSeen;
@@ -266,6 +276,17 @@ private:
     std::string newline;                // the text's own line ending
     bool lastLineOpen = false;          // the last line emitted has no "\n" yet
 };
+
+// Keys with an empty name stand for their section's presence.
+void MarkSectionPresent(const std::vector<IniKey>& keys, const std::string& section,
+                        std::vector<std::optional<std::string>>& values)
+{
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i].key.empty() && SameName(keys[i].section, section)) {
+            values[i] = std::string();
+        }
+    }
+}
 
 }  // namespace
 
@@ -291,6 +312,7 @@ std::vector<std::optional<std::string>> ReadIniValues(std::istream& in,
                     current = -1;
                 } else {
                     sectionSeen[static_cast<std::size_t>(current)] = true;
+                    MarkSectionPresent(keys, sections[static_cast<std::size_t>(current)], values);
                 }
             }
         } else if (parsed.kind == ParsedLine::Key && current >= 0) {
@@ -314,9 +336,10 @@ std::vector<std::optional<std::string>> ReadIniFile(const std::string& path,
     return ReadIniValues(in, keys);
 }
 
-bool RewriteIni(std::istream& in, std::ostream& out, const std::vector<IniEntry>& entries)
+bool RewriteIni(std::istream& in, std::ostream& out, const std::vector<IniEntry>& entries,
+                const std::vector<std::string>& dropSections)
 {
-    IniRewriter rewriter(out, entries);
+    IniRewriter rewriter(out, entries, dropSections);
     Line line;
     while (ReadLine(in, line)) {
         rewriter.Take(line);
@@ -326,7 +349,8 @@ bool RewriteIni(std::istream& in, std::ostream& out, const std::vector<IniEntry>
     return !in.bad() && !out.fail();
 }
 
-WriteOutcome WriteIniFile(const std::string& path, const std::vector<IniEntry>& entries)
+WriteOutcome WriteIniFile(const std::string& path, const std::vector<IniEntry>& entries,
+                          const std::vector<std::string>& dropSections)
 {
     // The old text is read whole and the file closed before the new one
     // replaces it: Windows does not rename over a file that is open.
@@ -346,5 +370,6 @@ WriteOutcome WriteIniFile(const std::string& path, const std::vector<IniEntry>& 
         }
     }
     std::istringstream in(oldText.str());
-    return ReplaceFileAtomically(path, [&](std::ostream& out) { return RewriteIni(in, out, entries); });
+    return ReplaceFileAtomically(
+        path, [&](std::ostream& out) { return RewriteIni(in, out, entries, dropSections); });
 }

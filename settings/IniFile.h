@@ -38,7 +38,8 @@ struct IniEntry {
 };
 
 // Result i holds the value of keys[i], or nothing when its section or key is
-// missing.
+// missing. A key with an empty name asks whether its section is there: it
+// holds an empty value when it is.
 std::vector<std::optional<std::string>> ReadIniValues(std::istream& in,
                                                       const std::vector<IniKey>& keys);
 
@@ -53,13 +54,17 @@ std::vector<std::optional<std::string>> ReadIniFile(const std::string& path,
 // a missing section is added at the end, in the order its first entry comes.
 // New lines use the line ending of the text's first line ("\n" for an empty
 // text). Line breaks inside a value are written as blanks so that a value
-// cannot break the file. Returns false when reading or writing failed.
-bool RewriteIni(std::istream& in, std::ostream& out, const std::vector<IniEntry>& entries);
+// cannot break the file. Every section named in dropSections is left out
+// whole, header and all lines up to the next header, each time it occurs.
+// Returns false when reading or writing failed.
+bool RewriteIni(std::istream& in, std::ostream& out, const std::vector<IniEntry>& entries,
+                const std::vector<std::string>& dropSections = {});
 
 // Sets the entries in the file at path, creating it when missing. The file is
 // replaced atomically: the new text is written to a temporary file beside it,
 // flushed to disk and renamed over the old one, so that a failure at any
 // point leaves the old file whole. Fails, with the system's reason and the
 // old file as it was, when the file exists but cannot be read or the new one
-// cannot be written.
-WriteOutcome WriteIniFile(const std::string& path, const std::vector<IniEntry>& entries);
+// cannot be written. Sections in dropSections are left out as RewriteIni does.
+WriteOutcome WriteIniFile(const std::string& path, const std::vector<IniEntry>& entries,
+                          const std::vector<std::string>& dropSections = {});

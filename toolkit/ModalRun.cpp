@@ -72,3 +72,13 @@ int ShowMessageBox(wxWindow* parent, const wxString& text, const wxString& capti
     ModalRun run(box, dismissed);
     return box.ShowModal();
 }
+
+int ShowTwoButtonBox(wxWindow* parent, const wxString& text, const wxString& caption,
+                     const wxString& first, const wxString& second)
+{
+    wxGenericMessageDialog box(parent, text, caption, wxYES_NO | wxICON_EXCLAMATION);
+    box.SetYesNoLabels(first, second);
+    box.SetEscapeId(wxID_YES);
+    ModalRun run(box, wxID_YES);
+    return box.ShowModal() == wxID_NO ? 1 : 0;
+}

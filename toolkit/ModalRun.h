@@ -45,3 +45,9 @@ private:
 // the native one: only it can be ended from outside its loop. An empty
 // caption stands for the program's title.
 int ShowMessageBox(wxWindow* parent, const wxString& text, const wxString& caption, long style);
+
+// A box with the exclamation icon and two buttons, first and second, in a
+// ModalRun. Returns 0 for the first, 1 for the second; Esc, the close box
+// and a close request count as the first.
+int ShowTwoButtonBox(wxWindow* parent, const wxString& text, const wxString& caption,
+                     const wxString& first, const wxString& second);

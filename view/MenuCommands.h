@@ -15,8 +15,9 @@ struct MenuCommand {
 constexpr MenuCommand kMenuCommands[] = {
     {ClockCommand::Alarm, 11003},    {ClockCommand::Settings, 11005},
     {ClockCommand::Strike, 11006},   {ClockCommand::StopJoya, 11008},
-    {ClockCommand::TokiInfo, 11009}, {ClockCommand::About, 12320},
-    {ClockCommand::Exit, 12321},     {ClockCommand::Help, 12323},
+    {ClockCommand::TokiInfo, 11009}, {ClockCommand::TokiAlarms, 11010},
+    {ClockCommand::About, 12320},    {ClockCommand::Exit, 12321},
+    {ClockCommand::Help, 12323},
 };
 
 constexpr int MenuIdOf(ClockCommand command)
@@ -39,6 +40,10 @@ constexpr std::optional<ClockCommand> CommandOfMenuId(int menuId)
     }
     return std::nullopt;
 }
+
+// The panel menu's entry that shows or hides the clock window; the shell's,
+// as 終了 is. No command of the clock's own.
+constexpr int kShowHideMenuId = 11011;
 
 static_assert(MenuIdOf(ClockCommand::Help) != 0 && MenuIdOf(ClockCommand::Help) < 0x7FFF);
 static_assert(CommandOfMenuId(MenuIdOf(ClockCommand::Strike)) == ClockCommand::Strike);

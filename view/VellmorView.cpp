@@ -1,17 +1,23 @@
 #include "VellmorView.h"
 
 #include <algorithm>
+#include <iostream>
 
 #include "AlarmDlg.h"
 #include "AlarmFields.h"
 #include "ClockFonts.h"
 #include "ClockSurface.h"
+#include "DesktopNotifier.h"
 #include "EmbeddedImage.h"
 #include "MenuCommands.h"
 #include "ModalRun.h"
+#include "PanelIndicator.h"
+#include "SessionStart.h"
 #include "SettingsDlg.h"
 #include "SettingsFields.h"
 #include "SoundPlayer.h"
+#include "TokiAlarmFields.h"
+#include "TokiAlarmListDlg.h"
 #include "TokiChartData.h"
 #include "TokiInfoDlg.h"
 
@@ -95,10 +101,12 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
     CreateCanvas();
     Bind(wxEVT_TIMER, &CVellmorView::OnTimerEvent, this);
     for (ClockCommand command : {ClockCommand::Strike, ClockCommand::Settings, ClockCommand::Alarm,
-                                 ClockCommand::TokiInfo, ClockCommand::StopJoya}) {
+                                 ClockCommand::TokiInfo, ClockCommand::StopJoya,
+                                 ClockCommand::TokiAlarms}) {
         Bind(wxEVT_MENU, &CVellmorView::OnMenuCommand, this, MenuIdOf(command));
     }
 
+    GetFrame()->Bind(wxEVT_SHOW, &CVellmorView::OnFrameShown, this);
     ClockSettings settings;
     settings.Load();
     controller->InitialUpdate(settings);
@@ -171,6 +179,9 @@ bool CVellmorView::OnClose(bool deleteWindow)
     if (sound) {
         sound->Stop();
     }
+    notifier.reset();  // with the window it belongs to
+    panel.reset();
+    GetFrame()->Unbind(wxEVT_SHOW, &CVellmorView::OnFrameShown, this);
     const WriteOutcome saved = SaveSettings();
     if (!saved && saveFailureAtClose) {
         saveFailureAtClose(controller->Settings().iniPath, saved.reason);
@@ -259,6 +270,95 @@ void CVellmorView::ShowMessage(const std::string& text, const std::string& capti
     ShowMessageBox(canvas, wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
 }
 
+AlarmBoxAnswer CVellmorView::ShowAlarmBox(const std::string& text, const std::string& caption)
+{
+    const int answer = ShowTwoButtonBox(canvas, wxString::FromUTF8(text),
+                                        wxString::FromUTF8(caption), "OK",
+                                        wxString::FromUTF8("スヌーズ(&S)"));
+    return answer == 1 ? AlarmBoxAnswer::Snooze : AlarmBoxAnswer::Ok;
+}
+
+void CVellmorView::ShowNotification(const std::string& summary, const std::string& body)
+{
+    if (!notifier) {
+        notifier = std::make_unique<DesktopNotifier>(GetFrame());
+    }
+    notifier->Show(summary, body);
+}
+
+void CVellmorView::ShowPanelStatus(const PanelStatus& status)
+{
+    if (!status.shown) {
+        if (panel) {
+            panel.reset();
+            // Without the item the window is the clock's only way back.
+            GetFrame()->Show(true);
+        }
+        return;
+    }
+    if (!panel) {
+        CreatePanelItem();
+        if (!panel->PanelTookItem()) {
+            if (!panelAbsenceTold) {
+                std::cerr << "vellmor: no panel shows the clock (" << panel->Absence()
+                          << "); the window stays as without the indicator" << std::endl;
+                panelAbsenceTold = true;
+            }
+            panel.reset();  // a later boundary offers the item again
+            return;
+        }
+    }
+    panel->Show(status.text, status.toki);
+}
+
+void CVellmorView::CreatePanelItem()
+{
+    const bool windowShown = GetFrame()->IsShown();
+    const std::vector<PanelMenuEntry> menu = {
+        {kShowHideMenuId, windowShown ? "時計を隠す" : "時計を表示"},
+        {0, ""},
+        {MenuIdOf(ClockCommand::Strike), "鐘をつく"},
+        {MenuIdOf(ClockCommand::Settings), "設定"},
+        {MenuIdOf(ClockCommand::Alarm), "アラーム"},
+        {MenuIdOf(ClockCommand::TokiAlarms), "刻のアラーム"},
+        {MenuIdOf(ClockCommand::TokiInfo), "ときの情報"},
+        {0, ""},
+        {MenuIdOf(ClockCommand::Exit), "終了"},
+    };
+    wxWindow* frame = GetFrame();
+    panel = std::make_unique<PanelIndicator>(menu, [frame](int id) {
+        // Queued: a dialog it opens runs after the panel's call is answered.
+        frame->GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_MENU, id));
+    });
+}
+
+void CVellmorView::OnFrameShown(wxShowEvent& event)
+{
+    if (panel) {
+        panel->SetEntryText(kShowHideMenuId, event.IsShown() ? "時計を隠す" : "時計を表示");
+    }
+    event.Skip();
+}
+
+bool CVellmorView::InPanel() const
+{
+    return panel != nullptr;
+}
+
+bool CVellmorView::StartsWithSession() const
+{
+    return SessionStartsProgram();
+}
+
+WriteOutcome CVellmorView::SetStartsWithSession(bool on)
+{
+    WriteOutcome outcome = SetSessionStartsProgram(on);
+    if (!outcome) {
+        outcome.reason = SessionStartPlace() + "\n" + outcome.reason;
+    }
+    return outcome;
+}
+
 bool CVellmorView::RunSettingsDialog(SettingsFields& fields)
 {
     return RunFieldsDialog<CSettingsDlg>(GetFrame(), fields);
@@ -267,6 +367,11 @@ bool CVellmorView::RunSettingsDialog(SettingsFields& fields)
 bool CVellmorView::RunAlarmDialog(AlarmFields& fields)
 {
     return RunFieldsDialog<CAlarmDlg>(GetFrame(), fields);
+}
+
+bool CVellmorView::RunTokiAlarmDialog(TokiAlarmListFields& fields)
+{
+    return RunFieldsDialog<CTokiAlarmListDlg>(GetFrame(), fields);
 }
 
 void CVellmorView::RunTokiInfoDialog(const TokiChartData& chart)

@@ -16,6 +16,9 @@
 
 class ClockSurface;
 class SoundPlayer;
+class DesktopNotifier;
+class PanelIndicator;
+class wxShowEvent;
 class wxPaintEvent;
 class wxMouseEvent;
 class wxTimerEvent;
@@ -46,6 +49,9 @@ public:
         std::function<void(const std::string& path, const std::string& reason)>;
     void OnSaveFailureAtClose(SaveFailureHandler handler) { saveFailureAtClose = std::move(handler); }
     // What the window shows, for checks of the drawing.
+    // Whether the clock has its item in the desktop's panel: the close box
+    // then hides the window, and a start with --hidden shows none.
+    bool InPanel() const;
     const wxBitmap& BackingStore();
     wxWindow* Canvas() const { return canvas; }
 
@@ -56,9 +62,15 @@ public:
     void StopSound() override;
     void ShowMessage(const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
+    AlarmBoxAnswer ShowAlarmBox(const std::string& text, const std::string& caption) override;
+    void ShowNotification(const std::string& summary, const std::string& body) override;
+    void ShowPanelStatus(const PanelStatus& status) override;
+    bool StartsWithSession() const override;
+    WriteOutcome SetStartsWithSession(bool on) override;
     bool RunSettingsDialog(SettingsFields& fields) override;
     bool RunAlarmDialog(AlarmFields& fields) override;
     void RunTokiInfoDialog(const TokiChartData& chart) override;
+    bool RunTokiAlarmDialog(TokiAlarmListFields& fields) override;
     void InsertMenuCommand(int position, ClockCommand command, const std::string& text) override;
     void InsertMenuSeparator(int position) override;
     void RemoveMenuItemById(ClockCommand command) override;
@@ -80,10 +92,17 @@ private:
     bool ArmBaseTick(const TickArming& arming);
     void OnMenuCommand(wxCommandEvent& event);
     wxMenu* FirstPopup() const;
+    // The panel's item and its menu; the menu's choices reach the frame as
+    // its own menu's do, after the panel's call has returned.
+    void CreatePanelItem();
+    void OnFrameShown(wxShowEvent& event);
 
     std::unique_ptr<ClockController> controller;
     SaveFailureHandler saveFailureAtClose;
     std::unique_ptr<SoundPlayer> sound;
+    std::unique_ptr<DesktopNotifier> notifier;
+    std::unique_ptr<PanelIndicator> panel;  // while the indicator is on and a panel took it
+    bool panelAbsenceTold = false;          // the one line on stderr was written
     wxWindow* canvas = nullptr;  // owned by the frame
     std::unique_ptr<ClockSurface> surface;
     std::map<ClockPicture, wxBitmap> pictures;

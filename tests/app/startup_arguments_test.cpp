@@ -31,6 +31,7 @@ TEST(StartupArguments, LinuxConventionsWithTheProgramsOwnSwitches)
         {{"-x", "--help"}, A::RejectOption, "", "-x"},
         {{"--verbose"}, A::RejectOption, "", "--verbose"},
         {{"-h"}, A::RejectOption, "", "-h"},
+        {{"--hidden", "notes.txt"}, A::RunClock, "notes.txt", ""},  // a flag, not refused
         {{"--", "-x"}, A::RunClock, "-x", ""},  // after "--" every argument is a file
         {{"--", "--help"}, A::RunClock, "--help", ""},
         // A registration switch that does not end the line, or ends in
@@ -63,12 +64,46 @@ TEST(StartupArguments, LinuxConventionsWithTheProgramsOwnSwitches)
     }
 }
 
+TEST(StartupArguments, HiddenGoesWithAnyStartOfTheClock)
+{
+    const struct {
+        std::vector<std::string> args;
+        A action;
+        bool hidden;
+    } cases[] = {
+        {{"--hidden"}, A::RunClock, true},
+        {{"notes.txt", "--hidden"}, A::RunClock, true},
+        {{}, A::RunClock, false},
+        {{"--", "--hidden"}, A::RunClock, false},  // a file of that name
+        {{"--hidden=1"}, A::RejectOption, false},
+    };
+    for (const auto& c : cases) {
+        const StartupRequest r = ParseStartupArguments(c.args);
+        EXPECT_EQ(r.action, c.action) << c.args.size();
+        EXPECT_EQ(r.hidden, c.hidden) << c.args.size();
+    }
+}
+
+// The session starts the clock with --hidden: a flag beside the other
+// arguments, never an option refused.
+TEST(StartupArguments, HiddenIsAFlag)
+{
+    EXPECT_FALSE(ParseStartupArguments({"notes.txt"}).hidden);
+    const StartupRequest r = ParseStartupArguments({"notes.txt", "--hidden"});
+    EXPECT_EQ(r.action, A::RunClock);
+    EXPECT_EQ(r.file, "notes.txt");
+    EXPECT_TRUE(r.hidden);
+    EXPECT_TRUE(ParseStartupArguments({"--hidden", "-Embedding"}).hidden);
+    EXPECT_EQ(ParseStartupArguments({"--", "--hidden"}).file, "--hidden");
+}
+
 TEST(StartupArguments, UsageNamesTheProgramAndItsOptions)
 {
     const std::string usage = StartupUsage("clock2");
-    EXPECT_EQ(usage.rfind("usage: clock2 [FILE]\n", 0), 0u) << usage;
+    EXPECT_EQ(usage.rfind("usage: clock2 [--hidden] [FILE]\n", 0), 0u) << usage;
     EXPECT_NE(usage.find("--help"), std::string::npos);
     EXPECT_NE(usage.find("--version"), std::string::npos);
+    EXPECT_NE(usage.find("--hidden"), std::string::npos);
 }
 
 }  // namespace

@@ -53,6 +53,7 @@ TEST_F(ClockWindowTest, FrameTitleStyleMenuAndSize)
     } file[] = {{ClockCommand::Strike, "鐘をつく(&D)"},
                 {ClockCommand::Settings, "設定(&S)"},
                 {ClockCommand::Alarm, "アラーム(&L)"},
+                {ClockCommand::TokiAlarms, "刻のアラーム(&T)"},
                 {ClockCommand::TokiInfo, "ときの情報(&I)"},
                 {std::nullopt, nullptr},
                 {ClockCommand::Exit, "終了(&X)"}};
@@ -89,7 +90,7 @@ TEST_F(ClockWindowTest, NewYearsEveMenuItemsComeAndGoInPairs)
     };
     start();
     start();  // started again while running: a second pair on top
-    ASSERT_EQ(FilePopup()->GetMenuItemCount(), 10u);
+    ASSERT_EQ(FilePopup()->GetMenuItemCount(), 11u);
     for (size_t top : {0u, 2u}) {
         EXPECT_EQ(FilePopup()->FindItemByPosition(top)->GetItemLabel(),
                   wxString::FromUTF8("除夜の鐘中止"));
@@ -98,9 +99,9 @@ TEST_F(ClockWindowTest, NewYearsEveMenuItemsComeAndGoInPairs)
         EXPECT_TRUE(FilePopup()->FindItemByPosition(top + 1)->IsSeparator());
     }
     stop();
-    EXPECT_EQ(FilePopup()->GetMenuItemCount(), 8u);
+    EXPECT_EQ(FilePopup()->GetMenuItemCount(), 9u);
     stop();
-    EXPECT_EQ(FilePopup()->GetMenuItemCount(), 6u);
+    EXPECT_EQ(FilePopup()->GetMenuItemCount(), 7u);
     EXPECT_EQ(CommandOfMenuId(FilePopup()->FindItemByPosition(0)->GetId()), ClockCommand::Strike);
 }
 

@@ -64,6 +64,37 @@ void FakeClockPlatform::ShowMessage(const std::string& text, const std::string& 
     calls.push_back("message closed");
 }
 
+AlarmBoxAnswer FakeClockPlatform::ShowAlarmBox(const std::string& text, const std::string& caption)
+{
+    calls.push_back("alarm box " + text);
+    alarmBoxes.push_back({nowMs, text, caption, MessageIcon::Exclamation});
+    const AlarmBoxAnswer answer =
+        onAlarmBox ? onAlarmBox(alarmBoxes.back()) : AlarmBoxAnswer::Ok;
+    calls.push_back(answer == AlarmBoxAnswer::Snooze ? "alarm box snooze" : "alarm box ok");
+    return answer;
+}
+
+void FakeClockPlatform::ShowPanelStatus(const PanelStatus& status)
+{
+    panelUpdates.push_back({nowMs, status});
+}
+
+void FakeClockPlatform::ShowNotification(const std::string& summary, const std::string& body)
+{
+    calls.push_back("notification " + summary);
+    notifications.push_back({nowMs, summary, body});
+}
+
+WriteOutcome FakeClockPlatform::SetStartsWithSession(bool on)
+{
+    calls.push_back(on ? "start with session on" : "start with session off");
+    if (!sessionStartFailure.empty()) {
+        return WriteOutcome::Failure(sessionStartFailure);
+    }
+    startsWithSession = on;
+    return WriteOutcome::Success();
+}
+
 bool FakeClockPlatform::RunSettingsDialog(SettingsFields& fields)
 {
     calls.push_back("settings dialog");
@@ -88,6 +119,14 @@ void FakeClockPlatform::RunTokiInfoDialog(const TokiChartData& chart)
         onTokiInfoDialog(chart);
     }
     calls.push_back("toki info dialog closed");
+}
+
+bool FakeClockPlatform::RunTokiAlarmDialog(TokiAlarmListFields& fields)
+{
+    calls.push_back("toki alarm dialog");
+    const bool ok = onTokiAlarmDialog && onTokiAlarmDialog(fields);
+    calls.push_back(ok ? "toki alarm dialog ok" : "toki alarm dialog cancel");
+    return ok;
 }
 
 void FakeClockPlatform::InsertMenuCommand(int position, ClockCommand command,
@@ -212,6 +251,9 @@ void FakeClockPlatform::ClearRecords()
     sounds.clear();
     soundStops.clear();
     messages.clear();
+    alarmBoxes.clear();
+    notifications.clear();
+    panelUpdates.clear();
     pictures.clear();
     texts.clear();
     timerStarts.clear();

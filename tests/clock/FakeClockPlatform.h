@@ -3,6 +3,7 @@
 #include "AlarmFields.h"
 #include "ClockPlatform.h"
 #include "SettingsFields.h"
+#include "TokiAlarmFields.h"
 #include "TokiChartData.h"
 
 #include <functional>
@@ -30,6 +31,14 @@ public:
         std::string text, caption;
         MessageIcon icon;
     };
+    struct Notification {
+        long long atMs;
+        std::string summary, body;
+    };
+    struct PanelUpdate {
+        long long atMs;
+        PanelStatus status;
+    };
     struct Picture {
         long long atMs;
         ClockPicture picture;
@@ -54,9 +63,15 @@ public:
     void StopSound() override;
     void ShowMessage(const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
+    AlarmBoxAnswer ShowAlarmBox(const std::string& text, const std::string& caption) override;
+    void ShowNotification(const std::string& summary, const std::string& body) override;
+    void ShowPanelStatus(const PanelStatus& status) override;
+    bool StartsWithSession() const override { return startsWithSession; }
+    WriteOutcome SetStartsWithSession(bool on) override;
     bool RunSettingsDialog(SettingsFields& fields) override;
     bool RunAlarmDialog(AlarmFields& fields) override;
     void RunTokiInfoDialog(const TokiChartData& chart) override;
+    bool RunTokiAlarmDialog(TokiAlarmListFields& fields) override;
     void InsertMenuCommand(int position, ClockCommand command, const std::string& text) override;
     void InsertMenuSeparator(int position) override;
     void RemoveMenuItemById(ClockCommand command) override;
@@ -86,11 +101,19 @@ public:
     bool shiftDown = false;
     std::set<int> failingTimers;                    // StartTimer of these fails
     std::function<void(const Message&)> onMessage;  // runs while the box is "open"
+    // The user at a toki alarm's box (recorded as a message): runs while it
+    // is "open" and answers; unset: OK.
+    std::function<AlarmBoxAnswer(const Message&)> onAlarmBox;
     // The user in the settings and alarm dialogs: edits the fields and
     // answers OK (true) or Cancel (false). Unset: Cancel.
     std::function<bool(SettingsFields&)> onSettingsDialog;
     std::function<bool(AlarmFields&)> onAlarmDialog;
     std::function<void(const TokiChartData&)> onTokiInfoDialog;
+    std::function<bool(TokiAlarmListFields&)> onTokiAlarmDialog;
+    // Whether the session starts the clock; SetStartsWithSession fails with
+    // this reason when it is not empty.
+    bool startsWithSession = false;
+    std::string sessionStartFailure;
 
     // State and records.
     std::map<int, Timer> timers;
@@ -101,6 +124,10 @@ public:
     std::vector<Sound> sounds;
     std::vector<long long> soundStops;
     std::vector<Message> messages;
+    std::vector<Message> alarmBoxes;
+    std::vector<Notification> notifications;
+    // Every status pushed to the panel; not among `calls`.
+    std::vector<PanelUpdate> panelUpdates;
     std::vector<Picture> pictures;
     std::vector<Text> texts;
     std::vector<TimerCall> timerStarts, timerStops;

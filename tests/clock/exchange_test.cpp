@@ -5,6 +5,7 @@
 
 #include "SolarDay.h"
 #include "TempDir.h"
+#include "TokiAlarmFields.h"
 #include "TokiTable.h"
 
 #include <cstdlib>
@@ -136,6 +137,57 @@ TEST_F(Exchange, SettingsCancelStopsTheBellAndLeavesEverythingElse)
     EXPECT_EQ(FileText(), "") << "Cancel wrote the settings";
 }
 
+// "ログイン時に起動" shows what the session does, not what the file says, and
+// OK switches it only when it was changed; a switch that fails says why in a
+// box, after the settings themselves are saved.
+TEST_F(Exchange, TheStartWithTheSessionIsSwitchedOnlyWhenChanged)
+{
+    platform.startsWithSession = true;
+    int shownInDialog = -1;
+    platform.onSettingsDialog = [&](SettingsFields& fields) {
+        shownInDialog = fields.startWithSession;
+        fields.notify = 1;
+        return true;
+    };
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Settings));
+    EXPECT_EQ(shownInDialog, 1);
+    EXPECT_EQ(platform.calls, Steps({"settings dialog", "settings dialog ok", "invalidate"}));
+    EXPECT_EQ(OnDisk().notify, 1);
+
+    platform.ClearRecords();
+    platform.onSettingsDialog = [](SettingsFields& fields) {
+        fields.startWithSession = 0;
+        fields.indicator = 1;
+        return true;
+    };
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Settings));
+    EXPECT_EQ(platform.calls, Steps({"settings dialog", "settings dialog ok",
+                                     "start with session off", "invalidate"}));
+    EXPECT_FALSE(platform.startsWithSession);
+    EXPECT_TRUE(platform.messages.empty());
+
+    platform.ClearRecords();
+    platform.sessionStartFailure = "/home/u/.config/autostart/x.desktop\nPermission denied";
+    platform.onSettingsDialog = [](SettingsFields& fields) {
+        fields.startWithSession = 1;
+        return true;
+    };
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Settings));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, SessionStartFailureMessage(platform.sessionStartFailure));
+    EXPECT_NE(platform.messages[0].text.find("Permission denied"), std::string::npos);
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(OnDisk().indicator, 1);  // the rest of the dialog is kept and saved
+
+    platform.ClearRecords();  // Cancel switches nothing
+    platform.onSettingsDialog = [](SettingsFields& fields) {
+        fields.startWithSession = 1;
+        return false;
+    };
+    EXPECT_TRUE(controller.OnCommand(ClockCommand::Settings));
+    EXPECT_EQ(platform.calls, Steps({"settings dialog", "settings dialog cancel", "invalidate"}));
+}
+
 TEST_F(Exchange, AlarmOkCopiesBackSavesAndTheAlarmRingsAtTheNewTime)
 {
     bool bellStoppedInDialog = false;
@@ -190,7 +242,8 @@ TEST_F(Exchange, AlarmCancelKeepsTheValuesAndTheAlarmTime)
 
 // OK whose save fails (here the settings' folder is gone) says so in a box
 // that names the file and the system's reason; the change stays in effect
-// for the rest of the run: the alarm rings at the new time.
+// for the rest of the run: the alarm rings at the new time, the toki alarm
+// stays armed.
 TEST_F(Exchange, AnOkWhoseSaveFailsSaysWhyAndKeepsTheChange)
 {
     const std::string gone = dir.File("gone/exchange.ini");
@@ -200,7 +253,8 @@ TEST_F(Exchange, AnOkWhoseSaveFailsSaysWhyAndKeepsTheChange)
     ASSERT_FALSE(reason.empty());
     settings.iniPath = gone;
     StartStriking();
-    for (const ClockCommand command : {ClockCommand::Settings, ClockCommand::Alarm}) {
+    for (const ClockCommand command :
+         {ClockCommand::Settings, ClockCommand::Alarm, ClockCommand::TokiAlarms}) {
         SCOPED_TRACE(static_cast<int>(command));
         platform.ClearRecords();
         platform.onSettingsDialog = [](SettingsFields& fields) {
@@ -213,6 +267,10 @@ TEST_F(Exchange, AnOkWhoseSaveFailsSaysWhyAndKeepsTheChange)
             fields.alarmMinutes = 2;
             return true;
         };
+        platform.onTokiAlarmDialog = [](TokiAlarmListFields& fields) {
+            AddTokiAlarm(fields, NewTokiAlarm());
+            return true;
+        };
         EXPECT_TRUE(controller.OnCommand(command));
 
         ASSERT_EQ(platform.messages.size(), 1u);
@@ -222,9 +280,12 @@ TEST_F(Exchange, AnOkWhoseSaveFailsSaysWhyAndKeepsTheChange)
         EXPECT_NE(box.text.find(gone), std::string::npos);
         EXPECT_EQ(box.caption, "") << "the application's title";
         EXPECT_EQ(box.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(platform.calls.back(), "invalidate");
+        if (command != ClockCommand::TokiAlarms) {  // the list changes nothing on the face
+            EXPECT_EQ(platform.calls.back(), "invalidate");
+        }
     }
     EXPECT_EQ(controller.Settings().city, "那覇");
+    EXPECT_EQ(controller.Settings().tokiAlarms.size(), 1u);
     RunUntil(At(2006, 1, 1, 6, 2, 0));
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[1].caption, "アラーム時刻です");

@@ -18,9 +18,18 @@ public:
     void PlaySound(const std::string&, SoundMode) override { ++sounds; }
     void StopSound() override {}
     void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
+    AlarmBoxAnswer ShowAlarmBox(const std::string&, const std::string&) override
+    {
+        return AlarmBoxAnswer::Ok;
+    }
+    void ShowNotification(const std::string&, const std::string&) override {}
+    void ShowPanelStatus(const PanelStatus&) override {}
+    bool StartsWithSession() const override { return false; }
+    WriteOutcome SetStartsWithSession(bool) override { return WriteOutcome::Success(); }
     bool RunSettingsDialog(SettingsFields&) override { return false; }
     bool RunAlarmDialog(AlarmFields&) override { return false; }
     void RunTokiInfoDialog(const TokiChartData&) override {}
+    bool RunTokiAlarmDialog(TokiAlarmListFields&) override { return false; }
     void InsertMenuCommand(int, ClockCommand, const std::string&) override {}
     void InsertMenuSeparator(int) override {}
     void RemoveMenuItemById(ClockCommand) override {}
@@ -43,6 +52,12 @@ TEST(ClockTickAllocation, TicksChimesAndStrikesAllocateNothing)
     ClockController controller(platform, clock);
     ClockSettings settings;
     settings.chime = TICK_HALF_TOKI | TICK_FULL_TOKI | TICK_HOUR | TICK_HALF_HOUR;
+    // Armed toki alarms are checked every minute; quiet hours at every chime.
+    settings.tokiAlarms.resize(2);
+    settings.tokiAlarms[1].number = 2;
+    settings.tokiAlarms[1].toki = 12;
+    settings.quiet.fromTime = "22:00";
+    settings.quiet.toTime = "05:00";
     controller.InitialUpdate(settings);
     controller.FullPaint();
 

@@ -78,6 +78,8 @@ TEST_F(SettingsDialogTest, OpensWithTheFieldsInTheControls)
     SettingsFields fields = YokohamaFields();
     fields.latitudeDegrees = -5;
     fields.addText = 1;
+    fields.notify = 1;
+    fields.startWithSession = 1;
     Open(fields);
 
     EXPECT_EQ(EditText(*dialog, kIdLongitudeDegrees), "139");
@@ -89,6 +91,9 @@ TEST_F(SettingsDialogTest, OpensWithTheFieldsInTheControls)
     EXPECT_EQ(CheckedIn(*dialog, kTwelveShiGroup), 0);
     EXPECT_EQ(CheckedIn(*dialog, kCountGroup), 2);
     EXPECT_TRUE(Get<wxCheckBox>(*dialog, kIdAddText).GetValue());
+    EXPECT_FALSE(Get<wxCheckBox>(*dialog, kIdIndicator).GetValue());
+    EXPECT_TRUE(Get<wxCheckBox>(*dialog, kIdNotify).GetValue());
+    EXPECT_TRUE(Get<wxCheckBox>(*dialog, kIdStartWithSession).GetValue());
 }
 
 TEST_F(SettingsDialogTest, IndexOutsideAGroupChecksNoneAndOkReadsMinusOne)
@@ -168,6 +173,9 @@ TEST_F(SettingsDialogTest, OkReadsEveryControlBack)
     ClickRadio(*dialog, kIdFixedHours);
     ClickRadio(*dialog, kIdCountOnce);
     ClickCheckBox(*dialog, kIdAddText);
+    for (int id : {kIdIndicator, kIdNotify, kIdStartWithSession}) {
+        ClickCheckBox(*dialog, id);
+    }
 
     ClickButton(*dialog, wxID_OK);
 
@@ -183,6 +191,9 @@ TEST_F(SettingsDialogTest, OkReadsEveryControlBack)
     EXPECT_EQ(f.twelveShiIndex, 1);
     EXPECT_EQ(f.chimeCountIndex, 1);
     EXPECT_EQ(f.addText, 1);
+    EXPECT_EQ(f.indicator, 1);
+    EXPECT_EQ(f.notify, 1);
+    EXPECT_EQ(f.startWithSession, 1);
 }
 
 TEST_F(SettingsDialogTest, RejectedFieldsShowTheirMessageAndKeepTheDialogOpen)

@@ -7,11 +7,15 @@
 #include "DialogTestKit.h"
 #include "LocationDlg.h"
 #include "SettingsDlg.h"
+#include "TokiAlarmEditDlg.h"
+#include "TokiAlarmListDlg.h"
 #include "TokiInfoDlg.h"
 
 #include <gtest/gtest.h>
 
 #include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/listctrl.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
@@ -23,7 +27,8 @@ namespace {
 
 // One control as the template lists it. kind: 'B' button, 'D' default
 // button, 'G' group box, 'R' radio button, 'r' radio button starting a
-// group, 'E' edit, 'T' text, 'C' check box, 'L' list.
+// group, 'E' edit, 'T' text, 'C' check box, 'H' choice, 'V' list view,
+// 'L' list.
 struct Control {
     char kind;
     int id;  // 0: no id of its own
@@ -39,7 +44,7 @@ struct Template {
 
 const Template kSettings = {
     "Vellmor の設定",
-    {223, 245},
+    {223, 352},
     {
         {'D', wxID_OK, "OK", 115, 175, 70, 60},
         {'B', wxID_CANCEL, "ｷｬﾝｾﾙ", 190, 175, 25, 60},
@@ -74,6 +79,22 @@ const Template kSettings = {
         {'T', 0, "地名", 15, 120, 15, 8},
         {'G', 0, "十二支表示", 115, 100, 100, 65},
         {'C', 1024, "テキストでも表示する", 125, 150, 85, 10},
+        {'G', 0, "鐘を休む時間 (アラームは鳴ります)", 5, 240, 210, 60},
+        {'r', 1025, "なし", 15, 253, 35, 10},
+        {'R', 1026, "刻で", 15, 268, 35, 10},
+        {'R', 1027, "時刻で(&K)", 15, 285, 45, 10},
+        {'H', 1028, "", 55, 265, 60, 16},
+        {'H', 1029, "", 135, 265, 60, 16},
+        {'E', 1030, "", 62, 283, 30, 14},
+        {'E', 1031, "", 135, 283, 30, 14},
+        {'T', 0, "から", 118, 269, 15, 8},
+        {'T', 0, "まで", 198, 269, 15, 8},
+        {'T', 0, "から", 118, 286, 15, 8},
+        {'T', 0, "まで", 168, 286, 15, 8},
+        {'G', 0, "デスクトップ", 5, 305, 210, 42},
+        {'C', 1032, "パネルに表示", 15, 318, 70, 10},
+        {'C', 1033, "ときをお知らせ", 100, 318, 75, 10},
+        {'C', 1034, "ログイン時に起動", 15, 332, 85, 10},
     },
 };
 
@@ -107,6 +128,56 @@ const Template kAlarm = {
 };
 
 const Template kTokiInfo = {"ときの情報", {189, 335}, {}};
+
+const Template kTokiAlarmList = {
+    "刻のアラーム",
+    {340, 140},
+    {
+        {'V', 1101, "", 5, 5, 270, 130},
+        {'B', 1102, "追加(&A)...", 280, 5, 55, 14},
+        {'B', 1103, "編集(&E)...", 280, 22, 55, 14},
+        {'B', 1104, "削除(&R)", 280, 39, 55, 14},
+        {'B', 1105, "オン/オフ(&T)", 280, 56, 55, 14},
+        {'D', wxID_OK, "OK", 280, 104, 55, 14},
+        {'B', wxID_CANCEL, "ｷｬﾝｾﾙ", 280, 121, 55, 14},
+    },
+};
+
+const Template kTokiAlarmEdit = {
+    "刻のアラームの設定",
+    {230, 170},
+    {
+        {'C', 1111, "このアラームを鳴らす", 5, 6, 90, 10},
+        {'G', 0, "とき", 5, 20, 165, 68},
+        {'r', 1112, "刻", 12, 34, 28, 10},
+        {'R', 1113, "時刻", 12, 52, 28, 10},
+        {'H', 1114, "", 45, 31, 75, 16},
+        {'E', 1115, "", 45, 50, 20, 14},
+        {'E', 1116, "", 78, 50, 20, 14},
+        {'E', 1117, "", 45, 68, 25, 14},
+        {'H', 1118, "", 85, 67, 32, 16},
+        {'T', 0, "時", 68, 53, 8, 8},
+        {'T', 0, "分", 101, 53, 8, 8},
+        {'T', 0, "前後", 12, 71, 28, 8},
+        {'T', 0, "分", 73, 71, 8, 8},
+        {'G', 0, "曜日", 5, 92, 165, 24},
+        {'C', 1120, "日", 12, 102, 20, 10},
+        {'C', 1121, "月", 34, 102, 20, 10},
+        {'C', 1122, "火", 56, 102, 20, 10},
+        {'C', 1123, "水", 78, 102, 20, 10},
+        {'C', 1124, "木", 100, 102, 20, 10},
+        {'C', 1125, "金", 122, 102, 20, 10},
+        {'C', 1126, "土", 144, 102, 20, 10},
+        {'G', 0, "音", 5, 120, 165, 24},
+        {'r', 1130, "鐘", 12, 130, 25, 10},
+        {'R', 1131, "アラーム音", 42, 130, 50, 10},
+        {'R', 1132, "通知だけ", 100, 130, 45, 10},
+        {'T', 0, "ラベル", 5, 153, 25, 8},
+        {'E', 1133, "", 35, 150, 135, 14},
+        {'D', wxID_OK, "OK", 178, 6, 45, 14},
+        {'B', wxID_CANCEL, "ｷｬﾝｾﾙ", 178, 23, 45, 14},
+    },
+};
 
 const Template kAbout = {
     "バージョン情報",
@@ -142,6 +213,10 @@ bool IsKind(wxWindow& window, char kind)
         return wxDynamicCast(&window, wxStaticText) != nullptr;
     case 'C':
         return wxDynamicCast(&window, wxCheckBox) != nullptr;
+    case 'H':
+        return wxDynamicCast(&window, wxChoice) != nullptr;
+    case 'V':
+        return wxDynamicCast(&window, wxListCtrl) != nullptr;
     case 'L':
         return true;  // our own control in the template's place
     }
@@ -190,7 +265,7 @@ void CheckTemplate(wxDialog& dialog, wxWindow& owner, const Template& t, wxPoint
         } else if (c.id != 0) {
             EXPECT_EQ(child.GetId(), c.id);
         }
-        if (c.text && c.kind != 'E' && c.kind != 'L') {
+        if (c.text && c.kind != 'E' && c.kind != 'L' && c.kind != 'H' && c.kind != 'V') {
             EXPECT_EQ(child.GetLabel().utf8_string(), c.text);
         }
         const wxRect box = DialogUnits(dialog, c.x, c.y, c.w, c.h);
@@ -241,6 +316,16 @@ TEST_F(TemplateTest, TokiInfoDialog)
 {
     CTokiInfoDlg dialog(owner);
     CheckTemplate(dialog, *owner, kTokiInfo, {50, 50});
+}
+
+TEST_F(TemplateTest, TokiAlarmDialogs)
+{
+    CTokiAlarmListDlg list(owner);
+    CheckTemplate(list, *owner, kTokiAlarmList, {30, 30});
+    list.Show();
+    Settle();
+    CTokiAlarmEditDlg edit(&list);
+    CheckTemplate(edit, list, kTokiAlarmEdit, {20, 20});
 }
 
 TEST_F(TemplateTest, AboutBox)

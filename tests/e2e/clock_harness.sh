@@ -154,6 +154,13 @@ e2e_expect_before() {
 
 # e2e_wait_gone WINDOW [SECONDS]: waits until the window is no longer shown.
 e2e_window_gone() { ! scratch_windows | grep -qx "$1"; }
+# e2e_first_focus WINDOW: waits until a dialog that has just become active
+# has also given its first focus to a control. The toolkit does that when
+# its loop is next idle, after the activation that e2e_wait_active sees;
+# a key that depends on where the focus starts (Tab, Space, arrows) sent
+# before then goes nowhere. There is no sign of it outside the process, so
+# this is a pause, long enough for a loaded machine and a sanitized build.
+e2e_first_focus() { sleep 1; }
 e2e_wait_gone() { poll_until "${2:-$POLL_SECONDS}" e2e_window_gone "$1"; }
 
 # e2e_wait_active TITLE [SECONDS] [NOT]: echoes the id of our window with

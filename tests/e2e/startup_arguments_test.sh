@@ -24,7 +24,7 @@ settings_untouched() {
 
 run_without_display --help
 [ "$STATUS" -eq 0 ] || fail "--help: status $STATUS"
-head -1 "$OUT" | grep -q '^usage: vellmor \[FILE\]$' || fail "--help: $(head -1 "$OUT")"
+head -1 "$OUT" | grep -q '^usage: vellmor \[--hidden\] \[FILE\]$' || fail "--help: $(head -1 "$OUT")"
 grep -q -- '--version' "$OUT" || fail "--help does not name --version"
 [ ! -s "$ERR" ] || fail "--help wrote to stderr: $(cat "$ERR")"
 settings_untouched --help

@@ -44,6 +44,7 @@ TEST(SettingsFieldMapping, FillAndCopyBackTouchOnlyTheDialogsMembers)
     settings.chimeCount = 5;
     settings.twelveShiDisplay = 4;
     settings.addText = 2;
+    settings.indicator = 1;
     settings.city = "札幌";
     settings.latitudeDegrees = 43;
     settings.latitudeMinutes = 4;
@@ -56,11 +57,14 @@ TEST(SettingsFieldMapping, FillAndCopyBackTouchOnlyTheDialogsMembers)
     opened.chimeCountIndex = 5;
     opened.twelveShiIndex = 1;
     opened.addText = 2;
+    opened.indicator = 1;
     opened.city = "札幌";
     opened.latitudeDegrees = 43;
     opened.latitudeMinutes = 4;
     opened.longitudeDegrees = 141;
     opened.longitudeMinutes = 21;
+    opened.quiet = QuietHoursFieldsFrom(settings.quiet);  // none, as stored
+    opened.twelveShiDisplay = 4;
     EXPECT_EQ(fields, opened);
 
     // As OK leaves them when no count button was clicked.
@@ -69,6 +73,9 @@ TEST(SettingsFieldMapping, FillAndCopyBackTouchOnlyTheDialogsMembers)
     fields.city = "那覇";
     fields.latitudeDegrees = 26;
     fields.addText = 0;
+    fields.indicator = 0;
+    fields.notify = 1;
+    fields.startWithSession = 1;  // the session's, not the file's
     ClockSettings after = settings;
     after.timeDifference = 10;
     after.joya = 0;
@@ -82,6 +89,8 @@ TEST(SettingsFieldMapping, FillAndCopyBackTouchOnlyTheDialogsMembers)
     expected.city = "那覇";
     expected.latitudeDegrees = 26;
     expected.addText = 0;
+    expected.indicator = 0;
+    expected.notify = 1;
     CopySettingsFieldsBack(fields, after);
     EXPECT_EQ(after, expected);
 }

@@ -10,15 +10,22 @@
 
 namespace {
 
-// What a first save writes: four sections, thirteen keys, no "Time Difference".
+// What a first save writes: four sections, fifteen keys and the quiet hours
+// of the chime, no "Time Difference", no toki alarm.
 const std::string kNewFile =
     "[Time System]\n"
     "Chime=3\n"
     "ChimeCount=2\n"
     "Joya=32\n"
     "12Shi Display=3\n"
+    "QuietFrom=-1\n"
+    "QuietTo=-1\n"
+    "QuietFromTime=\n"
+    "QuietToTime=\n"
     "[Time Display]\n"
     "AddText=0\n"
+    "Indicator=0\n"
+    "Notify=0\n"
     "[Location]\n"
     "Latitude Degrees=35\n"
     "Latitude Minutes=27\n"
@@ -51,6 +58,8 @@ void ExpectDefaults(const ClockSettings& s)
     EXPECT_EQ(s.twelveShiDisplay, 3);
     EXPECT_EQ(s.joya, 32);
     EXPECT_EQ(s.addText, 0);
+    EXPECT_EQ(s.indicator, 0);
+    EXPECT_EQ(s.notify, 0);
     EXPECT_EQ(s.latitudeDegrees, 35);
     EXPECT_EQ(s.latitudeMinutes, 27);
     EXPECT_EQ(s.longitudeDegrees, 139);
@@ -103,6 +112,7 @@ TEST_F(ClockSettingsFile, SaveReplacesValuesInPlaceAndKeepsEveryOtherLine)
     s.city = "札幌";
     s.timeDifference = 5;  // never written
     s.alarmEnable = 1;
+    s.indicator = 1;
     ASSERT_TRUE(s.Save());
     EXPECT_EQ(ReadBytes(path),
               "; written by hand\r\n"
@@ -112,6 +122,10 @@ TEST_F(ClockSettingsFile, SaveReplacesValuesInPlaceAndKeepsEveryOtherLine)
               "12Shi Display=4\r\n"
               "ChimeCount=2\r\n"
               "Joya=32\r\n"
+              "QuietFrom=-1\r\n"
+              "QuietTo=-1\r\n"
+              "QuietFromTime=\r\n"
+              "QuietToTime=\r\n"
               "\r\n"
               "[Plugins]\r\n"
               "Chime=77\r\n"
@@ -124,6 +138,8 @@ TEST_F(ClockSettingsFile, SaveReplacesValuesInPlaceAndKeepsEveryOtherLine)
               "Longitude Minutes=39\r\n"
               "[Time Display]\r\n"
               "AddText=0\r\n"
+              "Indicator=1\r\n"
+              "Notify=0\r\n"
               "[Alarm]\r\n"
               "Enable=1\r\n"
               "Hour=12\r\n"

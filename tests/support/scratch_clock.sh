@@ -46,6 +46,9 @@ poll_until() {
 
 # fail MESSAGE: ends the script with status 1.
 fail() {
+    # What the screen showed, kept with the scratch folder.
+    [ -n "${SCRATCH:-}" ] && [ -n "${DISPLAY:-}" ] &&
+        import -window root "$SCRATCH/failure.png" 2>/dev/null
     echo "FAIL: $*" >&2
     exit 1
 }

@@ -127,6 +127,37 @@ fi
 query 'HKCR\AppID' >/dev/null || fail "/UnregServer removed AppID itself"
 echo "switches: /RegServer wrote both entries (twice, the same), /UnregServer removed them and kept AppID"
 
+# "ログイン時に起動" in the settings, by keys: the focus starts on OK, and
+# Shift+Tab goes round to the last control, the box; Space switches it and
+# Enter is OK. On, the user's Run key holds the quoted path and --hidden;
+# off, the value is gone.
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+settings_shows() { xdotool search --onlyvisible --name ' の設定$' 2>/dev/null | head -n 1 | grep .; }
+settings_gone() { ! settings_shows >/dev/null; }
+switch_start_with_session() {
+    xdotool windowactivate --sync "$window" key alt+f
+    sleep 0.5  # the menu takes its mnemonic once it is open
+    xdotool key s
+    settings=$(poll_until "$POLL_SECONDS" settings_shows) || fail "Alt+F S opened no settings"
+    xdotool windowactivate --sync "$settings"
+    xdotool key --delay 200 shift+Tab space Return
+    poll_until "$POLL_SECONDS" settings_gone || fail "Enter left the settings open"
+}
+# The value is switched just after the dialog has closed.
+run_value_starts_us() {
+    query "$run_key" /v Vellmor |
+        grep -Eq '^ +Vellmor +REG_SZ +"[A-Z]:\\.*\\vellmor-win\\vellmor\.exe" --hidden$'
+}
+run_value_gone() { ! query "$run_key" /v Vellmor >/dev/null; }
+run_value_gone || fail "a Run value before the test"
+switch_start_with_session
+poll_until "$POLL_SECONDS" run_value_starts_us ||
+    fail "no Run value of the quoted path and --hidden: $(query "$run_key" /v Vellmor)"
+switch_start_with_session
+poll_until "$POLL_SECONDS" run_value_gone ||
+    fail "the Run value is still there: $(query "$run_key" /v Vellmor)"
+echo "ログイン時に起動: the Run value written with the quoted path and --hidden, then removed"
+
 # Closed by the window manager (Alt+F4), as by the close box: the settings
 # are written beside the program, in CP932, with the hand-made key kept.
 xdotool windowactivate --sync "$window" key alt+F4

@@ -110,8 +110,6 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
     ClockSettings settings;
     settings.Load();
     controller->InitialUpdate(settings);
-    LoadPictures();
-    CreateFonts();
     FitFrameToForm();
     Activate(true);
     Invalidate();
@@ -132,6 +130,16 @@ void CVellmorView::CreateCanvas()
     canvas->Bind(wxEVT_LEFT_DCLICK, &CVellmorView::OnDoubleClick, this);
     surface = std::make_unique<ClockSurface>(canvas);
     controller->SetLineHeight(canvas->GetCharHeight());
+}
+
+void CVellmorView::PrepareDrawing()
+{
+    if (drawingPrepared) {
+        return;
+    }
+    drawingPrepared = true;
+    LoadPictures();
+    CreateFonts();
 }
 
 void CVellmorView::LoadPictures()
@@ -421,12 +429,14 @@ void CVellmorView::RemoveMenuItemAt(int position)
 void CVellmorView::DrawPicture(ClockPicture picture, int srcX, int srcY, int width, int height,
                                int x, int y)
 {
+    PrepareDrawing();
     surface->DrawPicture(pictures[picture], wxRect(srcX, srcY, width, height), wxPoint(x, y));
 }
 
 void CVellmorView::DrawText(const std::string& text, int x, int y, ClockFont font,
                             Rgb background)
 {
+    PrepareDrawing();
     const TextStyle style{font, background};
     // The large font is the time's, drawn once a second.
     if (font == ClockFont::Large) {
@@ -455,6 +465,7 @@ bool CVellmorView::IsShiftDown() const
 
 void CVellmorView::OnPaint(wxPaintEvent&)
 {
+    PrepareDrawing();
     wxPaintDC dc(canvas);
     surface->PaintTo(dc, [this] { controller->FullPaint(); });
 }

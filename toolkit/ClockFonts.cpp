@@ -7,6 +7,10 @@
 
 #include <algorithm>
 
+#ifdef __WXGTK__
+#include <pango/pangocairo.h>
+#endif
+
 namespace {
 
 wxString FirstAvailable(std::initializer_list<const char*> faces)
@@ -21,6 +25,14 @@ wxString FirstAvailable(std::initializer_list<const char*> faces)
 }
 
 }  // namespace
+
+void StartReadingFonts()
+{
+#ifdef __WXGTK__
+    // The default map is the one GTK's texts use; making it starts the read.
+    pango_cairo_font_map_get_default();
+#endif
+}
 
 wxString SerifFace()
 {

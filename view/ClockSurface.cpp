@@ -8,6 +8,8 @@
 #include <wx/dcmemory.h>
 #include <wx/window.h>
 
+#include <utility>
+
 namespace {
 
 wxColour ToColour(Rgb c)
@@ -36,11 +38,22 @@ ClockSurface::ClockSurface(wxWindow* canvas)
 
 ClockSurface::~ClockSurface() = default;
 
-void ClockSurface::SetFont(ClockFont font, const wxFont& face)
+void ClockSurface::SetFont(ClockFont font, std::function<wxFont()> make)
 {
-    wxClientDC dc(window);
-    dc.SetFont(face);
-    faces[font] = Face{face, dc.GetCharHeight()};
+    faces[font] = Face{std::move(make), wxFont(), 0};
+}
+
+const ClockSurface::Face& ClockSurface::FaceOf(ClockFont font)
+{
+    Face& face = faces[font];
+    if (face.make) {
+        face.font = face.make();
+        face.make = nullptr;
+        wxClientDC dc(window);
+        dc.SetFont(face.font);
+        face.lineHeight = dc.GetCharHeight();
+    }
+    return face;
 }
 
 void ClockSurface::Create(const wxSize& client)
@@ -80,7 +93,7 @@ void ClockSurface::DrawText(const std::string& text, const wxPoint& at, const Te
     DrawIntoBitmap(text, at, style);
     // Measuring the text would lay it out a second time; the rest of the
     // line is refreshed instead.
-    RefreshArea(wxRect(at.x, at.y, backing.GetLogicalWidth() - at.x, faces[style.font].lineHeight));
+    RefreshArea(wxRect(at.x, at.y, backing.GetLogicalWidth() - at.x, FaceOf(style.font).lineHeight));
 }
 
 void ClockSurface::CopyTime(const std::string& text, const wxPoint& at, const TextStyle& style)
@@ -100,7 +113,7 @@ bool ClockSurface::CopyStraight(const std::string& text, const wxPoint& at,
     if (straight.pending && (at != straight.at || style.font != straight.style.font)) {
         CatchUp();  // another place: the one before must not be lost
     }
-    const wxFont& font = faces[style.font].font;
+    const wxFont& font = FaceOf(style.font).font;
     const auto render = [this, &font, &style](const wxString& str) {
         TextRendering rendering;
         wxMemoryDC measure(backing);
@@ -135,7 +148,7 @@ void ClockSurface::DrawIntoBitmap(const std::string& text, const wxPoint& at,
                                   const TextStyle& style)
 {
     wxMemoryDC to(backing);
-    PaintText(to, faces[style.font].font, style.background, wxString::FromUTF8(text), at.x, at.y);
+    PaintText(to, FaceOf(style.font).font, style.background, wxString::FromUTF8(text), at.x, at.y);
 }
 
 void ClockSurface::CatchUp()
@@ -155,7 +168,7 @@ void ClockSurface::TakeOverlayAway()
     straight.overlaid = false;
     overlay->Hide();  // with the window's next frame, which has the time
     RefreshArea(wxRect(straight.at.x, straight.at.y, backing.GetLogicalWidth() - straight.at.x,
-                       faces[straight.style.font].lineHeight));
+                       FaceOf(straight.style.font).lineHeight));
 }
 
 void ClockSurface::RefreshArea(const wxRect& area)

@@ -33,8 +33,11 @@ public:
     ClockSurface(const ClockSurface&) = delete;
     ClockSurface& operator=(const ClockSurface&) = delete;
 
-    // The font of the texts drawn in `font`.
-    void SetFont(ClockFont font, const wxFont& face);
+    // The font of the texts drawn in `font`, made by `make` when the first
+    // of them is drawn: sizing a font measures it at several sizes, and a
+    // start should not pay that for fonts its first paint does not show (the
+    // time comes with the first tick, the alarm's only when one is set).
+    void SetFont(ClockFont font, std::function<wxFont()> make);
     // A white bitmap of the window's client size, with as many pixels as the
     // window shows at its scale, so that pictures and text keep their detail.
     void Create(const wxSize& client);
@@ -60,6 +63,7 @@ public:
 
 private:
     struct Face {
+        std::function<wxFont()> make;  // empty once made
         wxFont font;
         int lineHeight = 0;  // pixels of a line of text
     };
@@ -72,6 +76,7 @@ private:
         TextStyle style;
     };
 
+    const Face& FaceOf(ClockFont font);
     void Wipe();
     bool CopyStraight(const std::string& text, const wxPoint& at, const TextStyle& style);
     void DrawIntoBitmap(const std::string& text, const wxPoint& at, const TextStyle& style);

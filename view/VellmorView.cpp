@@ -110,6 +110,8 @@ bool CVellmorView::OnCreate(wxDocument* doc, long flags)
     ClockSettings settings;
     settings.Load();
     controller->InitialUpdate(settings);
+    LoadPictures();
+    CreateFonts();
     FitFrameToForm();
     Activate(true);
     Invalidate();
@@ -132,16 +134,6 @@ void CVellmorView::CreateCanvas()
     controller->SetLineHeight(canvas->GetCharHeight());
 }
 
-void CVellmorView::PrepareDrawing()
-{
-    if (drawingPrepared) {
-        return;
-    }
-    drawingPrepared = true;
-    LoadPictures();
-    CreateFonts();
-}
-
 void CVellmorView::LoadPictures()
 {
     // At a scale of 2 each picture is its version drawn at twice the size,
@@ -155,11 +147,14 @@ void CVellmorView::LoadPictures()
 
 void CVellmorView::CreateFonts()
 {
-    const wxString serif = SerifFace();
-    surface->SetFont(ClockFont::Large, MakeCellHeightFont(canvas, serif, 24, 700, true));
-    surface->SetFont(ClockFont::Medium, MakeCellHeightFont(canvas, serif, 16, 700, false));
-    surface->SetFont(ClockFont::Small,
-                     MakeCellHeightFont(canvas, JapaneseGothicFace(), 12, 500, false));
+    wxWindow* window = canvas;
+    surface->SetFont(ClockFont::Large,
+                     [window] { return MakeCellHeightFont(window, SerifFace(), 24, 700, true); });
+    surface->SetFont(ClockFont::Medium,
+                     [window] { return MakeCellHeightFont(window, SerifFace(), 16, 700, false); });
+    surface->SetFont(ClockFont::Small, [window] {
+        return MakeCellHeightFont(window, JapaneseGothicFace(), 12, 500, false);
+    });
 }
 
 void CVellmorView::FitFrameToForm()
@@ -429,14 +424,12 @@ void CVellmorView::RemoveMenuItemAt(int position)
 void CVellmorView::DrawPicture(ClockPicture picture, int srcX, int srcY, int width, int height,
                                int x, int y)
 {
-    PrepareDrawing();
     surface->DrawPicture(pictures[picture], wxRect(srcX, srcY, width, height), wxPoint(x, y));
 }
 
 void CVellmorView::DrawText(const std::string& text, int x, int y, ClockFont font,
                             Rgb background)
 {
-    PrepareDrawing();
     const TextStyle style{font, background};
     // The large font is the time's, drawn once a second.
     if (font == ClockFont::Large) {
@@ -465,7 +458,6 @@ bool CVellmorView::IsShiftDown() const
 
 void CVellmorView::OnPaint(wxPaintEvent&)
 {
-    PrepareDrawing();
     wxPaintDC dc(canvas);
     surface->PaintTo(dc, [this] { controller->FullPaint(); });
 }

@@ -83,11 +83,6 @@ public:
 
 private:
     void CreateCanvas();
-    // The pictures and the fonts of the face, made at the first draw rather
-    // than with the window: by then the window is on its way to the screen,
-    // and the server and the toolkit take some milliseconds over that which
-    // this work fills. Each drawing entry calls it; only the first does work.
-    void PrepareDrawing();
     void LoadPictures();
     void CreateFonts();
     void FitFrameToForm();
@@ -111,7 +106,6 @@ private:
     wxWindow* canvas = nullptr;  // owned by the frame
     std::unique_ptr<ClockSurface> surface;
     std::map<ClockPicture, wxBitmap> pictures;
-    bool drawingPrepared = false;  // pictures loaded and fonts made
     // Every timer of the clock, by id; they keep firing behind message boxes
     // and dialogs.
     LiveTimers timers{*this, kBaseTimer, kTimerCount};

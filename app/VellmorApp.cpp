@@ -1,7 +1,6 @@
 #include "VellmorApp.h"
 
 #include "AboutCommand.h"
-#include "ClockFonts.h"
 #include "ClockPlatform.h"
 #include "FileSystem.h"
 #include "InstanceGuard.h"
@@ -91,8 +90,6 @@ bool CVellmorApp::OnInit()
         return true;
     }
 
-    // Read while the window is made, on the toolkit's font thread.
-    StartReadingFonts();
     auto* frame = new CMainFrame(docManager.get(), GetAppDisplayName());  // owned by wx
     SetTopWindow(frame);
     Bind(wxEVT_MENU, &CVellmorApp::OnAbout, this, MenuIdOf(ClockCommand::About));

@@ -24,7 +24,15 @@
 # the same is read from the clock's messages to the compositor (sendmsg on
 # its Wayland socket): a new frame is attached and committed in one message.
 #
+# Idle CPU is compared between copies: the clock and both floors run in
+# three copies each on each display (--copies N), and each figure is the
+# mean of its copies. One process of a kind costs 10 to 20 % more or less
+# than another of the same kind beside it, for as long as both run (where
+# the machine put it); a single copy of each made the ratios a matter of
+# chance near their goals. Memory and lateness are the first copy's.
+#
 # usage: bench/compare_with_peers.sh [--start-up | --idle] [--seconds N]
+#                                    [--copies N]
 #                                    [PATH/TO/vellmor [OTHER/vellmor ...]]
 #   (default build/vellmor) Further programs, such as a build of another
 #   commit, are timed in the same start-up rounds, taking their turns with
@@ -41,11 +49,13 @@ cd "$(dirname "$0")/.."
 START_UP_ONLY=0
 IDLE_ONLY=0
 IDLE_SECONDS=120
+COPIES=3
 while [ $# -ge 1 ]; do
     case $1 in
         --start-up) START_UP_ONLY=1; shift ;;
         --idle) IDLE_ONLY=1; shift ;;
         --seconds) IDLE_SECONDS=$2; shift 2 ;;
+        --copies) COPIES=$2; shift 2 ;;
         *) break ;;
     esac
 done
@@ -170,28 +180,58 @@ on_wayland() {
         WAYLAND_DISPLAY="$WAYLAND_SOCKET" "$@"
 }
 
-# Private memory and idle CPU, all running side by side.
+# clock_copy NAME: a folder of its own for another copy of the clock, with
+# the settings and a runtime folder (its instance lock) of its own.
+clock_copy() {
+    mkdir -p "$WORK/$1/run"
+    chmod 700 "$WORK/$1/run"
+    cp "$CLOCK" "$SCRATCH/vellmor.ini" "$WORK/$1/"
+}
+
+# Private memory and idle CPU, all running side by side. The first copy of
+# the clock is the one whose memory and lateness are measured.
 "$CLOCK" & CLOCK_PID=$!; remember $CLOCK_PID
+CLOCK_PIDS=$CLOCK_PID FLOOR_PIDS="" SHAPED_PIDS=""
 "$MINIMAL" & MINIMAL_PID=$!; remember $MINIMAL_PID
-"$MINIMAL" --timer 250 & FLOOR_PID=$!; remember $FLOOR_PID
-"$SHAPED" & SHAPED_PID=$!; remember $SHAPED_PID
+copy=1
+while [ $copy -le "$COPIES" ]; do
+    if [ $copy -gt 1 ]; then
+        clock_copy "x11-$copy"
+        XDG_RUNTIME_DIR="$WORK/x11-$copy/run" "$WORK/x11-$copy/vellmor" & CLOCK_PIDS="$CLOCK_PIDS $!"; remember $!
+    fi
+    "$MINIMAL" --timer 250 & FLOOR_PIDS="$FLOOR_PIDS $!"; remember $!
+    "$SHAPED" & SHAPED_PIDS="$SHAPED_PIDS $!"; remember $!
+    copy=$((copy + 1))
+done
 "$MINIMAL" --clock & WXCLOCK_PID=$!; remember $WXCLOCK_PID
 xclock -update 1 2>/dev/null & XCLOCK_PID=$!; remember $XCLOCK_PID
-WL_PIDS=""
+WL_PIDS="" WL_CLOCK_PIDS="" WL_FLOOR_PIDS="" WL_SHAPED_PIDS=""
 if [ -n "$WESTON_PID" ]; then
     mkdir "$WORK/wayland"
     cp "$CLOCK" "$SCRATCH/vellmor.ini" "$WORK/wayland/"
     on_wayland "$WORK/wayland/vellmor" 2>"$WORK/wayland-clock.txt" & WL_CLOCK_PID=$!; remember $WL_CLOCK_PID
-    on_wayland "$MINIMAL" --timer 250 2>/dev/null & WL_FLOOR_PID=$!; remember $WL_FLOOR_PID
-    on_wayland "$SHAPED" 2>/dev/null & WL_SHAPED_PID=$!; remember $WL_SHAPED_PID
-    WL_PIDS="$WL_CLOCK_PID $WL_FLOOR_PID $WL_SHAPED_PID"
+    WL_CLOCK_PIDS=$WL_CLOCK_PID
+    copy=1
+    while [ $copy -le "$COPIES" ]; do
+        if [ $copy -gt 1 ]; then
+            # Its own runtime folder for its lock; weston's socket by its path.
+            clock_copy "wayland-$copy"
+            (exec env -u DISPLAY GDK_BACKEND=wayland XDG_RUNTIME_DIR="$WORK/wayland-$copy/run" \
+                WAYLAND_DISPLAY="$WAYLAND_RUN/$WAYLAND_SOCKET" "$WORK/wayland-$copy/vellmor") \
+                2>/dev/null & WL_CLOCK_PIDS="$WL_CLOCK_PIDS $!"; remember $!
+        fi
+        on_wayland "$MINIMAL" --timer 250 2>/dev/null & WL_FLOOR_PIDS="$WL_FLOOR_PIDS $!"; remember $!
+        on_wayland "$SHAPED" 2>/dev/null & WL_SHAPED_PIDS="$WL_SHAPED_PIDS $!"; remember $!
+        copy=$((copy + 1))
+    done
+    WL_PIDS="$WL_CLOCK_PIDS $WL_FLOOR_PIDS $WL_SHAPED_PIDS"
 fi
 # Past start-up and the clock's first minute, in which it renders the digits
 # of each second once; after that it only copies them.
 echo "Warming up for $WARM_SECONDS s..." >&2
 sleep "$WARM_SECONDS"
 all_running() {  # the figures of a program that ended would be nonsense
-    for pid in $CLOCK_PID $MINIMAL_PID $FLOOR_PID $SHAPED_PID $WXCLOCK_PID $XCLOCK_PID $WL_PIDS; do
+    for pid in $CLOCK_PIDS $MINIMAL_PID $FLOOR_PIDS $SHAPED_PIDS $WXCLOCK_PID $XCLOCK_PID $WL_PIDS; do
         kill -0 "$pid" 2>/dev/null || { echo "process $pid ended before its time" >&2; exit 1; }
     done
 }
@@ -208,7 +248,7 @@ RSS_MINIMAL=$(rss_kb $MINIMAL_PID)
 # counts 10 ms ticks, too coarse for xclock's few milliseconds a minute).
 cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }
 echo "Idle CPU over $IDLE_SECONDS s..." >&2
-for pid in $CLOCK_PID $XCLOCK_PID $FLOOR_PID $SHAPED_PID $WXCLOCK_PID $WL_PIDS; do
+for pid in $CLOCK_PIDS $XCLOCK_PID $FLOOR_PIDS $SHAPED_PIDS $WXCLOCK_PID $WL_PIDS; do
     echo "$pid $(cpu_ns $pid)"
 done >"$WORK/cpu0"
 sleep "$IDLE_SECONDS"
@@ -218,12 +258,19 @@ while read -r pid before; do
     echo "$pid $(awk -v a="$before" -v b="$(cpu_ns "$pid")" 'BEGIN { printf "%.1f", (b - a) / 1e6 }')"
 done <"$WORK/cpu0" >"$WORK/cpu1"
 all_running
-cpu_ms() { awk -v p="$1" '$1 == p { print $2 }' "$WORK/cpu1"; }
-CPU_CLOCK=$(cpu_ms $CLOCK_PID) CPU_XCLOCK=$(cpu_ms $XCLOCK_PID) CPU_FLOOR=$(cpu_ms $FLOOR_PID)
-CPU_SHAPED=$(cpu_ms $SHAPED_PID) CPU_WXCLOCK=$(cpu_ms $WXCLOCK_PID)
+# cpu_ms PID...: the mean of their milliseconds of CPU since cpu0.
+cpu_ms() {
+    awk -v pids="$*" 'BEGIN { n = split(pids, p, " "); for (i = 1; i <= n; i++) want[p[i]] = 1 }
+        $1 in want { s += $2 } END { printf "%.1f", s / n }' "$WORK/cpu1"
+}
+CPU_CLOCK=$(cpu_ms $CLOCK_PIDS) CPU_XCLOCK=$(cpu_ms $XCLOCK_PID) CPU_FLOOR=$(cpu_ms $FLOOR_PIDS)
+CPU_SHAPED=$(cpu_ms $SHAPED_PIDS) CPU_WXCLOCK=$(cpu_ms $WXCLOCK_PID)
 if [ -n "$WL_PIDS" ]; then
-    CPU_WL_CLOCK=$(cpu_ms $WL_CLOCK_PID) CPU_WL_FLOOR=$(cpu_ms $WL_FLOOR_PID) CPU_WL_SHAPED=$(cpu_ms $WL_SHAPED_PID)
+    CPU_WL_CLOCK=$(cpu_ms $WL_CLOCK_PIDS) CPU_WL_FLOOR=$(cpu_ms $WL_FLOOR_PIDS)
+    CPU_WL_SHAPED=$(cpu_ms $WL_SHAPED_PIDS)
 fi
+# copies_ms PID...: each one's milliseconds, for the record.
+copies_ms() { for pid in "$@"; do printf ' %s' "$(cpu_ms "$pid")"; done; }
 
 # Lateness of the new second, traced after the CPU was measured. -yy names
 # each socket by its inodes, so that the Wayland clock's messages to weston
@@ -274,12 +321,15 @@ fi
 stop $CLOCK_PID
 
 echo "$LOAD"
+echo "idle CPU of each copy (ms): X11 clock$(copies_ms $CLOCK_PIDS), floor$(copies_ms $FLOOR_PIDS), clock-shaped$(copies_ms $SHAPED_PIDS)"
+[ -z "$WL_PIDS" ] || echo "  Wayland clock$(copies_ms $WL_CLOCK_PIDS), floor$(copies_ms $WL_FLOOR_PIDS), clock-shaped$(copies_ms $WL_SHAPED_PIDS)"
 awk -v secs="$IDLE_SECONDS" -v cc="$CPU_CLOCK" -v cx="$CPU_XCLOCK" -v cf="$CPU_FLOOR" \
     -v cs="$CPU_SHAPED" -v cw="$CPU_WXCLOCK" -v lc="$LATE_CLOCK" -v lx="$LATE_XCLOCK" \
     -v mc="$MEM_CLOCK" -v mm="$MEM_MINIMAL" -v rc="$RSS_CLOCK" -v rm="$RSS_MINIMAL" '
 function verdict(ok) { return ok ? "met" : "MISSED" }
 BEGIN {
     cpu = sprintf("idle CPU in %d s (ms)", secs)
+    printf "%s\n", "(idle CPU: the mean of the copies of each)"
     printf "%-30s %10s %22s %9s %8s  %s\n", "X11", "vellmor", "peer", "result", "goal", ""
     printf "%-30s %10.1f %10.1f floor %13.2fx %8s  %s\n", cpu, cc, cf, cc / cf, "<= 1.2x", verdict(cc <= 1.2 * cf)
     printf "%-30s %10s %10.1f clock-shaped %6.2fx %8s  %s\n", "  against the clock shape", "", cs, cc / cs, "<= 1.2x", verdict(cc <= 1.2 * cs)

@@ -29,12 +29,6 @@ target_link_libraries(vellmor_sdl2_headers INTERFACE ${CMAKE_DL_LIBS})
 add_library(vellmor_sdl2 INTERFACE)
 target_link_libraries(vellmor_sdl2 INTERFACE PkgConfig::SDL2)
 
-# Pango's font map, made early so that the system's font configuration is
-# read while the window is made (toolkit/ClockFonts).
-pkg_check_modules(PANGOCAIRO REQUIRED IMPORTED_TARGET pangocairo)
-add_library(vellmor_pangocairo INTERFACE)
-target_link_libraries(vellmor_pangocairo INTERFACE PkgConfig::PANGOCAIRO)
-
 # Xlib itself, for the one hook the toolkit offers no wrapper for: the loss of
 # the connection to the X server.
 pkg_check_modules(X11 REQUIRED IMPORTED_TARGET x11)

@@ -7,10 +7,6 @@
 
 #include <algorithm>
 
-#ifdef __WXGTK__
-#include <pango/pangocairo.h>
-#endif
-
 namespace {
 
 wxString FirstAvailable(std::initializer_list<const char*> faces)
@@ -25,14 +21,6 @@ wxString FirstAvailable(std::initializer_list<const char*> faces)
 }
 
 }  // namespace
-
-void StartReadingFonts()
-{
-#ifdef __WXGTK__
-    // The default map is the one GTK's texts use; making it starts the read.
-    pango_cairo_font_map_get_default();
-#endif
-}
 
 wxString SerifFace()
 {

@@ -12,13 +12,6 @@ class wxWindow;
 wxFont MakeCellHeightFont(wxWindow* window, const wxString& face, int cellHeight, int weight,
                           bool italic);
 
-// Starts reading the system's font configuration where the toolkit reads it
-// on a thread of its own (GTK's Pango, when its font map is made): the first
-// text measured waits for that, some milliseconds at each start, unless it
-// began this much earlier. Call it before making the first window; not
-// before the toolkit starts, whose own start then waits for it instead.
-void StartReadingFonts();
-
 // These return a face the system has.
 // "Times New Roman", or its metric twin where it is missing.
 wxString SerifFace();

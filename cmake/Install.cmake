@@ -52,9 +52,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# SDL2 is loaded when the first sound is due, not linked: the linked
-# libraries alone do not name it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0")
+# SDL2 is loaded when the first sound is due, and libayatana-appindicator
+# when the panel item is first wanted, not linked: the linked libraries
+# alone do not name them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, libayatana-appindicator3-1")
 # Faces the window asks for: IPA P Gothic for Japanese text, Liberation Serif
 # for "Times New Roman".
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, fonts-liberation")

@@ -52,3 +52,15 @@ if(GDK_X11_FOUND)
   target_compile_definitions(vellmor_gdk_x11 INTERFACE VELLMOR_X11_TEXT_BLIT=1)
   target_link_libraries(vellmor_gdk_x11 INTERFACE PkgConfig::GDK_X11 PkgConfig::X11)
 endif()
+
+# GDK's Wayland side and the Wayland client library (which GTK loads
+# anyway), where the clock shows its time on sub-surfaces of its window
+# (view/WaylandTextBlitter); without them the time is drawn through the
+# toolkit.
+add_library(vellmor_gdk_wayland INTERFACE)
+if(wxWidgets_DEFINITIONS MATCHES "__WXGTK__")
+  pkg_check_modules(GDK_WAYLAND IMPORTED_TARGET gdk-wayland-3.0 wayland-client)
+endif()
+if(GDK_WAYLAND_FOUND)
+  target_link_libraries(vellmor_gdk_wayland INTERFACE PkgConfig::GDK_WAYLAND)
+endif()

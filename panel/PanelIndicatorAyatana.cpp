@@ -4,13 +4,13 @@
 // the label carry the text.
 #include "PanelIndicator.h"
 
+#include "AppIndicatorLibrary.h"
 #include "EmbeddedResources.h"
 #include "PanelSigns.h"
 
 #include <gio/gio.h>
 #include <glib.h>
 #include <gtk/gtk.h>
-#include <libayatana-appindicator/app-indicator.h>
 
 #include <map>
 #include <string>
@@ -114,6 +114,7 @@ void OnItemActivated(GtkMenuItem* item, gpointer data)
 }  // namespace
 
 struct PanelIndicator::Native {
+    const AppIndicatorLibrary* library = nullptr;
     std::string absence;
     MenuHandler onMenu;
     AppIndicator* indicator = nullptr;  // owned: one reference
@@ -129,9 +130,15 @@ PanelIndicator::PanelIndicator(const std::vector<PanelMenuEntry>& entries, MenuH
     if (!native->absence.empty()) {
         return;
     }
+    native->library = LoadAppIndicatorLibrary();
+    if (!native->library) {
+        native->absence = "libayatana-appindicator3 could not be loaded";
+        return;
+    }
+    const AppIndicatorLibrary& library = *native->library;
     // Where the panel goes away, the library would put up an icon in the old
     // XEmbed tray instead; the clock has its window for that.
-    auto* indicatorClass = static_cast<AppIndicatorClass*>(g_type_class_ref(APP_INDICATOR_TYPE));
+    auto* indicatorClass = static_cast<AppIndicatorClass*>(g_type_class_ref(library.GetType()));
     indicatorClass->fallback = nullptr;
     indicatorClass->unfallback = nullptr;
     g_type_class_unref(indicatorClass);
@@ -151,18 +158,18 @@ PanelIndicator::PanelIndicator(const std::vector<PanelMenuEntry>& entries, MenuH
     gtk_widget_show_all(native->menu);
 
     const std::string folder = WriteSignFolder();
-    native->indicator = app_indicator_new_with_path(kItemId, PanelSignName(0, false).c_str(),
-                                                    APP_INDICATOR_CATEGORY_APPLICATION_STATUS,
-                                                    folder.c_str());
-    app_indicator_set_menu(native->indicator, GTK_MENU(native->menu));
-    app_indicator_set_status(native->indicator, APP_INDICATOR_STATUS_ACTIVE);
+    native->indicator = library.NewWithPath(kItemId, PanelSignName(0, false).c_str(),
+                                            APP_INDICATOR_CATEGORY_APPLICATION_STATUS,
+                                            folder.c_str());
+    library.SetMenu(native->indicator, GTK_MENU(native->menu));
+    library.SetStatus(native->indicator, APP_INDICATOR_STATUS_ACTIVE);
 }
 
 PanelIndicator::~PanelIndicator()
 {
     if (native->indicator) {
         // Passive first: the panel drops the item before the object goes.
-        app_indicator_set_status(native->indicator, APP_INDICATOR_STATUS_PASSIVE);
+        native->library->SetStatus(native->indicator, APP_INDICATOR_STATUS_PASSIVE);
         g_object_unref(native->indicator);
     }
     if (native->menu) {
@@ -186,11 +193,12 @@ void PanelIndicator::Show(const std::string& text, int toki)
     if (!native->indicator) {
         return;
     }
-    app_indicator_set_icon_full(native->indicator,
-                                PanelSignName(toki, DesktopPrefersDark()).c_str(), text.c_str());
-    app_indicator_set_title(native->indicator, text.c_str());
+    const AppIndicatorLibrary& library = *native->library;
+    library.SetIconFull(native->indicator, PanelSignName(toki, DesktopPrefersDark()).c_str(),
+                        text.c_str());
+    library.SetTitle(native->indicator, text.c_str());
     // The guide is the widest label the panel should make room for.
-    app_indicator_set_label(native->indicator, text.c_str(), text.c_str());
+    library.SetLabel(native->indicator, text.c_str(), text.c_str());
 }
 
 void PanelIndicator::SetEntryText(int id, const std::string& text)

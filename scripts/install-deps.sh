@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="
 build-essential cmake ninja-build pkg-config
-libwxgtk3.2-dev libgtk-3-dev libsdl2-dev libx11-dev
+libwxgtk3.2-dev libgtk-3-dev libsdl2-dev libx11-dev libwayland-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 clang libclang-rt-14-dev
 xvfb xauth x11-apps x11-utils xdotool openbox imagemagick sox faketime valgrind strace

@@ -1,11 +1,14 @@
 #include "ClockSurface.h"
 
+#include "WaylandTextBlitter.h"
 #include "X11TextBlitter.h"
 
 #include <wx/dc.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/window.h>
+
+#include <utility>
 
 namespace {
 
@@ -27,17 +30,30 @@ void PaintText(wxDC& dc, const wxFont& font, Rgb background, const wxString& tex
 }  // namespace
 
 ClockSurface::ClockSurface(wxWindow* canvas)
-    : window(canvas), blitter(std::make_unique<X11TextBlitter>(canvas))
+    : window(canvas),
+      blitter(std::make_unique<X11TextBlitter>(canvas)),
+      overlay(std::make_unique<WaylandTextBlitter>(canvas))
 {
 }
 
 ClockSurface::~ClockSurface() = default;
 
-void ClockSurface::SetFont(ClockFont font, const wxFont& face)
+void ClockSurface::SetFont(ClockFont font, std::function<wxFont()> make)
 {
-    wxClientDC dc(window);
-    dc.SetFont(face);
-    faces[font] = Face{face, dc.GetCharHeight()};
+    faces[font] = Face{std::move(make), wxFont(), 0};
+}
+
+const ClockSurface::Face& ClockSurface::FaceOf(ClockFont font)
+{
+    Face& face = faces[font];
+    if (face.make) {
+        face.font = face.make();
+        face.make = nullptr;
+        wxClientDC dc(window);
+        dc.SetFont(face.font);
+        face.lineHeight = dc.GetCharHeight();
+    }
+    return face;
 }
 
 void ClockSurface::Create(const wxSize& client)
@@ -49,6 +65,7 @@ void ClockSurface::Create(const wxSize& client)
 
 void ClockSurface::Wipe()
 {
+    TakeOverlayAway();
     straight.pending = false;
     wxMemoryDC dc(backing);
     dc.SetBackground(*wxWHITE_BRUSH);
@@ -76,7 +93,7 @@ void ClockSurface::DrawText(const std::string& text, const wxPoint& at, const Te
     DrawIntoBitmap(text, at, style);
     // Measuring the text would lay it out a second time; the rest of the
     // line is refreshed instead.
-    RefreshArea(wxRect(at.x, at.y, backing.GetLogicalWidth() - at.x, faces[style.font].lineHeight));
+    RefreshArea(wxRect(at.x, at.y, backing.GetLogicalWidth() - at.x, FaceOf(style.font).lineHeight));
 }
 
 void ClockSurface::CopyTime(const std::string& text, const wxPoint& at, const TextStyle& style)
@@ -93,15 +110,12 @@ void ClockSurface::CopyTime(const std::string& text, const wxPoint& at, const Te
 bool ClockSurface::CopyStraight(const std::string& text, const wxPoint& at,
                                 const TextStyle& style)
 {
-    if (!blitter) {
-        return false;
-    }
     if (straight.pending && (at != straight.at || style.font != straight.style.font)) {
         CatchUp();  // another place: the one before must not be lost
     }
-    const wxFont& font = faces[style.font].font;
+    const wxFont& font = FaceOf(style.font).font;
     const auto render = [this, &font, &style](const wxString& str) {
-        X11TextBlitter::Rendering rendering;
+        TextRendering rendering;
         wxMemoryDC measure(backing);
         measure.SetFont(font);
         const wxSize size = measure.GetTextExtent(str);
@@ -115,10 +129,15 @@ bool ClockSurface::CopyStraight(const std::string& text, const wxPoint& at,
         PaintText(to, font, style.background, str, 0, 0);
         return rendering;
     };
+    bool overlaid = false;
     if (!blitter->Draw(text, at.x, at.y, style, render)) {
-        return false;
+        if (!overlay->Draw(text, at.x, at.y, style, render)) {
+            return false;
+        }
+        overlaid = true;
     }
     straight.pending = true;
+    straight.overlaid = overlaid;
     straight.text = text;
     straight.at = at;
     straight.style = style;
@@ -129,7 +148,7 @@ void ClockSurface::DrawIntoBitmap(const std::string& text, const wxPoint& at,
                                   const TextStyle& style)
 {
     wxMemoryDC to(backing);
-    PaintText(to, faces[style.font].font, style.background, wxString::FromUTF8(text), at.x, at.y);
+    PaintText(to, FaceOf(style.font).font, style.background, wxString::FromUTF8(text), at.x, at.y);
 }
 
 void ClockSurface::CatchUp()
@@ -137,7 +156,19 @@ void ClockSurface::CatchUp()
     if (straight.pending) {
         straight.pending = false;
         DrawIntoBitmap(straight.text, straight.at, straight.style);
+        TakeOverlayAway();
     }
+}
+
+void ClockSurface::TakeOverlayAway()
+{
+    if (!straight.overlaid) {
+        return;
+    }
+    straight.overlaid = false;
+    overlay->Hide();  // with the window's next frame, which has the time
+    RefreshArea(wxRect(straight.at.x, straight.at.y, backing.GetLogicalWidth() - straight.at.x,
+                       FaceOf(straight.style.font).lineHeight));
 }
 
 void ClockSurface::RefreshArea(const wxRect& area)

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+class WaylandTextBlitter;
 class X11TextBlitter;
 class wxDC;
 class wxWindow;
@@ -32,8 +33,11 @@ public:
     ClockSurface(const ClockSurface&) = delete;
     ClockSurface& operator=(const ClockSurface&) = delete;
 
-    // The font of the texts drawn in `font`.
-    void SetFont(ClockFont font, const wxFont& face);
+    // The font of the texts drawn in `font`, made by `make` when the first
+    // of them is drawn: sizing a font measures it at several sizes, and a
+    // start should not pay that for fonts its first paint does not show (the
+    // time comes with the first tick, the alarm's only when one is set).
+    void SetFont(ClockFont font, std::function<wxFont()> make);
     // A white bitmap of the window's client size, with as many pixels as the
     // window shows at its scale, so that pictures and text keep their detail.
     void Create(const wxSize& client);
@@ -59,27 +63,32 @@ public:
 
 private:
     struct Face {
+        std::function<wxFont()> make;  // empty once made
         wxFont font;
         int lineHeight = 0;  // pixels of a line of text
     };
     // The time on the screen that the bitmap does not have yet.
     struct PendingTime {
         bool pending = false;
+        bool overlaid = false;  // shown on the Wayland sub-surfaces
         std::string text;
         wxPoint at;
         TextStyle style;
     };
 
+    const Face& FaceOf(ClockFont font);
     void Wipe();
     bool CopyStraight(const std::string& text, const wxPoint& at, const TextStyle& style);
     void DrawIntoBitmap(const std::string& text, const wxPoint& at, const TextStyle& style);
     void CatchUp();
+    void TakeOverlayAway();
     void RefreshArea(const wxRect& area);
 
     wxWindow* window;  // owned by the frame
     wxBitmap backing;
     std::map<ClockFont, Face> faces;
     std::unique_ptr<X11TextBlitter> blitter;
+    std::unique_ptr<WaylandTextBlitter> overlay;
     PendingTime straight;
     bool wipePending = true;  // the next paint draws everything again
     bool painting = false;    // inside PaintTo's drawAll

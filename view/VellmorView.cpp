@@ -147,11 +147,14 @@ void CVellmorView::LoadPictures()
 
 void CVellmorView::CreateFonts()
 {
-    const wxString serif = SerifFace();
-    surface->SetFont(ClockFont::Large, MakeCellHeightFont(canvas, serif, 24, 700, true));
-    surface->SetFont(ClockFont::Medium, MakeCellHeightFont(canvas, serif, 16, 700, false));
-    surface->SetFont(ClockFont::Small,
-                     MakeCellHeightFont(canvas, JapaneseGothicFace(), 12, 500, false));
+    wxWindow* window = canvas;
+    surface->SetFont(ClockFont::Large,
+                     [window] { return MakeCellHeightFont(window, SerifFace(), 24, 700, true); });
+    surface->SetFont(ClockFont::Medium,
+                     [window] { return MakeCellHeightFont(window, SerifFace(), 16, 700, false); });
+    surface->SetFont(ClockFont::Small, [window] {
+        return MakeCellHeightFont(window, JapaneseGothicFace(), 12, 500, false);
+    });
 }
 
 void CVellmorView::FitFrameToForm()

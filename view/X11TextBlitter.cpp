@@ -7,6 +7,7 @@
 
 #include <gdk/gdkx.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -103,6 +104,16 @@ struct X11TextBlitter::Server {
                scale(b, visual->blue_mask) | (all & ~colours);
     }
 
+    // 8 bits of red, green and blue in one 32-bit word in the host's byte
+    // order, as the server takes it.
+    bool IsPlainXrgb(const XImage& pixels) const
+    {
+        constexpr int kHostOrder = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? LSBFirst : MSBFirst;
+        return pixels.bits_per_pixel == 32 && pixels.byte_order == kHostOrder &&
+               visual->red_mask == 0xff0000 && visual->green_mask == 0xff00 &&
+               visual->blue_mask == 0xff;
+    }
+
     // Puts the columns [fromX, fromX + width) of the image into a pixmap.
     bool Upload(const wxImage& image, int fromX, int width, X11Piece& piece)
     {
@@ -123,10 +134,26 @@ struct X11TextBlitter::Server {
             return false;
         }
         const unsigned char* rgb = image.GetData();
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const unsigned char* p = rgb + 3 * (y * image.GetWidth() + fromX + x);
-                XPutPixel(pixels, x, y, PixelOf(p[0], p[1], p[2]));
+        if (IsPlainXrgb(*pixels)) {
+            // The usual 24- and 32-bit visuals: each pixel one native word,
+            // written directly (XPutPixel's per-pixel work was most of a
+            // new minute's cost on an idle clock).
+            const std::uint32_t opaque = static_cast<std::uint32_t>(PixelOf(0, 0, 0));
+            for (int y = 0; y < height; ++y) {
+                const unsigned char* p = rgb + 3 * (y * image.GetWidth() + fromX);
+                auto* row = reinterpret_cast<std::uint32_t*>(pixels->data +
+                                                             y * pixels->bytes_per_line);
+                for (int x = 0; x < width; ++x, p += 3) {
+                    row[x] = opaque | (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) |
+                             std::uint32_t{p[2]};
+                }
+            }
+        } else {
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    const unsigned char* p = rgb + 3 * (y * image.GetWidth() + fromX + x);
+                    XPutPixel(pixels, x, y, PixelOf(p[0], p[1], p[2]));
+                }
             }
         }
         piece.pixmap = XCreatePixmap(display, xid, static_cast<unsigned>(width),
@@ -149,12 +176,7 @@ struct X11TextBlitter::Server {
             return false;
         }
         const int width = rendering.bitmap.GetWidth();
-        int cut = 0;
-        const std::size_t colon = wide.rfind(':');
-        if (colon != wxString::npos) {
-            const int left = colon == 0 ? 0 : rendering.extents[colon - 1];
-            cut = (left + rendering.extents[colon]) / 2;
-        }
+        const int cut = TextCutX(wide, rendering.extents);
         if (cut != cutX || rendering.bitmap.GetHeight() != height) {
             Forget();  // pieces of another shape do not join with these
             cutX = cut;

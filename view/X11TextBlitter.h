@@ -1,12 +1,8 @@
 #pragma once
 
+#include "TextPieces.h"
 #include "TextStyle.h"
 
-#include <wx/bitmap.h>
-#include <wx/dynarray.h>
-#include <wx/string.h>
-
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,24 +14,15 @@ class wxWindow;
 // holds costs a few microseconds. So the text is rendered once in pieces, the
 // pieces are kept in the server, and each draw is a copy onto the window.
 //
-// The text is cut through the middle of its last ':' ("12:34:|56 "): the part
-// after the cut is cached by its text (sixty seconds' worth for a clock), the
-// part before it is rendered again whenever it changes (once a minute). The
-// cut lies between the ink of the digits on either side, so the pieces join
-// as the whole text would have been drawn.
+// The pieces are those of TextPieces.h.
 //
 // Only on an X11 display at scale 1; elsewhere Draw returns false and the
 // caller draws the usual way. The window's own paints know nothing of these
 // copies: the caller keeps what it paints from up to date.
 class X11TextBlitter {
 public:
-    // A text rendered as the window shows it: an opaque bitmap of exactly its
-    // cell, and after each character the width so far (GetPartialTextExtents).
-    struct Rendering {
-        wxBitmap bitmap;
-        wxArrayInt extents;
-    };
-    using Renderer = std::function<Rendering(const wxString& text)>;
+    using Rendering = TextRendering;
+    using Renderer = TextRenderer;
 
     explicit X11TextBlitter(wxWindow* target);
     ~X11TextBlitter();

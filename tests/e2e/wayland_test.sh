@@ -2,7 +2,9 @@
 # The clock as a native Wayland client on weston's headless backend: its
 # window shows and is painted, with the app id its desktop entry names; a
 # second copy ends at once without a window; SIGTERM saves the settings in
-# the same file as on X11; and when the compositor goes away, the settings
+# the same file as on X11; the time is shown on sub-surfaces of the window
+# that take no input, each new second a buffer attached to one of them
+# rather than a new frame of the window; and when the compositor goes away, the settings
 # are saved before the toolkit ends the program. Skipped (status 77) where
 # weston cannot start.
 . "$(dirname "$0")/clock_harness.sh" "$@"
@@ -13,6 +15,26 @@ wayland_start headless
 e2e_start_clock ""
 MAIN=$(wayland_wait_toplevel Vellmor) || fail "no window titled Vellmor"
 wayland_wait_painted main
+
+# The time's sub-surfaces: their surfaces' numbers.
+time_surfaces() {
+    grep -a -o 'get_subsurface(new id wl_subsurface@[0-9]*, wl_surface@[0-9]*' "$SCRATCH/stderr.txt" |
+        sed 's/.*wl_surface@//'
+}
+# Buffers attached to them so far, one at least for each second shown there.
+time_attaches() {
+    for surface in $(time_surfaces); do
+        grep -a -c "wl_surface@$surface\.attach(wl_buffer@" "$SCRATCH/stderr.txt" || true
+    done | awk '{ n += $1 } END { print n + 0 }'
+}
+three_seconds_on_surfaces() { [ "$(time_attaches)" -ge 3 ]; }
+poll_until "$POLL_SECONDS" three_seconds_on_surfaces ||
+    fail "the time is not shown on sub-surfaces of the window"
+[ "$(time_surfaces | wc -l)" -eq 2 ] || fail "not two sub-surfaces for the time"
+for surface in $(time_surfaces); do
+    grep -a -q "wl_surface@$surface\.set_input_region(wl_region@" "$SCRATCH/stderr.txt" ||
+        fail "a sub-surface of the time takes input: clicks there would miss the window"
+done
 # Compositors match a window's app id with the desktop entries.
 app_id=$(sed -n 's/^StartupWMClass=//p' "$DESKTOP_ENTRY")
 grep -a -q "xdg_toplevel@$MAIN\.set_app_id(\"$app_id\")" "$SCRATCH/stderr.txt" ||

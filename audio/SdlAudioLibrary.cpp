@@ -1,6 +1,6 @@
 #include "SdlAudioLibrary.h"
 
-#include <dlfcn.h>
+#include "LoadedLibrary.h"
 
 namespace {
 
@@ -8,32 +8,26 @@ namespace {
 // across SDL 2.x.
 constexpr const char* kLibraryName = "libSDL2-2.0.so.0";
 
-template <typename Function>
-bool Resolve(void* library, const char* name, Function& function)
-{
-    function = reinterpret_cast<Function>(dlsym(library, name));
-    return function != nullptr;
-}
-
 const SdlAudioLibrary* Load()
 {
-    void* library = dlopen(kLibraryName, RTLD_NOW | RTLD_LOCAL);
+    void* library = OpenLibrary(kLibraryName);
     if (!library) {
         return nullptr;
     }
     static SdlAudioLibrary sdl{};
-    const bool complete = Resolve(library, "SDL_InitSubSystem", sdl.InitSubSystem) &&
-                          Resolve(library, "SDL_QuitSubSystem", sdl.QuitSubSystem) &&
-                          Resolve(library, "SDL_OpenAudioDevice", sdl.OpenAudioDevice) &&
-                          Resolve(library, "SDL_PauseAudioDevice", sdl.PauseAudioDevice) &&
-                          Resolve(library, "SDL_LockAudioDevice", sdl.LockAudioDevice) &&
-                          Resolve(library, "SDL_UnlockAudioDevice", sdl.UnlockAudioDevice) &&
-                          Resolve(library, "SDL_CloseAudioDevice", sdl.CloseAudioDevice) &&
-                          Resolve(library, "SDL_RWFromConstMem", sdl.RWFromConstMem) &&
-                          Resolve(library, "SDL_LoadWAV_RW", sdl.LoadWAV_RW) &&
-                          Resolve(library, "SDL_BuildAudioCVT", sdl.BuildAudioCVT) &&
-                          Resolve(library, "SDL_ConvertAudio", sdl.ConvertAudio) &&
-                          Resolve(library, "SDL_free", sdl.Free);
+    const bool complete =
+        ResolveFunction(library, "SDL_InitSubSystem", sdl.InitSubSystem) &&
+        ResolveFunction(library, "SDL_QuitSubSystem", sdl.QuitSubSystem) &&
+        ResolveFunction(library, "SDL_OpenAudioDevice", sdl.OpenAudioDevice) &&
+        ResolveFunction(library, "SDL_PauseAudioDevice", sdl.PauseAudioDevice) &&
+        ResolveFunction(library, "SDL_LockAudioDevice", sdl.LockAudioDevice) &&
+        ResolveFunction(library, "SDL_UnlockAudioDevice", sdl.UnlockAudioDevice) &&
+        ResolveFunction(library, "SDL_CloseAudioDevice", sdl.CloseAudioDevice) &&
+        ResolveFunction(library, "SDL_RWFromConstMem", sdl.RWFromConstMem) &&
+        ResolveFunction(library, "SDL_LoadWAV_RW", sdl.LoadWAV_RW) &&
+        ResolveFunction(library, "SDL_BuildAudioCVT", sdl.BuildAudioCVT) &&
+        ResolveFunction(library, "SDL_ConvertAudio", sdl.ConvertAudio) &&
+        ResolveFunction(library, "SDL_free", sdl.Free);
     return complete ? &sdl : nullptr;
 }
 
